@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/bitmap/bitmap.h"
+
+namespace platform {
+
+// The raster operations the games copy with, named after their Windows codes.
+enum class RasterOp {
+    SourceCopy,    // SRCCOPY: dest = src
+    SourceAnd,     // SRCAND: dest = dest AND src
+    SourcePaint,   // SRCPAINT: dest = dest OR src
+    SourceInvert,  // SRCINVERT: dest = dest XOR src
+};
+
+// Copies a width x height block from (sourceX, sourceY) of source to (destX, destY) of dest,
+// combining the pixels by op. The block is clipped to both bitmaps.
+void blit(Bitmap& dest, int destX, int destY, int width, int height, const Bitmap& source, int sourceX, int sourceY,
+          RasterOp op = RasterOp::SourceCopy);
+
+// Copies the source rectangle onto the dest rectangle, scaling by the nearest pixel as the
+// default stretch mode does; clipped to both bitmaps.
+void stretchBlit(Bitmap& dest, Rect destRect, const Bitmap& source, Rect sourceRect,
+                 RasterOp op = RasterOp::SourceCopy);
+
+// Fills a rectangle with one colour; clipped to the bitmap.
+void fillRect(Bitmap& dest, Rect rect, Pixel colour);
+
+// Inverts every pixel of a rectangle (DSTINVERT); clipped to the bitmap.
+void invertRect(Bitmap& dest, Rect rect);
+
+}  // namespace platform
