@@ -17,11 +17,10 @@ constexpr int kLastStartStone = 34;
 
 using FaceSequence = std::array<std::uint8_t, kStoneCount>;
 
-// The 144 faces in their fixed order: 1,1,1,1, 2,2,2,2, ..., 34,34,34,34, 35, 36, ..., 42.
 FaceSequence faceSequence() {
     FaceSequence sequence{};
     for (int i = 0; i < kStoneCount; ++i) {
-        sequence[i] = static_cast<std::uint8_t>(i < 136 ? i / 4 + 1 : 35 + (i - 136));
+        sequence[i] = static_cast<std::uint8_t>(faceSequenceEntry(i));
     }
     return sequence;
 }

@@ -44,6 +44,12 @@ struct BoardDefinition {
 // Whether a board's own lanes are used or every cell receives a stone (Solitaire).
 enum class Lanes { FromDefinition, AllCells };
 
+// The face at one entry (0..143) of the fixed face sequence the deal draws from:
+// 1,1,1,1, 2,2,2,2, ..., 34,34,34,34, 35, 36, ..., 42.
+constexpr int faceSequenceEntry(int entry) {
+    return entry < 136 ? entry / 4 + 1 : 35 + (entry - 136);
+}
+
 // Turns lane strings into a mask: character code minus '0' per cell; missing characters of a
 // short lane are empty cells.
 LaneMask laneMaskFrom(const std::array<std::u16string, kRows>& lanes);
