@@ -1,0 +1,188 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "orbeni/board/board.h"
+#include "orbeni/board/deal.h"
+#include "orbeni/board/random_generator.h"
+#include "orbeni/game/hall_of_fame.h"
+#include "orbeni/game/host.h"
+#include "orbeni/game/options.h"
+#include "orbeni/game/status_message.h"
+
+namespace orbeni {
+
+// A removed tile and the place it had, for undo.
+struct HistoryEntry {
+    int tile = 0;
+    Position place;
+};
+
+enum class MouseButton { Left, Right, Middle };
+
+inline constexpr int kRiversTiles = 84;
+inline constexpr int kTimeLimitSeconds = 6000;
+inline constexpr int kHintPenaltySeconds = 40;
+inline constexpr int kShufflePenaltyPerMove = 10;
+inline constexpr int kRiversShufflePenaltySeconds = 40;
+
+// The running game of the solitaire and of Rivers: the board, the clicks, undo, hints, shuffles,
+// the clock and the hall of fame. The main window owns one and forwards its commands to it.
+class Game : private DealAnimation {
+public:
+    explicit Game(Host& host) : m_host(host) {}
+
+    // Deals and play
+    void BeginGame();
+    void NewGame();
+    void FourRivers();
+    void ButtonDown(MouseButton button, int mouseX, int mouseY);
+    void ChoisitPai(int px, int py, int column, int row);
+    void Back();
+    void GoBack();
+    void BackHistory();
+    void Restart();
+    void Hint();
+    void Shuffle1Click();
+    void ShuffleBoard();
+    void PauseClick();
+    void Stop();
+    void VerticalClick();
+
+    // Menu handlers that prepare a deal, and plain toggles
+    void RandomSolitaireGame1Click();
+    void NewRandomSpecificGame1Click();
+    void NewSpecificGame1Click();
+    void RandomSeed1Click() { m_options.RandomSeed1 = !m_options.RandomSeed1; }
+    void WinnableClick() { m_options.Winnable = !m_options.Winnable; }
+    void ShuffableClick() { m_options.Shuffable = !m_options.Shuffable; }
+    void AnimateClick() { m_options.Animate = !m_options.Animate; }
+    void NStatus();
+
+    // Free rules and counts
+    bool Dispo(int tile) const;
+    bool Dispo_Vertical(int tile) const;
+    void IsItFree();
+    bool CanBeReached(int startTile, int targetTile);
+
+    // Clock, status bar, end of game
+    void Temps();
+    void WriteScore();
+    void ShowStatus(std::string_view text);
+    // Redraws the board; once the last tile is gone this is where the end of the game is noticed.
+    void redrawBoard();
+    void GameOver();
+
+    // Hall of fame
+    void ShowScores(ScoresOpening opening);
+    void DeleteHighscores1Click();
+    // Reads "Hallfame.ini" for the layouts of the list (in list order) and Rivers.
+    void loadHallOfFame(const std::filesystem::path& file, std::vector<std::string> layoutNames);
+    bool saveHallOfFame();
+
+    // Access for the window, the layouts and the tests
+    Options& options() { return m_options; }
+    const Board& board() const { return m_board; }
+    Board& board() { return m_board; }
+    LayoutTemplate& layoutTemplate() { return m_layout; }
+    RandomGenerator& generator() { return m_generator; }
+    HallOfFame& hallOfFame() { return m_hall; }
+    const FreeTiles& freeTiles() const { return m_free; }
+    const StatusMessage& statusMessage() const { return m_status; }
+    const HistoryEntry& history(int index) const { return m_history[static_cast<std::size_t>(index)]; }
+    // Chooses the layout of the next deal (1..99); it is also the one the menu shows checked.
+    void setCurrentLayout(int number) { m_currentLayout = m_checkedLayout = number; }
+    int currentLayout() const { return m_currentLayout; }
+    void setEditorMode(bool on) { m_editorMode = on; }
+    void setPlayerName(std::string name) { m_playerName = std::move(name); }
+    const std::string& playerName() const { return m_playerName; }
+    void setSpecificSeed(int seed) { m_specificSeed = seed; }
+    int specificSeed() const { return m_specificSeed; }
+
+    int TilesLeft() const { return m_tilesLeft; }
+    int TilesTotal() const { return m_tilesTotal; }
+    int FirstTile() const { return m_firstTile; }
+    int SecondTile() const { return m_secondTile; }
+    int HintTileA() const { return m_hintTileA; }
+    int HintTileB() const { return m_hintTileB; }
+    bool GameStopped() const { return m_gameStopped; }
+    bool GamePaused() const { return m_gamePaused; }
+    bool BoardFinished() const { return m_boardFinished; }
+    bool NoMovesShown() const { return m_noMovesShown; }
+    bool RiversMode() const { return m_riversMode; }
+    bool EditorMode() const { return m_editorMode; }
+    int ElapsedSeconds() const { return m_elapsedSeconds; }
+    int PenaltySeconds() const { return m_penaltySeconds; }
+
+private:
+    void tilePlaced(int tile) override;
+    void boardChanged() override;
+
+    bool isFree(int tile) const;
+    bool dealAnimated() const;
+    void dealSolitaire(int tileCount);
+    void resetPlay();
+    void showDealMessage();
+    void playSound(Sound sound);
+    void redrawTile(int tile);
+    void removePair(Position firstPlace);
+    void removeRiversPair();
+    void unselectFirst();
+    void randomShuffle();
+    void riversShuffle();
+    void reportShuffle();
+    void setPauseCaptions(bool paused);
+    void endPause();
+    void updateClock();
+    void walkRiver(int x0, int y0, int dx, int dy, int x, int y);
+    bool riverSegment(int x, int y, int dx, int dy, int segment);
+    void IsIt(int x, int y);
+    void MoveRiverTiles(int x, int y);
+    std::string finishedText(int totalSeconds) const;
+
+    Host& m_host;
+    Options m_options;
+    Board m_board;
+    LayoutTemplate m_layout;
+    RandomGenerator m_generator;
+    FreeTiles m_free;
+    StatusMessage m_status;
+    HallOfFame m_hall;
+    std::filesystem::path m_hallFile;
+    std::vector<std::string> m_layoutNames;
+    std::array<HistoryEntry, kMaxTiles> m_history{};
+    std::string m_playerName = "Player1";
+
+    int m_currentLayout = 1;
+    int m_checkedLayout = 1;
+    int m_specificSeed = 0;
+    int m_tilesLeft = 0;
+    int m_tilesTotal = 0;
+    int m_firstTile = 0;
+    int m_secondTile = 0;
+    int m_hintTileA = 0;
+    int m_hintTileB = 0;
+    int m_hintIndex = 0;
+    bool m_gameStopped = true;
+    bool m_gamePaused = false;
+    bool m_boardFinished = false;
+    bool m_finishHandled = false;
+    bool m_noMovesShown = false;
+    bool m_riversMode = false;
+    bool m_editorMode = false;
+    std::uint32_t m_startTick = 0;
+    int m_elapsedSeconds = 0;
+    int m_penaltySeconds = 0;
+    std::uint32_t m_pauseElapsed = 0;
+
+    bool m_riverPathFound = false;
+    int m_riverMovingTile = 0;
+    Position m_riverMovingPlace;
+    Position m_riverTargetPlace;
+};
+
+}  // namespace orbeni

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace orbeni {
+
+// The options the menus show as check marks, with their first-run settings.
+struct Options {
+    bool Winnable = false;
+    bool Shuffable = true;
+    bool RandomSeed1 = false;
+    bool Animate = false;
+    bool Vertical = false;
+    bool showMoves = true;
+    bool showTime = true;
+    bool coolStatus = true;
+    bool playSounds = true;
+    bool enableHall = true;
+    bool tileRivers = true;
+    bool showHallOfFame = true;
+    bool neverWarn = false;
+};
+
+}  // namespace orbeni

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "game_fixture.h"
+#include "orbeni/game/hall_of_fame.h"
+#include "platform/profile/profile.h"
+
+namespace orbeni {
+namespace {
+
+std::filesystem::path freshFile(const char* name) {
+    const auto file = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove(file);
+    return file;
+}
+
+std::string contents(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+HallOfFame defaultTable() {
+    HallOfFame hall;
+    hall.resetSlot(1);
+    return hall;
+}
+
+TEST(HallOfFame, EntriesAreEighteenCharacters) {
+    EXPECT_EQ(HallOfFame::defaultEntry(1), "---       300    0");
+    EXPECT_EQ(HallOfFame::defaultEntry(10), "---       840    0");
+    EXPECT_EQ(HallOfFame::makeEntry("Alexander", 305, 40), "Alexande  305   40");
+    EXPECT_EQ(HallOfFame::makeEntry("Bo", 5, 0), "Bo          5    0");
+    EXPECT_EQ(HallOfFame::totalTime("Bo          5    0"), 5);
+    EXPECT_EQ(HallOfFame::penaltyTime("Alexande  305   40"), 40);
+    EXPECT_EQ(HallOfFame::totalTime("damaged"), 9999);
+    EXPECT_EQ(formatMinutes(305), "05:05");
+    EXPECT_EQ(HallOfFame::sectionName("my big layout"), "mybiglayout");
+}
+
+TEST(HallOfFame, RankTenMustBeBeatenStrictly) {
+    HallOfFame hall = defaultTable();
+    EXPECT_FALSE(hall.qualifies(1, 840));
+    EXPECT_EQ(hall.AddHall(1, "Late", 840, 0), 0);
+    EXPECT_TRUE(hall.qualifies(1, 839));
+    EXPECT_EQ(hall.AddHall(1, "Quick", 839, 0), 10);
+    EXPECT_EQ(hall.AddHall(1, "Best", 10, 0), 1);
+    EXPECT_EQ(hall.entry(1, 2), HallOfFame::defaultEntry(1));
+    EXPECT_EQ(hall.entry(1, 10), HallOfFame::defaultEntry(9));  // "Quick" fell off the end
+    EXPECT_EQ(hall.LastRank(), 1);
+}
+
+TEST(HallOfFame, EqualTimesRankBySmallerPenaltyThenByAge) {
+    HallOfFame hall = defaultTable();
+    hall.AddHall(1, "First", 200, 40);
+    EXPECT_EQ(hall.AddHall(1, "Cleaner", 200, 0), 1);
+    EXPECT_EQ(hall.AddHall(1, "Later", 200, 40), 3);
+    EXPECT_EQ(hall.entry(1, 2), HallOfFame::makeEntry("First", 200, 40));
+    EXPECT_EQ(hall.AddHall(1, "Again", 200, 0), 2);
+    hall.renameLastEntry(1, "Renamed");
+    EXPECT_EQ(hall.entry(1, 2), HallOfFame::makeEntry("Renamed", 200, 0));
+}
+
+TEST(HallOfFame, DialogListsAndLayoutLines) {
+    HallOfFame hall;
+    const auto rows = hall.GenerateList(7);
+    EXPECT_EQ(rows[0].name, "---     ");
+    EXPECT_EQ(rows[0].time, "04:00");
+    EXPECT_EQ(rows[9].time, "08:30");
+    EXPECT_EQ(rows[9].penalty, "00:00");
+    EXPECT_EQ(HallOfFame::LayoutComboBoxChange(3, 3), kRiversSlot);
+    EXPECT_EQ(HallOfFame::LayoutComboBoxChange(0, 3), 1);
+    EXPECT_EQ(HallOfFame::LayoutComboBoxChange(-1, 3), 0);
+}
+
+TEST(HallOfFame, FileKeepsUsedSectionsUnderNamesWithoutSpaces) {
+    const auto file = freshFile("orbeni-test-hallfame.ini");
+    const std::vector<std::string> names = {"My Layout", "Pyramid"};
+    {
+        platform::Profile profile(file);
+        profile.writeString("Pyramid", "Rank1", HallOfFame::defaultEntry(1));
+        HallOfFame hall;
+        hall.load(profile, names);
+        hall.AddHall(1, "Ann", 100, 0);
+        ASSERT_TRUE(hall.save(profile, names));
+    }
+    platform::Profile profile(file);
+    EXPECT_EQ(profile.readString("MyLayout", "Rank1", ""), HallOfFame::makeEntry("Ann", 100, 0));
+    EXPECT_EQ(profile.readString("MyLayout", "Rank10", ""), HallOfFame::defaultEntry(9));
+    EXPECT_TRUE(profile.keys("Pyramid").empty());
+    EXPECT_EQ(profile.keys("Rivers").size(), 10u);
+
+    HallOfFame reread;
+    reread.load(profile, names);
+    EXPECT_EQ(reread.entry(1, 1), HallOfFame::makeEntry("Ann", 100, 0));
+    reread.resetSlot(1);
+    ASSERT_TRUE(reread.save(profile, names));
+    EXPECT_TRUE(platform::Profile(file).keys("MyLayout").empty());
+    std::filesystem::remove(file);
+}
+
+TEST(HallOfFame, GameWritesTheFileRightAfterAnEntryAndADeletion) {
+    const auto file = freshFile("orbeni-test-hallfame-game.ini");
+    test::GameFixture fixture;
+    fixture.game.loadHallOfFame(file, {"Small One"});
+    fixture.host.scoresName = "Zoe";
+    fixture.layOut(test::GameFixture::singles({1, 2}));
+    fixture.clickTile(1);
+    fixture.clickTile(2);
+    fixture.runClockTo(3000);
+    EXPECT_EQ(fixture.game.playerName(), "Zoe");
+    EXPECT_NE(contents(file).find("Rank1=Zoe         3    0"), std::string::npos);
+
+    fixture.host.answers = {Button::Cancel};
+    fixture.game.DeleteHighscores1Click();
+    EXPECT_NE(contents(file).find("[SmallOne]"), std::string::npos);
+    fixture.game.DeleteHighscores1Click();
+    EXPECT_EQ(contents(file).find("[SmallOne]"), std::string::npos);
+    EXPECT_NE(contents(file).find("[Rivers]"), std::string::npos);
+    std::filesystem::remove(file);
+}
+
+}  // namespace
+}  // namespace orbeni

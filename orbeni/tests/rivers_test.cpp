@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game_fixture.h"
+
+namespace orbeni {
+namespace {
+
+using test::GameFixture;
+
+// A Rivers game whose board holds only the given tiles (layer 1).
+struct RiversFixture : GameFixture {
+    explicit RiversFixture(const std::vector<test::PlacedTile>& tiles) {
+        game.FourRivers();
+        game.board().clear();
+        for (const auto& placed : tiles) {
+            game.board().place(placed.tile, placed.place);
+        }
+    }
+};
+
+TEST(Rivers, DealFillsTheRectangle) {
+    GameFixture fixture;
+    fixture.game.FourRivers();
+    EXPECT_EQ(fixture.game.TilesLeft(), 84);
+    EXPECT_EQ(fixture.game.currentLayout(), 100);
+    for (int x = 4; x <= 30; x += 2) {
+        for (int y = 5; y <= 15; y += 2) {
+            EXPECT_NE(fixture.game.board().cell(x, y, 1), 0);
+        }
+    }
+    EXPECT_EQ(fixture.game.statusMessage().text(), "Mahjongg Rivers started.");
+}
+
+TEST(Rivers, PathsUseTheBandAroundTheRectangleAndNoMore) {
+    struct Case {
+        const char* what;
+        Position a;
+        Position b;
+        std::vector<Position> blockers;
+        bool joined;
+    };
+    // Only a river over the rectangle joins the ends of the top row.
+    std::vector<Position> fullTopRow;
+    for (int x = 4; x <= 30; x += 2) {
+        if (x >= 6 && x <= 28) {
+            fullTopRow.push_back({x, 5, 1});
+        }
+        fullTopRow.push_back({x, 7, 1});
+    }
+    // Only a river left of the rectangle joins the ends of the left column.
+    std::vector<Position> fullLeftColumn;
+    for (int y = 5; y <= 15; y += 2) {
+        if (y >= 7 && y <= 13) {
+            fullLeftColumn.push_back({4, y, 1});
+        }
+        fullLeftColumn.push_back({6, y, 1});
+    }
+    const Case cases[] = {
+        {"side by side", {4, 5, 1}, {6, 5, 1}, {}, true},
+        {"over the top band", {4, 5, 1}, {30, 5, 1}, fullTopRow, true},
+        {"round the left column", {4, 5, 1}, {4, 15, 1}, fullLeftColumn, true},
+        {"beyond the top row", {4, 1, 1}, {8, 1, 1}, {{6, 1, 1}, {4, 3, 1}, {8, 3, 1}}, false},
+        {"beyond the right column", {32, 5, 1}, {32, 9, 1}, {{32, 7, 1}, {30, 5, 1}, {30, 9, 1}}, false},
+        {"three turns",
+         {10, 9, 1},
+         {20, 9, 1},
+         {{8, 9, 1}, {12, 9, 1}, {10, 7, 1}, {18, 9, 1}, {22, 9, 1}, {20, 11, 1}},
+         false},
+    };
+    for (const auto& c : cases) {
+        std::vector<test::PlacedTile> tiles = {{1, c.a}, {2, c.b}};
+        int blocker = 5;
+        for (const Position& p : c.blockers) {
+            tiles.push_back({blocker++, p});
+        }
+        RiversFixture fixture(tiles);
+        fixture.clickTile(1);
+        fixture.clickTile(2);
+        EXPECT_EQ(fixture.game.TilesLeft() == 82, c.joined) << c.what;
+        if (!c.joined) {
+            EXPECT_EQ(fixture.game.FirstTile(), 2) << c.what;
+            EXPECT_EQ(fixture.game.SecondTile(), 0) << c.what;
+        }
+    }
+}
+
+TEST(Rivers, FirstTileSlidesAlongTheRiverAndUndoPutsItBack) {
+    RiversFixture fixture({{1, {4, 5, 1}}, {2, {10, 5, 1}}, {3, {20, 15, 1}}});
+    fixture.clickTile(1);
+    fixture.clickTile(2);
+    EXPECT_EQ(fixture.game.TilesLeft(), 82);
+    // Drawn at each cell of the river, erased when it moves on or leaves the board.
+    EXPECT_EQ(fixture.host.count("tile 1 at 4,5,1"), 2);
+    EXPECT_EQ(fixture.host.count("tile 1 at 6,5,1"), 2);
+    EXPECT_EQ(fixture.host.count("tile 1 at 8,5,1"), 2);
+    EXPECT_EQ(fixture.host.count("tile 1 at 10,5,1"), 0);
+    EXPECT_EQ(fixture.host.count("sound done"), 1);
+    fixture.game.Back();
+    EXPECT_EQ(fixture.game.board().position(1), (Position{4, 5, 1}));
+    EXPECT_EQ(fixture.game.board().cell(4, 5, 1), 1);
+    EXPECT_EQ(fixture.game.board().cell(8, 5, 1), 0);
+    EXPECT_EQ(fixture.game.board().position(2), (Position{10, 5, 1}));
+}
+
+TEST(Rivers, WithoutAnimationTilesVanishInPlaceAndShuffleCostsAHint) {
+    RiversFixture fixture({{1, {4, 5, 1}}, {2, {10, 5, 1}}, {3, {20, 15, 1}}, {4, {24, 15, 1}}});
+    fixture.game.options().tileRivers = false;
+    fixture.clickTile(1);
+    fixture.clickTile(2);
+    EXPECT_EQ(fixture.game.TilesLeft(), 82);
+    EXPECT_EQ(fixture.host.count("tile 1 at 6,5,1"), 0);
+    fixture.game.Hint();
+    EXPECT_EQ(fixture.game.PenaltySeconds(), 0);
+    fixture.game.Shuffle1Click();
+    EXPECT_EQ(fixture.game.PenaltySeconds(), 40);
+    EXPECT_EQ(fixture.game.statusMessage().text(), "Tiles shuffled.");
+    EXPECT_NE(fixture.game.board().cell(fixture.game.board().position(3)), 0);
+    fixture.game.Temps();
+    EXPECT_EQ(fixture.host.panel(StatusPanel::MovesLeft), "--");
+}
+
+}  // namespace
+}  // namespace orbeni
