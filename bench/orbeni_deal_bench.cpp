@@ -21,6 +21,10 @@ public:
     Button ask(std::string_view, std::string_view, Buttons, Icon) override { return Button::Ok; }
     std::optional<std::string> askSeed(int) override { return std::nullopt; }
     std::string showScores(ScoresOpening) override { return "Player1"; }
+    std::optional<std::string> askSaveFileName(std::string_view, std::string_view,
+                                               const std::string&) override {
+        return std::nullopt;
+    }
     void redrawHallPanel() override {}
     void processPendingEvents() override {}
     void pollMusic() override {}

@@ -64,6 +64,9 @@ public:
     int WhatTileThere(int px, int py) const;
     // The place under the pixel where the editor may add a tile, (0, 0, 0) for none.
     Position WhatAdd(int px, int py) const;
+    // Answers whether the layer below carries a tile at p: right under it, across two halves,
+    // on four corners, or on two corners and the opposite side.
+    bool isSupported(Position p) const { return isSupported(p.x, p.y, p.z); }
 
 private:
     static constexpr int kMarginX = 2;

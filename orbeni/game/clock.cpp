@@ -124,6 +124,21 @@ void Game::loadHallOfFame(const std::filesystem::path& file, std::vector<std::st
     m_hall.load(platform::Profile(m_hallFile), m_layoutNames);
 }
 
+void Game::loadHallSlot(int slot, const std::string& layoutName) {
+    if (slot < 1 || slot > kMaxLayouts) {
+        return;
+    }
+    if (static_cast<int>(m_layoutNames.size()) < slot) {
+        m_layoutNames.resize(static_cast<std::size_t>(slot));
+    }
+    m_layoutNames[static_cast<std::size_t>(slot - 1)] = layoutName;
+    if (m_hallFile.empty()) {
+        m_hall.resetSlot(slot);
+    } else {
+        m_hall.loadSlot(platform::Profile(m_hallFile), slot, layoutName);
+    }
+}
+
 // Writes "Hallfame.ini" at once, so that new entries and deletions survive a crash.
 bool Game::saveHallOfFame() {
     if (m_hallFile.empty()) {

@@ -83,6 +83,8 @@ public:
     // Reads "Hallfame.ini" for the layouts of the list (in list order) and Rivers.
     void loadHallOfFame(const std::filesystem::path& file, std::vector<std::string> layoutNames);
     bool saveHallOfFame();
+    // Reads the slot of a layout added to the list while the program runs.
+    void loadHallSlot(int slot, const std::string& layoutName);
 
     // Access for the window, the layouts and the tests
     Options& options() { return m_options; }
@@ -98,6 +100,8 @@ public:
     void setCurrentLayout(int number) { m_currentLayout = m_checkedLayout = number; }
     int currentLayout() const { return m_currentLayout; }
     void setEditorMode(bool on) { m_editorMode = on; }
+    // Makes the next game an ordinary one, as choosing a layout does.
+    void leaveRivers() { m_riversMode = false; }
     void setPlayerName(std::string name) { m_playerName = std::move(name); }
     const std::string& playerName() const { return m_playerName; }
     void setSpecificSeed(int seed) { m_specificSeed = seed; }

@@ -36,6 +36,9 @@ public:
     virtual std::optional<std::string> askSeed(int currentSeed) = 0;
     // Shows the "High Scores" dialog; the text of its name field when it closes.
     virtual std::string showScores(ScoresOpening opening) = 0;
+    // Shows the save-file dialog; the chosen file name, none on Cancel.
+    virtual std::optional<std::string> askSaveFileName(std::string_view title, std::string_view filter,
+                                                       const std::string& initialFolder) = 0;
     virtual void redrawHallPanel() = 0;
     virtual void processPendingEvents() = 0;
     // Gives the music a chance to notice that its piece has ended.

@@ -46,6 +46,11 @@ public:
         record(opening == ScoresOpening::NewEntry ? "scores new entry" : "scores browse");
         return scoresName;
     }
+    std::optional<std::string> askSaveFileName(std::string_view title, std::string_view,
+                                               const std::string&) override {
+        record("save dialog " + std::string(title));
+        return saveAnswer;
+    }
     void redrawHallPanel() override { record("hall panel"); }
     void processPendingEvents() override { record("events"); }
     void pollMusic() override {}
@@ -65,6 +70,7 @@ public:
     std::vector<std::string> calls;
     std::deque<Button> answers;
     std::optional<std::string> seedAnswer;
+    std::optional<std::string> saveAnswer;
     std::string scoresName = "Player1";
     std::string panels[4];
     std::uint32_t tick = 1000;

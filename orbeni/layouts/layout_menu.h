@@ -1,0 +1,55 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "orbeni/game/game.h"
+#include "orbeni/layouts/layout_list.h"
+
+namespace orbeni {
+
+// Whether a load is the one at start-up, which neither reports the layout nor gives the notice.
+enum class LayoutLoad { StartUp, Chosen };
+
+// The Layout menu: its list, the current layout's file and name, and the loads and saves that
+// change the game's layout template.
+class LayoutMenu {
+public:
+    LayoutMenu(Game& game, Host& host) : m_game(game), m_host(host) {}
+
+    // Builds the list from the "Layouts" folder and chooses the current layout from the stored
+    // number. False when the folder holds no layout: the program cannot run.
+    bool build(const std::filesystem::path& layoutsFolder, int storedNumber);
+
+    void LoadlayoutClick(int number);
+    void LoadShplayoutClick(int number);
+    void RunLayout(const std::filesystem::path& file, LayoutLoad load = LayoutLoad::Chosen);
+    void RunShpLayout(LayoutLoad load = LayoutLoad::Chosen);
+    // Loads the current layout as start-up does, through the loader its file name calls for.
+    void loadCurrent();
+    // Writes the template as a ".lay" file and makes it the current layout, adding it to the
+    // list when its name is new.
+    void SaveLayout();
+
+    const LayoutList& list() const { return m_list; }
+    int currentNumber() const { return m_game.currentLayout(); }
+    const std::string& currentName() const { return m_name; }
+    void setCurrentName(std::string name) { m_name = std::move(name); }
+    const std::filesystem::path& currentPath() const { return m_path; }
+    void setCurrentPath(std::filesystem::path path) { m_path = std::move(path); }
+
+private:
+    void choose(int number);
+    void reportLoad(LayoutLoad load);
+    void Warn();
+
+    Game& m_game;
+    Host& m_host;
+    LayoutList m_list;
+    std::filesystem::path m_folder;
+    std::filesystem::path m_path;
+    std::string m_name = "External Layout";
+    bool m_warned = false;
+};
+
+}  // namespace orbeni
