@@ -1,0 +1,161 @@
+#include "morvane/game/game.h"
+
+#include <cstdio>
+
+#include "morvane/game/deal.h"
+#include "morvane/game/free_rule.h"
+#include "morvane/game/hall_of_fame.h"
+#include "morvane/game/program_info.h"
+#include "morvane/game/sounds.h"
+#include "morvane/game/tile_set.h"
+#include "morvane/gamefile/game_file.h"
+
+namespace morvane {
+
+Game::Game(Host& host, std::filesystem::path programFolder)
+    : m_host(host), m_programFolder(std::move(programFolder)) {}
+
+void Game::start(const std::filesystem::path& commandLineGame) {
+    if (commandLineGame.empty()) {
+        resetToDefaultGame();
+    } else {
+        readGameFile(commandLineGame);
+    }
+    clearSelection();
+    clearHistory();
+    m_showMoves = false;
+    m_elapsedSeconds = 0;
+    clearBookmarks();
+    m_host.startClock();
+}
+
+// Replaces the settings by the file's, and the tile picture when the file names another one.
+void Game::applyGameFile(const std::filesystem::path& file) {
+    GameFileContents contents = morvane::readGameFile(file, m_programFolder);
+    m_settings = std::move(contents.settings);
+    if (contents.refusedTileSet) {
+        const std::string text = *contents.refusedTileSet + ": the built-in tile set is used instead.";
+        m_host.messageBox(text, kApplicationTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+    m_host.loadTileBitmap(m_settings.bitmapPath);
+    m_numberOfTiles = countTiles(m_settings.tileSet);
+}
+
+void Game::readGameFile(const std::filesystem::path& file) {
+    applyGameFile(file);
+    m_gameName = file.string();
+    clearSelection();
+    clearHistory();
+    m_showMoves = false;
+    m_elapsedSeconds = 0;
+    dealNewGame();
+    m_host.startClock();
+    m_host.repaintAll();
+}
+
+void Game::loadGame(const std::filesystem::path& file) {
+    readGameFile(file);
+    clearBookmarks();
+    m_host.startClock();
+}
+
+void Game::resetToDefaultGame() {
+    m_settings.layoutIsDefault = true;
+    buildBuiltInLayout(m_settings);
+    m_settings.soundsAreDefault = true;
+    applyBuiltInSounds(m_settings, m_programFolder);
+    m_settings.bitmapIsDefault = true;
+    m_settings.tileSetIsDefault = true;
+    applyBuiltInTileSet(m_settings);
+    m_settings.rules = MoveRules{};
+    m_host.loadTileBitmap(m_settings.bitmapPath);
+    m_numberOfTiles = countTiles(m_settings.tileSet);
+    m_gameName = kDefaultName;
+    dealNewGame();
+}
+
+// Deals the current layout; a pool that runs dry is told and leaves the start board as it was.
+void Game::dealNewGame() {
+    m_tilesLeft = m_numberOfTiles;
+    if (deal(m_settings.layout, m_settings.tileSet, m_random, m_play) == DealOutcome::Dealt) {
+        m_start = m_play;
+    } else {
+        m_host.messageBox(kInsufficientTilesText, kApplicationTitle, MessageIcon::Exclamation,
+                          MessageButtons::Ok);
+    }
+}
+
+void Game::newGame() {
+    clearSelection();
+    m_elapsedSeconds = 0;
+    m_showMoves = false;
+    dealNewGame();
+    clearBookmarks();
+    clearHistory();
+    m_host.startClock();
+    m_host.repaintAll();
+}
+
+void Game::restartGame() {
+    m_elapsedSeconds = 0;
+    m_showMoves = false;
+    clearSelection();
+    m_tilesLeft = m_numberOfTiles;
+    clearBookmarks();
+    clearHistory();
+    m_play = m_start;
+    m_host.startClock();
+    m_host.repaintAll();
+}
+
+void Game::defaultGame() {
+    m_designMode = false;
+    resetToDefaultGame();
+    clearHistory();
+    clearSelection();
+    m_showMoves = false;
+    m_elapsedSeconds = 0;
+    clearBookmarks();
+    m_host.repaintAll();
+    m_host.startClock();
+}
+
+void Game::setSettings(const GameSettings& settings) {
+    m_settings = settings;
+    if (m_settings.layoutIsDefault) {
+        buildBuiltInLayout(m_settings);
+    }
+    m_spaceCount = countSpaces(m_settings.layout);
+    m_host.repaintAll();
+}
+
+void Game::clearSelection() {
+    m_first = kNoPosition;
+    m_second = kNoPosition;
+}
+
+void Game::clearBookmarks() {
+    m_bookmarks.fill(-1);
+}
+
+bool Game::isFreeTile(const Position& tile) const {
+    return isFree(m_play, tile, m_settings.rules, m_settings.hlimit, m_settings.vlimit);
+}
+
+void Game::playSound(SoundSlot slot) {
+    if (m_soundOn) {
+        m_host.playSound(slot, m_settings.sound(slot));
+    }
+}
+
+std::string Game::timeText() const {
+    return morvane::timeText(m_elapsedSeconds);
+}
+
+std::string Game::cursorText() const {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d - %02d - %02d", m_cursor.column, m_cursor.row, m_cursor.height);
+    return text;
+}
+
+}  // namespace morvane

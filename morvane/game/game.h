@@ -1,0 +1,165 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "morvane/game/board.h"
+#include "morvane/game/crt_random.h"
+#include "morvane/game/game_settings.h"
+#include "morvane/game/host.h"
+#include "morvane/game/layout.h"
+
+namespace morvane {
+
+inline constexpr int kUndoRecords = 500;
+inline constexpr int kMoveListPairs = 500;
+inline constexpr int kBookmarks = 4;
+
+struct UndoRecord {
+    Position first;
+    Position second;
+    TileCode firstCode = 0;
+    TileCode secondCode = 0;
+};
+
+struct MovePair {
+    Position first;
+    Position second;
+};
+
+enum class MouseButton { Left, Right };
+enum class DesignTool { Insert, Remove };
+
+// The design-mode cursor: the grid cell under the mouse and the height of its stack.
+struct DesignCursor {
+    int column = 0;
+    int row = 0;
+    int height = 0;
+};
+
+// The running game the view owns: settings, boards, selection, undo history, show moves,
+// bookmarks, design mode and the clock. Every command of the game menus is a member here.
+class Game {
+public:
+    Game(Host& host, std::filesystem::path programFolder);
+
+    void seedRandom(std::uint32_t seed) { m_random.srand(seed); }
+
+    // Game files and the built-in game.
+    void start(const std::filesystem::path& commandLineGame);
+    void readGameFile(const std::filesystem::path& file);
+    void loadGame(const std::filesystem::path& file);
+    void resetToDefaultGame();
+
+    // File menu.
+    void newGame();
+    void restartGame();
+    void defaultGame();
+
+    // Play.
+    void playClick(const Position& tile);
+    void undo();
+    void showMoves();
+    void nextMove();
+    void previousMove();
+    void doIt();
+    void exitShowMoves();
+    void setBookmark(int bookmark);
+    void goToBookmark(int bookmark);
+    void useSound() { m_soundOn = !m_soundOn; }
+    void hallOfFame();
+
+    // Design mode; grid positions are the 40 x 40 cells of the design view.
+    void enterDesignMode();
+    void designClick(int column, int row, MouseButton button);
+    const DesignCursor& moveDesignCursor(int column, int row);
+    void shift(ShiftDirection direction);
+    void setDesignTool(DesignTool tool) { m_tool = tool; }
+    void clearBoard();
+    bool saveGame(const std::filesystem::path& file);
+    void exitDesignMode();
+    // Takes the settings back from the Game Settings dialog.
+    void setSettings(const GameSettings& settings);
+
+    // The clock timer's tick.
+    void tick() { ++m_elapsedSeconds; }
+
+    const GameSettings& settings() const { return m_settings; }
+    const Board& playBoard() const { return m_play; }
+    const Board& startBoard() const { return m_start; }
+    const std::string& gameName() const { return m_gameName; }
+    Position firstSelection() const { return m_first; }
+    Position secondSelection() const { return m_second; }
+    int numberOfTiles() const { return m_numberOfTiles; }
+    int tilesLeft() const { return m_tilesLeft; }
+    int moveCount() const { return m_moveCount; }
+    int elapsedSeconds() const { return m_elapsedSeconds; }
+    bool soundOn() const { return m_soundOn; }
+    void setSoundOn(bool on) { m_soundOn = on; }
+    bool inShowMoves() const { return m_showMoves; }
+    bool inDesignMode() const { return m_designMode; }
+    DesignTool designTool() const { return m_tool; }
+    int spaceCount() const { return m_spaceCount; }
+    int bookmark(int bookmark) const { return m_bookmarks[static_cast<std::size_t>(bookmark)]; }
+    const DesignCursor& designCursor() const { return m_cursor; }
+    int moveListLength() const { return m_moveListLength; }
+    int moveIndex() const { return m_moveIndex; }
+    const MovePair& movePair(int index) const { return m_moveList[static_cast<std::size_t>(index)]; }
+    bool isFreeTile(const Position& tile) const;
+
+    // Status texts.
+    std::string timeText() const;
+    std::string cursorText() const;
+
+private:
+    void applyGameFile(const std::filesystem::path& file);
+    void dealNewGame();
+    void clearSelection();
+    void clearBookmarks();
+    void clearHistory() { m_moveCount = 0; }
+    void toggleIfSet(const Position& tile);
+    void removePair(const Position& first, const Position& second);
+    void takeBackLastMove();
+    void showPair(int index);
+    void buildMoveList();
+    void playSound(SoundSlot slot);
+    void gameWon();
+    void enterHallOfFame(const std::filesystem::path& file);
+    void showHallOfFameOf(const std::filesystem::path& file);
+    bool insertSpace(int column, int row);
+    bool removeSpace(int column, int row);
+    std::filesystem::path writeTemporaryGame();
+
+    Host& m_host;
+    std::filesystem::path m_programFolder;
+    CrtRandom m_random;
+
+    GameSettings m_settings;
+    std::string m_gameName;
+    Board m_play;
+    Board m_start;
+    int m_numberOfTiles = 0;
+    int m_tilesLeft = 0;
+
+    Position m_first;
+    Position m_second;
+    std::array<UndoRecord, kUndoRecords> m_history{};
+    int m_moveCount = 0;
+    std::array<MovePair, kMoveListPairs> m_moveList{};
+    int m_moveListLength = 0;
+    int m_moveIndex = 0;
+    bool m_showMoves = false;
+    std::array<int, kBookmarks> m_bookmarks{-1, -1, -1, -1};
+
+    int m_elapsedSeconds = 0;
+    bool m_soundOn = true;
+
+    bool m_designMode = false;
+    DesignTool m_tool = DesignTool::Insert;
+    int m_spaceCount = 0;
+    DesignCursor m_cursor;
+};
+
+}  // namespace morvane
