@@ -125,6 +125,7 @@ void Game::setSettings(const GameSettings& settings) {
     if (m_settings.layoutIsDefault) {
         buildBuiltInLayout(m_settings);
     }
+    m_numberOfTiles = countTiles(m_settings.tileSet);
     m_spaceCount = countSpaces(m_settings.layout);
     m_host.repaintAll();
 }

@@ -1,0 +1,201 @@
+#include <algorithm>
+
+#include "game_fixture.h"
+#include "morvane/game/commands.h"
+
+namespace morvane {
+namespace {
+
+TEST_F(GameTest, ClicksSelectDeselectRejectAndRemove) {
+    // Three tiles in a row and one on top of the middle one: the middle tile is covered.
+    load(rowGame(4, kSidesOnly, {{2, 0, 1}}));
+    const Position covered{2, 0, 0};
+    ASSERT_NE(game.playBoard().at(covered), 0);
+    const auto mismatch = findPair(false);
+    const auto pair = findPair(true);
+    ASSERT_TRUE(mismatch && pair);
+
+    host.sounds.clear();
+    game.playClick(covered);
+    game.playClick(pair->first);
+    game.playClick(covered);
+    EXPECT_EQ(game.firstSelection(), pair->first);
+    game.playClick(pair->first);
+    EXPECT_TRUE(game.firstSelection().isNone());
+    game.playClick(mismatch->first);
+    game.playClick(mismatch->second);
+    EXPECT_TRUE(game.firstSelection().isNone() && game.secondSelection().isNone());
+    EXPECT_EQ(game.tilesLeft(), 4);
+    game.playClick(pair->first);
+    game.playClick(pair->second);
+    EXPECT_EQ(host.sounds,
+              (std::vector{SoundSlot::Unfree, SoundSlot::Select, SoundSlot::Unfree, SoundSlot::Deselect,
+                           SoundSlot::Select, SoundSlot::Mismatch, SoundSlot::Select, SoundSlot::Match}));
+    EXPECT_EQ(game.tilesLeft(), 2);
+    EXPECT_EQ(game.moveCount(), 1);
+    EXPECT_EQ(game.playBoard().at(pair->first), 0);
+    EXPECT_NE(std::find(host.calls.begin(), host.calls.end(), "removed " + RecordingHost::text(pair->second)),
+              host.calls.end());
+}
+
+TEST_F(GameTest, SoundOffPlaysNothing) {
+    load(rowGame(4, kLiftOnly));
+    game.useSound();
+    host.sounds.clear();
+    removeAPair();
+    EXPECT_TRUE(host.sounds.empty());
+}
+
+TEST_F(GameTest, BookmarksGoBackOnceAndUndoClearsThoseAbove) {
+    load(rowGame(16, kLiftOnly));
+    const CommandRule& goTo2 = *findCommand(32821);
+    for (int move = 0; move < 5; ++move) {
+        removeAPair();
+    }
+    const Board afterFive = game.playBoard();
+    game.setBookmark(1);
+    game.setBookmark(2);
+    EXPECT_TRUE(isEnabled(goTo2, game));
+    removeAPair();
+    removeAPair();
+    game.goToBookmark(1);
+    EXPECT_EQ(game.moveCount(), 5);
+    EXPECT_EQ(game.tilesLeft(), 6);
+    EXPECT_EQ(game.playBoard(), afterFive);
+    EXPECT_EQ(game.bookmark(1), -1);
+    EXPECT_FALSE(isEnabled(goTo2, game));
+
+    game.setBookmark(0);  // at 5
+    game.setBookmark(3);  // at 5
+    removeAPair();
+    game.setBookmark(3);  // at 6
+    game.undo();
+    EXPECT_EQ(game.bookmark(0), 5);
+    EXPECT_EQ(game.bookmark(3), -1);
+    EXPECT_EQ(game.bookmark(2), 5);
+    game.undo();
+    EXPECT_EQ(game.bookmark(0), -1);
+    EXPECT_EQ(game.bookmark(2), -1);
+}
+
+TEST_F(GameTest, ShowMovesListsFreePairsInBoardOrderForThirtySeconds) {
+    game.seedRandom(1);
+    game.start({});
+    game.showMoves();
+    ASSERT_TRUE(game.inShowMoves());
+    EXPECT_EQ(game.elapsedSeconds(), 30);
+    // Every free matching pair once, ordered by the first tile and then the second, in x, y, z order.
+    std::vector<std::pair<Position, Position>> expected;
+    const std::vector<Position> all = tiles();
+    for (std::size_t a = 0; a < all.size(); ++a) {
+        for (std::size_t b = a + 1; b < all.size(); ++b) {
+            if (game.isFreeTile(all[a]) && game.isFreeTile(all[b]) &&
+                match(game.settings().tileSet, game.playBoard().at(all[a]), game.playBoard().at(all[b]))) {
+                expected.emplace_back(all[a], all[b]);
+            }
+        }
+    }
+    ASSERT_EQ(game.moveListLength(), static_cast<int>(expected.size()));
+    for (int i = 0; i < game.moveListLength(); ++i) {
+        EXPECT_EQ(game.movePair(i).first, expected[static_cast<std::size_t>(i)].first);
+        EXPECT_EQ(game.movePair(i).second, expected[static_cast<std::size_t>(i)].second);
+    }
+    EXPECT_EQ(game.firstSelection(), expected.front().first);
+
+    game.previousMove();
+    EXPECT_EQ(game.moveIndex(), 0);
+    for (int i = 0; i < game.moveListLength() + 2; ++i) {
+        game.nextMove();
+    }
+    EXPECT_EQ(game.moveIndex(), game.moveListLength() - 1);
+    EXPECT_EQ(game.secondSelection(), expected.back().second);
+    game.playClick(expected.front().first);  // clicks are ignored while moves are shown
+    EXPECT_EQ(game.moveCount(), 0);
+    game.exitShowMoves();
+    EXPECT_TRUE(game.firstSelection().isNone());
+    game.showMoves();
+    EXPECT_EQ(game.elapsedSeconds(), 60);
+}
+
+TEST_F(GameTest, NoMovesLeftIsFree) {
+    // Two matching tiles stacked: only the top one is free.
+    GameSettings settings = rowGame(2, kLiftOnly);
+    settings.layout.clear();
+    settings.layout.set(4, 4, 0, 1);
+    settings.layout.set(4, 4, 1, 1);
+    load(settings);
+    game.showMoves();
+    EXPECT_FALSE(game.inShowMoves());
+    EXPECT_EQ(game.elapsedSeconds(), 0);
+    EXPECT_EQ(host.messages.back(), "Sorry: No moves left");
+}
+
+TEST_F(GameTest, DoItRemovesTheShownPairAndWins) {
+    load(rowGame(2, kSidesOnly));
+    host.names.push_back("Ann");
+    host.calls.clear();
+    game.tick();
+    game.showMoves();
+    game.doIt();
+    EXPECT_FALSE(game.inShowMoves());
+    EXPECT_EQ(game.tilesLeft(), 0);
+    const auto stop = std::find(host.calls.begin(), host.calls.end(), "stop clock");
+    const auto won = std::find(host.calls.begin(), host.calls.end(), "sound won");
+    ASSERT_NE(stop, host.calls.end());
+    EXPECT_LT(stop, won);
+    EXPECT_EQ(host.lastHallOfFame[0].name, "Ann");
+    EXPECT_EQ(host.lastHallOfFame[0].time, "0:31");
+}
+
+TEST_F(GameTest, RestartBringsBackTheDealAndNewGameDealsAgain) {
+    load(rowGame(12, kLiftOnly));
+    const Board dealt = game.startBoard();
+    EXPECT_EQ(game.playBoard(), dealt);
+    removeAPair();
+    removeAPair();
+    game.setBookmark(0);
+    game.tick();
+    game.restartGame();
+    EXPECT_EQ(game.playBoard(), dealt);
+    EXPECT_EQ(game.tilesLeft(), 12);
+    EXPECT_EQ(game.moveCount(), 0);
+    EXPECT_EQ(game.timeText(), "0:00");
+    EXPECT_EQ(game.bookmark(0), -1);
+    game.undo();
+    EXPECT_EQ(game.playBoard(), dealt);
+    game.newGame();
+    EXPECT_NE(game.startBoard(), dealt);
+}
+
+TEST_F(GameTest, CommandsFollowTheModes) {
+    game.start({});
+    struct Case {
+        int id;
+        bool playing;
+        bool showingMoves;
+        bool designing;
+    };
+    const Case cases[] = {
+        {32772, true, true, true},   {32778, true, false, true},  {32777, true, false, false},
+        {32783, false, true, false}, {32815, true, false, false}, {32824, true, false, false},
+        {32779, true, false, false}, {32781, false, false, true}, {32787, false, false, true},
+    };
+    auto check = [&](const char* mode, bool Case::*expected) {
+        for (const Case& c : cases) {
+            EXPECT_EQ(isEnabled(*findCommand(c.id), game), c.*expected) << mode << " " << c.id;
+        }
+    };
+    check("playing", &Case::playing);
+    game.showMoves();
+    check("showing moves", &Case::showingMoves);
+    game.exitShowMoves();
+    game.enterDesignMode();
+    check("designing", &Case::designing);
+    EXPECT_TRUE(isChecked(*findCommand(32792), game));
+    game.setDesignTool(DesignTool::Remove);
+    EXPECT_TRUE(isChecked(*findCommand(32793), game));
+    EXPECT_EQ(findCommand(1), nullptr);
+}
+
+}  // namespace
+}  // namespace morvane
