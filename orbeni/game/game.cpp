@@ -45,7 +45,7 @@ bool Game::dealAnimated() const {
 
 void Game::BeginGame() {
     const int positions = m_layout.positionCount();
-    if (positions % 2 != 0 || positions > kMaxTiles) {
+    if ((positions % 2 != 0 && !m_editorMode) || positions > kMaxTiles) {
         m_host.ask("Layout",
                    "This layout has " + std::to_string(positions) +
                        " tile positions; a game needs an even number, at most 144.",
@@ -66,14 +66,14 @@ void Game::BeginGame() {
 }
 
 // Fills the reserved layout with tiles: winnable when asked and possible, otherwise at random
-// (from the specific game's seed when one is chosen).
+// (from the specific game's seed when one is chosen). A layout in the making is only laid out.
 void Game::dealSolitaire(int tileCount) {
     DealAnimation* animation = dealAnimated() ? this : nullptr;
     m_board.clear();
     reserveLayout(m_board, m_layout);
     m_tilesLeft = m_tilesTotal = tileCount;
     bool unclearable = false;
-    if (m_options.Winnable) {
+    if (m_options.Winnable && !m_editorMode) {
         if (CreateBoard(m_board, m_layout, m_generator, m_host.timeOfDayMilliseconds(), animation)) {
             showDealMessage();
             return;

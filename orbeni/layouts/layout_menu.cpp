@@ -50,11 +50,11 @@ void LayoutMenu::LoadShplayoutClick(int number) {
     }
 }
 
-void LayoutMenu::loadCurrent() {
+void LayoutMenu::loadCurrent(LayoutLoad load) {
     if (m_path.string().find(".shp") != std::string::npos) {
-        RunShpLayout(LayoutLoad::StartUp);
+        RunShpLayout(load);
     } else {
-        RunLayout(m_path, LayoutLoad::StartUp);
+        RunLayout(m_path, load);
     }
 }
 

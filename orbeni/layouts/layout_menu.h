@@ -25,8 +25,8 @@ public:
     void LoadShplayoutClick(int number);
     void RunLayout(const std::filesystem::path& file, LayoutLoad load = LayoutLoad::Chosen);
     void RunShpLayout(LayoutLoad load = LayoutLoad::Chosen);
-    // Loads the current layout as start-up does, through the loader its file name calls for.
-    void loadCurrent();
+    // Loads the current layout file again, through the loader its name calls for.
+    void loadCurrent(LayoutLoad load);
     // Writes the template as a ".lay" file and makes it the current layout, adding it to the
     // list when its name is new.
     void SaveLayout();

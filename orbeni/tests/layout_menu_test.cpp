@@ -50,7 +50,7 @@ TEST(LayoutMenu, ChoosingLoadsReportsAndWarnsOnce) {
     test::GameFixture fixture;
     LayoutMenu menu(fixture.game, fixture.host);
     ASSERT_TRUE(menu.build(folder.path, 1));
-    menu.loadCurrent();
+    menu.loadCurrent(LayoutLoad::StartUp);
     EXPECT_EQ(fixture.game.layoutTemplate().positionCount(), 144);
     EXPECT_EQ(fixture.host.count("ask"), 0);
 

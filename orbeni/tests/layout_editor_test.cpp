@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "game_fixture.h"
+#include "orbeni/layouts/layout_editor.h"
+#include "orbeni/layouts/layout_file.h"
+#include "test_layouts.h"
+
+namespace orbeni {
+namespace {
+
+// An editor over a game whose current layout is a pyramid file of its own.
+struct EditorFixture : test::GameFixture {
+    EditorFixture() {
+        std::filesystem::create_directories(folder);
+        EXPECT_TRUE(writeLayFile(folder / "Pyramid.lay", "Pyramid", test::pyramidLayout()));
+        EXPECT_TRUE(menu.build(folder, 1));
+        menu.loadCurrent(LayoutLoad::StartUp);
+    }
+    ~EditorFixture() { std::filesystem::remove_all(folder); }
+
+    // Releases a mouse button over the part of a place's picture that no place to its left or
+    // below shares.
+    void clickPlace(Position p, MouseButton button = MouseButton::Left) {
+        editor.ButtonDown(button, kBoardOffsetX + 20 * p.x + 6 * p.z - 52 + 30,
+                          kBoardOffsetY + 25 * p.y - 6 * p.z - 59 + 10);
+    }
+
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "orbeni-test-editor";
+    LayoutMenu menu{game, host};
+    LayoutEditor editor{game, host, menu};
+};
+
+TEST(LayoutEditor, PlacingNeedsSupportAndRemovingLeavesCoveredTiles) {
+    EditorFixture fixture;
+    fixture.editor.CreateLayout1Click();
+    EXPECT_TRUE(fixture.game.EditorMode());
+    EXPECT_EQ(fixture.editor.EditorTilesLeft(), 144);
+    EXPECT_EQ(fixture.menu.currentName(), "New Layout");
+
+    fixture.clickPlace({5, 5, 1});
+    fixture.clickPlace({7, 5, 1});
+    fixture.clickPlace({12, 5, 1});
+    EXPECT_EQ(fixture.editor.EditorTilesLeft(), 141);
+    EXPECT_EQ(fixture.game.layoutTemplate().at(5, 5, 1), 1);
+    EXPECT_EQ(fixture.game.board().position(1), (Position{5, 5, 1}));
+
+    EXPECT_EQ(fixture.editor.previewAt(125, 74), (Position{6, 5, 2}));   // over both halves
+    EXPECT_EQ(fixture.editor.previewAt(250, 74), (Position{14, 5, 1}));  // half over one: not carried
+    fixture.editor.ButtonDown(MouseButton::Left, kBoardOffsetX + 125, kBoardOffsetY + 74);
+    EXPECT_EQ(fixture.game.layoutTemplate().at(6, 5, 2), 1);
+
+    // On tile (5, 5, 1) left of the picture of the layer-2 tile that covers its right half.
+    fixture.editor.ButtonDown(MouseButton::Right, kBoardOffsetX + 60, kBoardOffsetY + 70);
+    EXPECT_EQ(fixture.game.layoutTemplate().at(5, 5, 1), 1);
+    fixture.clickPlace({12, 5, 1}, MouseButton::Right);
+    EXPECT_EQ(fixture.game.layoutTemplate().at(12, 5, 1), 0);
+    EXPECT_EQ(fixture.editor.EditorTilesLeft(), 141);
+}
+
+TEST(LayoutEditor, MovesShiftEverythingUnlessAnEdgeIsUsed) {
+    EditorFixture fixture;
+    fixture.editor.Editlayout1Click();
+    EXPECT_EQ(fixture.editor.EditorTilesLeft(), 0);
+    // The pyramid touches column 1 and row 1.
+    fixture.editor.Movetoleft1Click();
+    fixture.editor.Movetotop1Click();
+    EXPECT_EQ(fixture.game.layoutTemplate().at(1, 1, 1), 1);
+    fixture.editor.Movetoright1Click();
+    fixture.editor.Movetobottom1Click();
+    EXPECT_EQ(fixture.game.layoutTemplate().at(1, 1, 1), 0);
+    EXPECT_EQ(fixture.game.layoutTemplate().at(2, 2, 1), 1);
+    EXPECT_EQ(fixture.game.layoutTemplate().at(10, 6, 5), 1);  // the top layer moved as well
+    EXPECT_EQ(fixture.game.layoutTemplate().positionCount(), 144);
+    const int tile = fixture.game.board().cell(2, 2, 1);
+    ASSERT_NE(tile, 0);
+    EXPECT_EQ(fixture.game.board().position(tile), (Position{2, 2, 1}));
+    fixture.editor.Movetoleft1Click();
+    EXPECT_EQ(fixture.game.layoutTemplate().at(1, 2, 1), 1);
+    EXPECT_EQ(fixture.editor.EditorTilesLeft(), 0);
+}
+
+TEST(LayoutEditor, LeavingNeedsAFinishedLayoutAndExitReloadsTheFile) {
+    EditorFixture fixture;
+    fixture.editor.Editlayout1Click();
+    fixture.clickPlace({10, 5, 5}, MouseButton::Right);
+    ASSERT_EQ(fixture.editor.EditorTilesLeft(), 1);
+    fixture.editor.SaveandexitClick(EditorExit::TryIt, "Changed");
+    EXPECT_EQ(fixture.host.count("ask Orbeni: You haven't finished building the layout yet !"), 1);
+    EXPECT_TRUE(fixture.game.EditorMode());
+
+    fixture.editor.Cancel2Click();
+    EXPECT_FALSE(fixture.game.EditorMode());
+    EXPECT_EQ(fixture.game.layoutTemplate().positionCount(), 144);
+
+    fixture.editor.Editlayout1Click();
+    fixture.editor.Movetoright1Click();
+    const auto before = std::filesystem::last_write_time(fixture.folder / "Pyramid.lay");
+    fixture.editor.SaveandexitClick(EditorExit::TryIt, "Moved");
+    EXPECT_FALSE(fixture.game.EditorMode());
+    EXPECT_EQ(std::filesystem::last_write_time(fixture.folder / "Pyramid.lay"), before);
+    EXPECT_EQ(fixture.game.layoutTemplate().at(2, 1, 1), 1);
+    EXPECT_EQ(fixture.game.TilesLeft(), 144);
+    EXPECT_FALSE(fixture.game.GameStopped());
+
+    fixture.editor.Editlayout1Click();
+    fixture.editor.SaveandexitClick(EditorExit::Save, "Moved");
+    const auto saved = readLayFile(fixture.folder / "Pyramid.lay");
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved.value().name, "Moved");
+    EXPECT_EQ(saved.value().layout.at(2, 1, 1), 1);
+}
+
+}  // namespace
+}  // namespace orbeni
