@@ -1,0 +1,72 @@
+#include <benchmark/benchmark.h>
+
+#include "morvane/game/deal.h"
+#include "morvane/game/free_rule.h"
+#include "morvane/game/game.h"
+#include "morvane/game/layout.h"
+#include "morvane/game/tile_set.h"
+
+namespace {
+
+using namespace morvane;
+
+// A window that draws nothing and answers every dialog with OK.
+class SilentHost : public Host {
+public:
+    void playSound(SoundSlot, const std::string&) override {}
+    void toggleHighlight(const Position&) override {}
+    void repaintTile(const Position&, TileRepaint) override {}
+    void repaintDesignCell(int, int) override {}
+    void repaintAll() override {}
+    bool loadTileBitmap(const std::string&) override { return true; }
+    MessageAnswer messageBox(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    std::string askWinnerName() override { return {}; }
+    WonChoice showWonDialog(std::string_view) override { return WonChoice::Ok; }
+    void showHallOfFame(const HallOfFameRows&) override {}
+    void startClock() override {}
+    void stopClock() override {}
+};
+
+void showMovesOnAFreshDeal(benchmark::State& state) {
+    SilentHost host;
+    Game game(host, "/opt/morvane");
+    game.seedRandom(1);
+    game.start({});
+    for (auto _ : state) {
+        game.showMoves();
+        benchmark::DoNotOptimize(game.moveListLength());
+        game.exitShowMoves();
+    }
+}
+BENCHMARK(showMovesOnAFreshDeal);
+
+void dealTheBuiltInGame(benchmark::State& state) {
+    GameSettings settings;
+    buildBuiltInLayout(settings);
+    const TileSet tileSet = builtInTileSet();
+    CrtRandom random;
+    Board play;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(deal(settings.layout, tileSet, random, play));
+    }
+}
+BENCHMARK(dealTheBuiltInGame);
+
+// The slowest free test: every rule on, a tile in the middle of a full board with nothing above.
+void isFreeOnAFullBoard(benchmark::State& state) {
+    Board play;
+    for (int x = 0; x < kColumns; x += 2) {
+        for (int y = 0; y < kRows; y += 2) {
+            play.set(x, y, 0, 0x11);
+        }
+    }
+    const MoveRules all{true, true, true, true, false};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(isFree(play, {20, 20, 0}, all, kHighestColumn, kHighestRow));
+    }
+}
+BENCHMARK(isFreeOnAFullBoard);
+
+}  // namespace
