@@ -26,13 +26,13 @@ int countFreeReserved(const Board& board, const PositionList& shape) {
     return count;
 }
 
+}  // namespace
+
 void reserve(Board& board, const PositionList& shape) {
     for (int i = 0; i < shape.count; ++i) {
         board.setCell(shape.positions[i], kReservedCell);
     }
 }
-
-}  // namespace
 
 PositionList reserveLayout(Board& board, const LayoutTemplate& layout) {
     PositionList list;
@@ -138,6 +138,43 @@ std::optional<RemovalOrder> CreateBoard(Board& board, const LayoutTemplate& layo
         }
     }
     return order;
+}
+
+LiveTiles liveTiles(const Board& board) {
+    LiveTiles live;
+    for (int tile = 1; tile <= kMaxTiles; ++tile) {
+        live.places[tile] = board.position(tile);
+        if (live.places[tile].onBoard()) {
+            live.tiles[live.count++] = tile;
+        }
+    }
+    return live;
+}
+
+void restoreTiles(Board& board, const LiveTiles& live) {
+    for (int i = 0; i < live.count; ++i) {
+        board.place(live.tiles[i], live.places[live.tiles[i]]);
+    }
+}
+
+void dealShuffledPairs(Board& board, RandomGenerator& generator, const RemovalOrder& order,
+                       const LiveTiles& live, DealAnimation* animation) {
+    board.clear();
+    for (int k = order.pairs - 1; k >= 0; --k) {
+        int first = 0;
+        int second = 0;
+        do {
+            const int u = generator.random(live.count - 1) + 1;
+            const int v = u % 2 == 1 ? u + 1 : u - 1;
+            first = live.tiles[u - 1];
+            second = live.tiles[v - 1];
+        } while (board.position(first).onBoard() || board.position(second).onBoard());
+        board.place(first, order.first[k]);
+        board.place(second, order.second[k]);
+        if (animation != nullptr) {
+            animation->boardChanged();
+        }
+    }
 }
 
 void shufflePass(Board& board, RandomGenerator& generator) {

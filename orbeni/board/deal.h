@@ -35,6 +35,8 @@ inline constexpr int kMaxDealRestarts = 5000;
 // Reserves every layout position on an empty board; the positions in deal order. A template
 // with more than 144 positions keeps only the first 144.
 PositionList reserveLayout(Board& board, const LayoutTemplate& layout);
+// Writes the reserved marker into every cell of the shape.
+void reserve(Board& board, const PositionList& shape);
 // Lists the occupied cells of the playing area in deal order.
 PositionList occupiedPositions(const Board& board);
 
@@ -55,6 +57,21 @@ PlanOutcome planRemovals(Board& board, const PositionList& shape, int pairs, Ran
 std::optional<RemovalOrder> CreateBoard(Board& board, const LayoutTemplate& layout,
                                         RandomGenerator& generator, std::uint32_t millisecondsOfDay,
                                         DealAnimation* animation);
+
+// The tiles still on the board, ascending, with the places they had.
+struct LiveTiles {
+    std::array<Position, kMaxTiles + 1> places{};
+    std::array<int, kMaxTiles> tiles{};
+    int count = 0;
+};
+
+LiveTiles liveTiles(const Board& board);
+// Puts the tiles back where they were.
+void restoreTiles(Board& board, const LiveTiles& live);
+// Hands the live tiles to a cleared board's planned pairs, last removed pair first; the live
+// list taken two by two always gives two tiles of one group.
+void dealShuffledPairs(Board& board, RandomGenerator& generator, const RemovalOrder& order,
+                       const LiveTiles& live, DealAnimation* animation);
 
 // Swaps every tile with one at a randomly drawn occupied cell.
 void shufflePass(Board& board, RandomGenerator& generator);

@@ -93,53 +93,25 @@ void Game::ShuffleBoard() {
         if (animation != nullptr) {
             boardChanged();
         }
-        std::array<Position, kMaxTiles + 1> saved{};
-        std::array<int, kMaxTiles> live{};
-        int liveCount = 0;
-        for (int tile = 1; tile <= kMaxTiles; ++tile) {
-            saved[tile] = m_board.position(tile);
-            if (saved[tile].onBoard()) {
-                live[liveCount++] = tile;
-            }
-        }
+        const LiveTiles live = liveTiles(m_board);
         const PositionList shape = occupiedPositions(m_board);
         m_board.clear();
-        for (int i = 0; i < shape.count; ++i) {
-            m_board.setCell(shape.positions[i], kReservedCell);
-        }
+        reserve(m_board, shape);
         m_generator.randomize(m_host.timeOfDayMilliseconds());
         RemovalOrder order;
-        const PlanOutcome outcome = planRemovals(m_board, shape, liveCount / 2, m_generator, order);
-        if (outcome != PlanOutcome::Planned) {
-            for (int i = 0; i < liveCount; ++i) {
-                m_board.place(live[i], saved[live[i]]);
-            }
-            if (outcome == PlanOutcome::NoFreePair && m_tilesLeft < m_tilesTotal) {
-                for (int i = 0; i < kShuffleTakeBacks; ++i) {
-                    BackHistory();
-                }
-                continue;
-            }
+        const PlanOutcome outcome = planRemovals(m_board, shape, live.count / 2, m_generator, order);
+        if (outcome == PlanOutcome::Planned) {
+            dealShuffledPairs(m_board, m_generator, order, live, animation);
+            return;
+        }
+        restoreTiles(m_board, live);
+        if (outcome != PlanOutcome::NoFreePair || m_tilesLeft >= m_tilesTotal) {
             randomShuffle();
             return;
         }
-        m_board.clear();
-        for (int k = order.pairs - 1; k >= 0; --k) {
-            int first = 0;
-            int second = 0;
-            do {
-                const int u = m_generator.random(liveCount - 1) + 1;
-                const int v = u % 2 == 1 ? u + 1 : u - 1;
-                first = live[u - 1];
-                second = live[v - 1];
-            } while (m_board.position(first).onBoard() || m_board.position(second).onBoard());
-            m_board.place(first, order.first[k]);
-            m_board.place(second, order.second[k]);
-            if (animation != nullptr) {
-                boardChanged();
-            }
+        for (int i = 0; i < kShuffleTakeBacks; ++i) {
+            BackHistory();
         }
-        return;
     }
 }
 

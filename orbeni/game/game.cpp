@@ -149,23 +149,25 @@ void Game::NewSpecificGame1Click() {
 }
 
 bool Game::isFree(int tile) const {
-    return m_options.Vertical ? Dispo_Vertical(tile) : Dispo(tile);
+    return isFreeUnder(tile, m_options.Vertical ? FreeRule::Vertical : FreeRule::Horizontal);
 }
 
 bool Game::Dispo(int tile) const {
-    if (m_riversMode || m_editorMode) {
-        return true;
-    }
-    const Position p = m_board.position(tile);
-    return (p.x != 0 || p.y != 0) && m_board.isFree(p, FreeRule::Horizontal);
+    return isFreeUnder(tile, FreeRule::Horizontal);
 }
 
 bool Game::Dispo_Vertical(int tile) const {
+    return isFreeUnder(tile, FreeRule::Vertical);
+}
+
+// In Rivers and in the editor every tile may be picked; otherwise the tile must be on the board
+// and free under the rule.
+bool Game::isFreeUnder(int tile, FreeRule rule) const {
     if (m_riversMode || m_editorMode) {
         return true;
     }
     const Position p = m_board.position(tile);
-    return (p.x != 0 || p.y != 0) && m_board.isFree(p, FreeRule::Vertical);
+    return (p.x != 0 || p.y != 0) && m_board.isFree(p, rule);
 }
 
 void Game::IsItFree() {

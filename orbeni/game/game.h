@@ -127,6 +127,7 @@ private:
     void boardChanged() override;
 
     bool isFree(int tile) const;
+    bool isFreeUnder(int tile, FreeRule rule) const;
     bool dealAnimated() const;
     void dealSolitaire(int tileCount);
     void resetPlay();

@@ -7,6 +7,7 @@
 #include "game_fixture.h"
 #include "orbeni/layouts/layout_file.h"
 #include "orbeni/layouts/layout_menu.h"
+#include "platform/profile/profile.h"
 #include "test_layouts.h"
 
 namespace orbeni {
@@ -79,6 +80,9 @@ TEST(LayoutMenu, SavingRegistersNewNamesAndReusesKnownOnes) {
     folder.lay("Keep.lay");
     folder.shp("Star.shp");
     test::GameFixture fixture;
+    const auto hallFile = folder.path / "Hallfame.ini";
+    platform::Profile(hallFile).writeString("mylayout", "Rank1", "Earlier    99    0");
+    fixture.game.loadHallOfFame(hallFile, {"Keep", "Star.shp"});
     LayoutMenu menu(fixture.game, fixture.host);
     ASSERT_TRUE(menu.build(folder.path, 2));
     fixture.game.layoutTemplate() = test::turtleLayout();
@@ -94,7 +98,8 @@ TEST(LayoutMenu, SavingRegistersNewNamesAndReusesKnownOnes) {
     ASSERT_EQ(menu.list().count(), 3);
     EXPECT_EQ(menu.list().entry(3)->caption, "my layout");
     EXPECT_EQ(fixture.game.currentLayout(), 3);
-    EXPECT_EQ(fixture.game.hallOfFame().entry(3, 1), HallOfFame::defaultEntry(1));
+    EXPECT_EQ(fixture.game.hallOfFame().entry(3, 1), "Earlier    99    0");  // section "mylayout"
+    EXPECT_EQ(fixture.game.hallOfFame().entry(3, 2), HallOfFame::defaultEntry(2));
 
     menu.setCurrentPath(folder.path / "Keep.lay");
     menu.SaveLayout();
