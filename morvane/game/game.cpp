@@ -1,7 +1,5 @@
 #include "morvane/game/game.h"
 
-#include <cstdio>
-
 #include "morvane/game/deal.h"
 #include "morvane/game/free_rule.h"
 #include "morvane/game/hall_of_fame.h"
@@ -56,7 +54,6 @@ void Game::readGameFile(const std::filesystem::path& file) {
 void Game::loadGame(const std::filesystem::path& file) {
     readGameFile(file);
     clearBookmarks();
-    m_host.startClock();
 }
 
 void Game::resetToDefaultGame() {
@@ -147,16 +144,6 @@ void Game::playSound(SoundSlot slot) {
     if (m_soundOn) {
         m_host.playSound(slot, m_settings.sound(slot));
     }
-}
-
-std::string Game::timeText() const {
-    return morvane::timeText(m_elapsedSeconds);
-}
-
-std::string Game::cursorText() const {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d - %02d - %02d", m_cursor.column, m_cursor.row, m_cursor.height);
-    return text;
 }
 
 }  // namespace morvane

@@ -109,7 +109,11 @@ public:
     const MovePair& movePair(int index) const { return m_moveList[static_cast<std::size_t>(index)]; }
     bool isFreeTile(const Position& tile) const;
 
-    // Status texts.
+    // Status-bar texts: the move rules (or the design cursor), the tiles left (or the spaces),
+    // how many tiles carry the selected tile's code, and the time.
+    std::string rulesOrCursorText() const;
+    std::string tilesText() const;
+    std::string selectedCodeText() const;
     std::string timeText() const;
     std::string cursorText() const;
 

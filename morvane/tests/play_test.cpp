@@ -197,5 +197,26 @@ TEST_F(GameTest, CommandsFollowTheModes) {
     EXPECT_EQ(findCommand(1), nullptr);
 }
 
+TEST_F(GameTest, StatusTexts) {
+    game.start({});
+    EXPECT_EQ(game.rulesOrCursorText(), "<       >");
+    EXPECT_EQ(game.tilesText(), "144");
+    EXPECT_EQ(game.selectedCodeText(), "");
+    const auto pair = findPair(true);
+    ASSERT_TRUE(pair);
+    game.playClick(pair->first);
+    const bool suit = (game.playBoard().at(pair->first) >> 4) <= 5;
+    EXPECT_EQ(game.selectedCodeText(), suit ? "4" : "1");
+    for (int s = 0; s < 125; ++s) {
+        game.tick();
+    }
+    EXPECT_EQ(game.timeText(), "2:05");
+    game.enterDesignMode();
+    game.designClick(0, 0, MouseButton::Left);
+    game.moveDesignCursor(0, 0);
+    EXPECT_EQ(game.tilesText(), "145");
+    EXPECT_EQ(game.rulesOrCursorText(), "00 - 00 - 01");
+}
+
 }  // namespace
 }  // namespace morvane
