@@ -29,12 +29,8 @@ void Game::start(const std::filesystem::path& commandLineGame) {
 
 // Replaces the settings by the file's, and the tile picture when the file names another one.
 void Game::applyGameFile(const std::filesystem::path& file) {
-    GameFileContents contents = morvane::readGameFile(file, m_programFolder);
-    m_settings = std::move(contents.settings);
-    if (contents.refusedTileSet) {
-        const std::string text = *contents.refusedTileSet + ": the built-in tile set is used instead.";
-        m_host.messageBox(text, kApplicationTitle, MessageIcon::Exclamation, MessageButtons::Ok);
-    }
+    m_settings = morvane::readGameFile(file, m_programFolder);
+    refuseUndealableTileSet();
     m_host.loadTileBitmap(m_settings.bitmapPath);
     m_numberOfTiles = countTiles(m_settings.tileSet);
 }
@@ -122,9 +118,23 @@ void Game::setSettings(const GameSettings& settings) {
     if (m_settings.layoutIsDefault) {
         buildBuiltInLayout(m_settings);
     }
+    refuseUndealableTileSet();
     m_numberOfTiles = countTiles(m_settings.tileSet);
     m_spaceCount = countSpaces(m_settings.layout);
     m_host.repaintAll();
+}
+
+// Replaces groups whose codes would not fit a byte, or too many tiles for the pool, by the
+// built-in groups, and tells the player why.
+void Game::refuseUndealableTileSet() {
+    const std::optional<std::string> problem = tileSetProblem(m_settings.tileSet);
+    if (!problem) {
+        return;
+    }
+    m_settings.tileSetIsDefault = true;
+    m_settings.tileSet = builtInTileSet();
+    const std::string text = *problem + ": the built-in tile set is used instead.";
+    m_host.messageBox(text, kApplicationTitle, MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void Game::clearSelection() {

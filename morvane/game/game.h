@@ -80,7 +80,8 @@ public:
     void clearBoard();
     bool saveGame(const std::filesystem::path& file);
     void exitDesignMode();
-    // Takes the settings back from the Game Settings dialog.
+    // Takes the settings back from the Game Settings dialog; a tile set that cannot be dealt is
+    // refused in favour of the built-in one.
     void setSettings(const GameSettings& settings);
 
     // The clock timer's tick.
@@ -119,6 +120,7 @@ public:
 
 private:
     void applyGameFile(const std::filesystem::path& file);
+    void refuseUndealableTileSet();
     void dealNewGame();
     void clearSelection();
     void clearBookmarks();

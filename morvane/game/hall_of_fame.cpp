@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "morvane/game/game_settings.h"
 #include "platform/profile/profile.h"
 
 namespace morvane {
@@ -37,7 +38,7 @@ std::optional<std::filesystem::path> hallOfFameFile(std::string_view gameName,
     if (gameName.empty()) {
         return std::nullopt;
     }
-    if (gameName == "DEFAULT") {
+    if (gameName == kDefaultName) {
         return platform::Profile(kDefaultHallOfFameFile, settingsFolderName).path();
     }
     return std::filesystem::path(gameName);

@@ -34,12 +34,12 @@ std::optional<std::string> tileSetProblem(const TileSet& tileSet) {
         return "More than 15 tile groups (SUITS + INDIS)";
     }
     for (int group = 0; group < tileSet.suits; ++group) {
-        if (tileSet.suitSize(group) < 0 || tileSet.suitSize(group) > kMaxGroupSize) {
+        if (tileSet.suitSize(group) > kMaxGroupSize) {
             return "A suit group has more than 15 tiles";
         }
     }
     for (int group = 0; group < tileSet.indis; ++group) {
-        if (tileSet.individualSize(group) < 0 || tileSet.individualSize(group) > kMaxGroupSize) {
+        if (tileSet.individualSize(group) > kMaxGroupSize) {
             return "An individual group has more than 15 tiles";
         }
     }

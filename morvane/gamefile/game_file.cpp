@@ -66,12 +66,12 @@ void readGroups(const platform::Profile& file, TileSet& tileSet) {
     tileSet.suits = std::clamp(file.readInt("TILE", "SUITS", 0), 0, kGroupSlots);
     tileSet.indis = std::clamp(file.readInt("TILE", "INDIS", 0), 0, kGroupSlots);
     for (int index = 0; index < 2 * kGroupSlots; ++index) {
-        tileSet.sizes[static_cast<std::size_t>(index)] = file.readInt("TILE", groupSizeKey(index), 0);
+        tileSet.sizes[static_cast<std::size_t>(index)] =
+            std::max(0, file.readInt("TILE", groupSizeKey(index), 0));
     }
 }
 
-// Reads the bitmap and the groups; a set that cannot be dealt is replaced by the built-in one.
-std::optional<std::string> readTileSet(const platform::Profile& file, GameSettings& settings) {
+void readTileSet(const platform::Profile& file, GameSettings& settings) {
     const bool defaultBitmap = file.readInt("TILE", "DEFAULTBITMAP", 0) != 0;
     const std::string path =
         defaultBitmap ? kDefaultName : file.readString("TILE", "FILE", "", kBitmapPathCapacity);
@@ -84,19 +84,13 @@ std::optional<std::string> readTileSet(const platform::Profile& file, GameSettin
         settings.height = file.readInt("TILE", "HEIGHT", 0);
         settings.depth = file.readInt("TILE", "DEPTH", 0);
     }
+    // With a custom bitmap the built-in groups still need setting here.
     settings.tileSetIsDefault = file.readInt("TILE", "DEFAULT", 0) == 1;
     if (settings.tileSetIsDefault) {
         settings.tileSet = builtInTileSet();
-        return std::nullopt;
+    } else {
+        readGroups(file, settings.tileSet);
     }
-    readGroups(file, settings.tileSet);
-    std::optional<std::string> problem = tileSetProblem(settings.tileSet);
-    if (problem) {
-        applyBuiltInTileSet(settings);
-        settings.bitmapIsDefault = true;
-        settings.tileSetIsDefault = true;
-    }
-    return problem;
 }
 
 void readSounds(const platform::Profile& file, const std::filesystem::path& programFolder,
@@ -177,14 +171,14 @@ bool writeRules(platform::Profile& file, const MoveRules& rules) {
 
 }  // namespace
 
-GameFileContents readGameFile(const std::filesystem::path& file, const std::filesystem::path& programFolder) {
+GameSettings readGameFile(const std::filesystem::path& file, const std::filesystem::path& programFolder) {
     const platform::Profile profile(file);
-    GameFileContents contents;
-    readRules(profile, contents.settings.rules);
-    readLayout(profile, contents.settings);
-    contents.refusedTileSet = readTileSet(profile, contents.settings);
-    readSounds(profile, programFolder, contents.settings);
-    return contents;
+    GameSettings settings;
+    readRules(profile, settings.rules);
+    readLayout(profile, settings);
+    readTileSet(profile, settings);
+    readSounds(profile, programFolder, settings);
+    return settings;
 }
 
 bool writeGameFile(const std::filesystem::path& file, const GameSettings& settings) {

@@ -117,7 +117,7 @@ TEST_F(DesignTest, SaveWritesTheDesignWithoutRenamingTheGame) {
     const std::filesystem::path file = home.folder() / "saved.rvq";
     ASSERT_TRUE(game.saveGame(file));
     EXPECT_EQ(game.gameName(), "DEFAULT");
-    const GameSettings saved = readGameFile(file, "/opt").settings;
+    const GameSettings saved = readGameFile(file, "/opt");
     EXPECT_EQ(saved.layout, game.settings().layout);
     EXPECT_EQ(saved.hlimit, 20);
     std::ofstream(home.folder() / "plain") << "not a folder";

@@ -130,9 +130,7 @@ TEST(GameFileRead, WrittenGamesReadBackTheSame) {
     for (const GameSettings& settings : {builtInGame(), customGame()}) {
         const std::filesystem::path file = home.folder() / "round.rvq";
         ASSERT_TRUE(writeGameFile(file, settings));
-        const GameFileContents contents = readGameFile(file, "/opt/morvane");
-        EXPECT_FALSE(contents.refusedTileSet);
-        EXPECT_EQ(contents.settings, settings);
+        EXPECT_EQ(readGameFile(file, "/opt/morvane"), settings);
     }
 }
 
@@ -155,7 +153,7 @@ TEST(GameFileRead, FlagsAndDefaultsOfHandWrittenFiles) {
     };
     for (const Case& c : cases) {
         writeText(file, c.text);
-        const GameSettings settings = readGameFile(file, "/opt").settings;
+        const GameSettings settings = readGameFile(file, "/opt");
         EXPECT_EQ(settings.bitmapIsDefault, c.bitmapIsDefault) << c.text;
         EXPECT_EQ(settings.bitmapPath, c.bitmapPath) << c.text;
         EXPECT_EQ(settings.tileSetIsDefault, c.tileSetIsDefault) << c.text;
@@ -165,7 +163,7 @@ TEST(GameFileRead, FlagsAndDefaultsOfHandWrittenFiles) {
 
 TEST(GameFileRead, MissingFileGivesTheReaderDefaults) {
     TemporaryHome home;
-    const GameSettings settings = readGameFile(home.folder() / "none.rvq", "/opt").settings;
+    const GameSettings settings = readGameFile(home.folder() / "none.rvq", "/opt");
     EXPECT_EQ(settings.hlimit, 1);
     EXPECT_EQ(settings.vlimit, 1);
     EXPECT_EQ(countSpaces(settings.layout), 0);
@@ -179,7 +177,7 @@ TEST(GameFileRead, DamagedLayoutStaysInsideTheBoard) {
     const std::filesystem::path file = home.folder() / "damaged.rvq";
     std::string longRow(99, '1');
     writeText(file, "[LAYOUT]\nHLIMIT=75\nVLIMIT=-3\nROW0000=" + longRow + "\nROW0100=11\nROW0001=1x21\n");
-    GameSettings settings = readGameFile(file, "/opt").settings;
+    GameSettings settings = readGameFile(file, "/opt");
     EXPECT_EQ(settings.hlimit, 39);
     EXPECT_EQ(settings.vlimit, 0);
     EXPECT_EQ(countSpaces(settings.layout), 40 + 2);  // row 1 lies beyond VLIMIT; 'x' and '2' are empty
@@ -187,34 +185,8 @@ TEST(GameFileRead, DamagedLayoutStaysInsideTheBoard) {
     EXPECT_EQ(settings.layout.at(1, 0, 1), 0);
 
     writeText(file, "[LAYOUT]\nHLIMIT=10\nVLIMIT=0\nROW0000=1010\n");
-    settings = readGameFile(file, "/opt").settings;
+    settings = readGameFile(file, "/opt");
     EXPECT_EQ(countSpaces(settings.layout), 2);  // the short row leaves columns 4..10 empty
-}
-
-TEST(GameFileRead, UndealableTileSetsAreReplacedByTheBuiltInOne) {
-    TemporaryHome home;
-    const std::filesystem::path file = home.folder() / "tiles.rvq";
-    struct Case {
-        std::string groups;
-        bool refused;
-        int tiles;
-    };
-    const Case cases[] = {
-        {"SUITS=12\nINDIS=0\nSUITSIZE00=1\n", false, 4},  // clipped to ten groups
-        {"SUITS=1\nINDIS=0\nSUITSIZE00=16\n", true, 144},
-        {"SUITS=10\nINDIS=6\nSUITSIZE00=1\n", true, 144},
-        {"SUITS=10\nINDIS=5\nSUITSIZE00=15\nSUITSIZE01=15\nSUITSIZE02=15\nSUITSIZE03=15\nSUITSIZE04=15\n"
-         "SUITSIZE05=15\nSUITSIZE06=15\nSUITSIZE07=15\nSUITSIZE08=15\n",
-         true, 144},
-        {"SUITS=2\nINDIS=0\nSUITSIZE00=-4\nSUITSIZE01=3\n", true, 144},
-    };
-    for (const Case& c : cases) {
-        writeText(file, "[TILE]\nFILE=t.bmp\n" + c.groups);
-        const GameFileContents contents = readGameFile(file, "/opt");
-        EXPECT_EQ(contents.refusedTileSet.has_value(), c.refused) << c.groups;
-        EXPECT_EQ(countTiles(contents.settings.tileSet), c.tiles) << c.groups;
-        EXPECT_LE(contents.settings.tileSet.suits, kGroupSlots);
-    }
 }
 
 }  // namespace

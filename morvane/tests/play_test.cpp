@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <fstream>
 
 #include "game_fixture.h"
 #include "morvane/game/commands.h"
@@ -216,6 +217,48 @@ TEST_F(GameTest, StatusTexts) {
     game.moveDesignCursor(0, 0);
     EXPECT_EQ(game.tilesText(), "145");
     EXPECT_EQ(game.rulesOrCursorText(), "00 - 00 - 01");
+}
+
+TEST_F(GameTest, UndealableTileSetsAreRefusedWithAMessage) {
+    struct Case {
+        const char* groups;
+        const char* refusal;  // none when the set is dealt as read
+        int tiles;
+        int suits;
+    };
+    const Case cases[] = {
+        {"SUITS=12\nINDIS=0\nSUITSIZE00=1\n", nullptr, 4, 10},                // clipped to ten groups
+        {"SUITS=2\nINDIS=0\nSUITSIZE00=-4\nSUITSIZE01=3\n", nullptr, 12, 2},  // no negative sizes
+        {"SUITS=1\nINDIS=0\nSUITSIZE00=16\n", "A suit group has more than 15 tiles", 144, 5},
+        {"SUITS=0\nINDIS=1\nSUITSIZE10=16\n", "An individual group has more than 15 tiles", 144, 5},
+        {"SUITS=10\nINDIS=6\nSUITSIZE00=1\n", "More than 15 tile groups (SUITS + INDIS)", 144, 5},
+        {"SUITS=10\nINDIS=5\nSUITSIZE00=15\nSUITSIZE01=15\nSUITSIZE02=15\nSUITSIZE03=15\nSUITSIZE04=15\n"
+         "SUITSIZE05=15\nSUITSIZE06=15\nSUITSIZE07=15\nSUITSIZE08=15\n",
+         "More than 500 tiles", 144, 5},
+    };
+    const std::filesystem::path file = home.folder() / "tiles.rvq";
+    for (const Case& c : cases) {
+        std::ofstream(file, std::ios::binary) << "[TILE]\nFILE=t.bmp\n" << c.groups;
+        host.messages.clear();
+        game.loadGame(file);
+        if (c.refusal) {
+            ASSERT_EQ(host.messages.size(), 1u) << c.groups;
+            EXPECT_EQ(host.messages[0],
+                      std::string("Morvane: ") + c.refusal + ": the built-in tile set is used instead.");
+        } else {
+            EXPECT_TRUE(host.messages.empty()) << c.groups;
+        }
+        EXPECT_EQ(game.numberOfTiles(), c.tiles) << c.groups;
+        EXPECT_EQ(game.settings().tileSet.suits, c.suits) << c.groups;
+    }
+    GameSettings settings = game.settings();
+    settings.tileSet.suits = 9;
+    settings.tileSet.indis = 9;
+    game.enterDesignMode();
+    game.setSettings(settings);
+    EXPECT_EQ(host.messages.back(),
+              "Morvane: More than 15 tile groups (SUITS + INDIS): the built-in tile set is used instead.");
+    EXPECT_EQ(game.settings().tileSet, builtInTileSet());
 }
 
 }  // namespace
