@@ -160,7 +160,6 @@ void Game::exitDesignMode() {
         readGameFile(file);
     } else {
         // Nowhere to write: the design in memory is what the file would have given back.
-        m_numberOfTiles = tiles;
         newGame();
     }
     clearBookmarks();

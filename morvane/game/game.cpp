@@ -19,10 +19,7 @@ void Game::start(const std::filesystem::path& commandLineGame) {
     } else {
         readGameFile(commandLineGame);
     }
-    clearSelection();
-    clearHistory();
-    m_showMoves = false;
-    m_elapsedSeconds = 0;
+    resetPlay();
     clearBookmarks();
     m_host.startClock();
 }
@@ -38,10 +35,7 @@ void Game::applyGameFile(const std::filesystem::path& file) {
 void Game::readGameFile(const std::filesystem::path& file) {
     applyGameFile(file);
     m_gameName = file.string();
-    clearSelection();
-    clearHistory();
-    m_showMoves = false;
-    m_elapsedSeconds = 0;
+    resetPlay();
     dealNewGame();
     m_host.startClock();
     m_host.repaintAll();
@@ -79,23 +73,17 @@ void Game::dealNewGame() {
 }
 
 void Game::newGame() {
-    clearSelection();
-    m_elapsedSeconds = 0;
-    m_showMoves = false;
+    resetPlay();
     dealNewGame();
     clearBookmarks();
-    clearHistory();
     m_host.startClock();
     m_host.repaintAll();
 }
 
 void Game::restartGame() {
-    m_elapsedSeconds = 0;
-    m_showMoves = false;
-    clearSelection();
+    resetPlay();
     m_tilesLeft = m_numberOfTiles;
     clearBookmarks();
-    clearHistory();
     m_play = m_start;
     m_host.startClock();
     m_host.repaintAll();
@@ -104,10 +92,7 @@ void Game::restartGame() {
 void Game::defaultGame() {
     m_designMode = false;
     resetToDefaultGame();
-    clearHistory();
-    clearSelection();
-    m_showMoves = false;
-    m_elapsedSeconds = 0;
+    resetPlay();
     clearBookmarks();
     m_host.repaintAll();
     m_host.startClock();
@@ -135,6 +120,14 @@ void Game::refuseUndealableTileSet() {
     m_settings.tileSet = builtInTileSet();
     const std::string text = *problem + ": the built-in tile set is used instead.";
     m_host.messageBox(text, kApplicationTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+// Starts a position afresh: nothing selected or shown, no history, the clock at 0.
+void Game::resetPlay() {
+    clearSelection();
+    m_moveCount = 0;
+    m_showMoves = false;
+    m_elapsedSeconds = 0;
 }
 
 void Game::clearSelection() {

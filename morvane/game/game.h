@@ -122,9 +122,9 @@ private:
     void applyGameFile(const std::filesystem::path& file);
     void refuseUndealableTileSet();
     void dealNewGame();
+    void resetPlay();
     void clearSelection();
     void clearBookmarks();
-    void clearHistory() { m_moveCount = 0; }
     void toggleIfSet(const Position& tile);
     void removePair(const Position& first, const Position& second);
     void takeBackLastMove();

@@ -172,7 +172,10 @@ bool writeRules(platform::Profile& file, const MoveRules& rules) {
 }  // namespace
 
 GameSettings readGameFile(const std::filesystem::path& file, const std::filesystem::path& programFolder) {
-    const platform::Profile profile(file);
+    // A folder holds no game: it reads as a missing file.
+    std::error_code error;
+    const platform::Profile profile(std::filesystem::is_directory(file, error) ? std::filesystem::path()
+                                                                               : file);
     GameSettings settings;
     readRules(profile, settings.rules);
     readLayout(profile, settings);
@@ -182,7 +185,11 @@ GameSettings readGameFile(const std::filesystem::path& file, const std::filesyst
 }
 
 bool writeGameFile(const std::filesystem::path& file, const GameSettings& settings) {
+    // Saving starts the game afresh, hall of fame included; a folder is never removed.
     std::error_code error;
+    if (std::filesystem::is_directory(file, error)) {
+        return false;
+    }
     std::filesystem::remove(file, error);
     platform::Profile profile(file);
     return writeLayout(profile, settings) && writeTileSet(profile, settings) &&

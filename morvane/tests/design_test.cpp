@@ -125,5 +125,14 @@ TEST_F(DesignTest, SaveWritesTheDesignWithoutRenamingTheGame) {
     EXPECT_EQ(host.messages.back().rfind("Morvane: The game could not be saved to ", 0), 0u);
 }
 
+TEST_F(DesignTest, WorkFileFallsBackToTheSettingsFolder) {
+    std::filesystem::create_directory(home.folder() / "temp.rvq");  // the current folder's name is taken
+    game.designClick(4, 4, MouseButton::Left);
+    game.exitDesignMode();
+    EXPECT_TRUE(std::filesystem::is_regular_file(home.folder() / "config" / "morvane" / "temp.rvq"));
+    EXPECT_EQ(game.settings().hlimit, 4);
+    EXPECT_EQ(game.gameName(), "");
+}
+
 }  // namespace
 }  // namespace morvane

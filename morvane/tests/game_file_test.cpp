@@ -161,8 +161,11 @@ TEST(GameFileRead, FlagsAndDefaultsOfHandWrittenFiles) {
     }
 }
 
-TEST(GameFileRead, MissingFileGivesTheReaderDefaults) {
+TEST(GameFileRead, MissingFileOrFolderGivesTheReaderDefaults) {
     TemporaryHome home;
+    EXPECT_EQ(readGameFile(home.folder(), "/opt"), readGameFile(home.folder() / "none.rvq", "/opt"));
+    EXPECT_FALSE(writeGameFile(home.folder(), GameSettings{}));
+    EXPECT_TRUE(std::filesystem::is_directory(home.folder()));
     const GameSettings settings = readGameFile(home.folder() / "none.rvq", "/opt");
     EXPECT_EQ(settings.hlimit, 1);
     EXPECT_EQ(settings.vlimit, 1);
