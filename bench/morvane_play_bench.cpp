@@ -18,7 +18,7 @@ public:
     void repaintTile(const Position&, TileRepaint) override {}
     void repaintDesignCell(int, int) override {}
     void repaintAll() override {}
-    bool loadTileBitmap(const std::string&) override { return true; }
+    void loadTileBitmap(const std::string&) override {}
     MessageAnswer messageBox(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
         return MessageAnswer::Ok;
     }

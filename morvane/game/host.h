@@ -37,9 +37,9 @@ public:
     // Repaints the design-grid area around a space anchored at grid cell (column, row).
     virtual void repaintDesignCell(int column, int row) = 0;
     virtual void repaintAll() = 0;
-    // Makes the tile images come from a bitmap file, or the built-in picture for "DEFAULT";
-    // false (and the old picture kept) when it cannot be read.
-    virtual bool loadTileBitmap(const std::string& path) = 0;
+    // Makes the tile images come from a bitmap file, or the built-in picture for "DEFAULT"; a file
+    // that cannot be read leaves the old picture in place.
+    virtual void loadTileBitmap(const std::string& path) = 0;
 
     virtual MessageAnswer messageBox(std::string_view text, std::string_view caption, MessageIcon icon,
                                      MessageButtons buttons) = 0;

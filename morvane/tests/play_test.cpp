@@ -261,5 +261,20 @@ TEST_F(GameTest, UndealableTileSetsAreRefusedWithAMessage) {
     EXPECT_EQ(game.settings().tileSet, builtInTileSet());
 }
 
+TEST_F(GameTest, ReadingAGameLoadsItsPictureAndDeals) {
+    GameSettings settings = rowGame(4, kLiftOnly);
+    settings.bitmapPath = "faces.bmp";
+    const std::filesystem::path file = load(settings);
+    EXPECT_EQ(game.gameName(), file.string());
+    EXPECT_NE(std::find(host.calls.begin(), host.calls.end(), "bitmap faces.bmp"), host.calls.end());
+    EXPECT_EQ(host.calls.back(), "repaint all");
+    EXPECT_EQ(game.tilesLeft(), 4);
+    game.defaultGame();
+    EXPECT_NE(std::find(host.calls.begin(), host.calls.end(), "bitmap DEFAULT"), host.calls.end());
+    EXPECT_EQ(game.settings().sound(SoundSlot::Match), "/opt/morvane/remove.wav");
+    EXPECT_EQ(game.settings().sound(SoundSlot::Mismatch), "/opt/morvane/unfree.wav");
+    EXPECT_EQ(game.tilesLeft(), 144);
+}
+
 }  // namespace
 }  // namespace morvane

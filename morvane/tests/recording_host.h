@@ -23,7 +23,6 @@ public:
     WonChoice wonChoice = WonChoice::Ok;
     HallOfFameRows lastHallOfFame;
     int hallOfFameShown = 0;
-    bool bitmapLoads = true;
 
     void playSound(SoundSlot slot, const std::string& file) override {
         sounds.push_back(slot);
@@ -37,10 +36,7 @@ public:
         calls.push_back("design cell " + std::to_string(column) + "," + std::to_string(row));
     }
     void repaintAll() override { calls.push_back("repaint all"); }
-    bool loadTileBitmap(const std::string& path) override {
-        calls.push_back("bitmap " + path);
-        return bitmapLoads;
-    }
+    void loadTileBitmap(const std::string& path) override { calls.push_back("bitmap " + path); }
     MessageAnswer messageBox(std::string_view text, std::string_view caption, MessageIcon,
                              MessageButtons) override {
         messages.push_back(std::string(caption) + ": " + std::string(text));
