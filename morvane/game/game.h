@@ -84,6 +84,10 @@ public:
     // refused in favour of the built-in one.
     void setSettings(const GameSettings& settings);
 
+    // Fits HLIMIT and VLIMIT to the layout's spaces; the window's hit test does this first, so a
+    // file that stated larger limits is drawn at the scale its spaces need from then on.
+    void refreshLimits() { recomputeLimits(m_settings); }
+
     // The clock timer's tick.
     void tick() { ++m_elapsedSeconds; }
 
