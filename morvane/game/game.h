@@ -47,10 +47,13 @@ public:
 
     void seedRandom(std::uint32_t seed) { m_random.srand(seed); }
 
-    // Game files and the built-in game.
+    // Starts the game named on the command line, or the built-in game for an empty path.
     void start(const std::filesystem::path& commandLineGame);
+    // Reads a game file and deals it; its path becomes the game's name (and hall of fame).
     void readGameFile(const std::filesystem::path& file);
+    // Load Game: reads the file and forgets the bookmarks.
     void loadGame(const std::filesystem::path& file);
+    // Switches to the built-in layout, tile set, sounds and move rules, and deals.
     void resetToDefaultGame();
 
     // File menu.
