@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace orbeni_art {
+
+inline constexpr int kSampleRate = 22050;
+
+// The three effects of play: a tile clicked, a click refused, a pair removed.
+enum class SoundEffect { Select, NoWay, Done };
+
+// Synthesises an effect as samples in -1..1.
+std::vector<double> synthesise(SoundEffect effect);
+
+// Encodes samples as a mono 16-bit PCM WAVE file.
+std::vector<std::uint8_t> encodeWav(const std::vector<double>& samples);
+
+}  // namespace orbeni_art
