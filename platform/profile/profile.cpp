@@ -109,6 +109,9 @@ const Profile::Contents& Profile::contents() const {
     }
     m_contents = Contents{{}, writeTime, size, exists};
     m_loaded = true;
+    if (!exists) {
+        return m_contents;  // a missing file, or a folder of that name: nothing to read
+    }
     std::ifstream in(m_path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::size_t start = 0;

@@ -92,6 +92,15 @@ TEST_F(ProfileReadTest, AMissingFileGivesEveryDefault) {
     EXPECT_TRUE(profile.sections().empty());
 }
 
+TEST_F(ProfileReadTest, AFolderInPlaceOfTheFileReadsAsMissingAndCannotBeWritten) {
+    std::filesystem::create_directories(m_folder / "Game.RVQ");
+    Profile profile(m_folder / "Game.RVQ");
+    EXPECT_EQ(profile.readString("GAME", "NAME", "default"), "default");
+    EXPECT_TRUE(profile.sections().empty());
+    EXPECT_FALSE(profile.writeString("GAME", "NAME", "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder / "Game.RVQ"));
+}
+
 TEST_F(ProfileReadTest, SeesChangesMadeByOthersToTheFile) {
     const auto file = fileWith("[S]\r\nK=1\r\n");
     const Profile profile(file);
