@@ -46,7 +46,6 @@ public:
     int face(Cell cell) const { return isOnBoard(cell) ? m_faces[index(cell)] : 0; }
     bool isEmpty(Cell cell) const { return face(cell) == 0; }
     void setFace(Cell cell, int face);
-    void clear() { m_faces.fill(0); }
 
     // How many cells hold a stone.
     int stoneCount() const;

@@ -1,6 +1,7 @@
 #include "pocketquillet/game/hiscore_view.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "pocketquillet/game/text_encoding.h"

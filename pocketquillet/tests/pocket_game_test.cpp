@@ -293,5 +293,68 @@ TEST_F(PocketGameTest, EndGameEntersTheTournamentScore) {
     EXPECT_EQ(readHiscoreFile(folder.path() / "HISCORE.QZO").entry(9).name, u"Eve");
 }
 
+TEST_F(PocketGameTest, TournamentHintsCostPointsAndEndTheGamePastTheLastHelp) {
+    useTopRow({1, 1, 1, 1, 2, 2, 2, 2});
+    create(PlayMode::Tournament, Skill::Advanced);
+    game->startGame();
+    click({0, 0}, {1, 0});  // left edge, no points
+    click({2, 0}, {4, 0});  // a fault at 0 points
+    for (int help = 4; help > 0; --help) {
+        game->nextMove();
+        EXPECT_EQ(game->player(0).helpsLeft, help - 1);
+    }
+    EXPECT_EQ(count(Sound::Help), 4);
+    ASSERT_TRUE(game->shownPath());
+    EXPECT_TRUE(host.questions.empty());
+
+    host.answers = {Answer::No};
+    game->nextMove();
+    EXPECT_EQ(host.questions.back(), "No hints left ! Hint anyway ?");
+    EXPECT_EQ(game->state(), GameState::Running);
+
+    host.answers = {Answer::Yes};
+    game->nextMove();  // shown, but past the last help the game is over
+    EXPECT_EQ(count(Sound::Help), 5);
+    EXPECT_EQ(game->state(), GameState::Idle);
+    EXPECT_EQ(game->player(0).points, 0u);
+}
+
+TEST_F(PocketGameTest, ChallengeHintsWaitForTheOtherPlayersHelp) {
+    useTopRow({1, 1, 1, 1, 2, 2, 2, 2});
+    create(PlayMode::Challenge, Skill::Advanced);
+    game->startGame();
+    game->nextMove();  // Ann's one help
+    EXPECT_EQ(game->player(0).helpsLeft, 0);
+    game->nextMove();
+    EXPECT_EQ(host.questions.back(), "No hints left in this round !");
+    EXPECT_EQ(game->state(), GameState::Running);
+
+    // Show Hiscore places both players' scores among the stored ones.
+    click({0, 0}, {1, 0});
+    EXPECT_EQ(game->currentPlayer(), 1);
+    game->showHiscore();
+    ASSERT_EQ(host.views.size(), 1u);
+    EXPECT_EQ(host.views[0].rows[0].name, u"Ann");
+    EXPECT_EQ(host.views[0].rows[0].colour, kRunningGameRowColour);
+    EXPECT_EQ(host.views[0].rows[1].name, u"");
+    EXPECT_EQ(host.sounds.back(), Sound::Hiscore);
+}
+
+TEST_F(PocketGameTest, HiscoreBetweenRoundsPausesBeforeTheNextDeal) {
+    profile.set(u"MAIN", u"Intermission", u"ON");
+    useTopRow({1, 1, 1, 1, 2, 2, 2, 2});
+    create(PlayMode::Tournament, Skill::Advanced);
+    game->startGame();
+    EXPECT_TRUE(host.views.empty());  // not before the first round
+    useTopRow({1, 1, 1, 1, 2, 2, 2, 2});
+    game->nextRound();
+    ASSERT_EQ(host.views.size(), 1u);
+    EXPECT_EQ(host.views[0].headline, "Well Done ! Now go on to next Round -2- ");
+    EXPECT_EQ(count(Sound::BoardDone), 1);
+    EXPECT_EQ(count(Sound::Hiscore), 0);
+    EXPECT_EQ(game->state(), GameState::Running);
+    EXPECT_EQ(game->stonesLeft(), 8);
+}
+
 }  // namespace
 }  // namespace pocketquillet
