@@ -1,0 +1,153 @@
+#include "orbeni/ui/settings/orbeni_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/profile/profile.h"
+
+namespace orbeni {
+namespace {
+
+constexpr ScreenSize kScreen{1280, 1024};
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("orbeni-settings-" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
+
+    std::filesystem::path file() const { return m_folder / kSettingsFileName; }
+    void writeFile(const std::string& text) const { std::ofstream(file(), std::ios::binary) << text; }
+    std::vector<std::string> keysInFile() const {
+        std::ifstream in(file());
+        std::vector<std::string> keys;
+        for (std::string line; std::getline(in, line);) {
+            if (const auto equals = line.find('='); equals != std::string::npos) {
+                keys.push_back(line.substr(0, equals));
+            }
+        }
+        return keys;
+    }
+
+    std::filesystem::path m_folder;
+};
+
+TEST_F(SettingsFile, MissingFileGivesTheFirstRunSettings) {
+    const platform::Profile profile(file());
+    const OrbeniSettings settings = readSettings(profile, kScreen);
+    EXPECT_EQ(settings.highlight, 1);
+    EXPECT_TRUE(settings.maximized);
+    EXPECT_EQ(settings.background, 4);
+    EXPECT_EQ(settings.tileset, 3);
+    EXPECT_EQ(settings.boardNumber, 1);
+    EXPECT_EQ(settings.currentPlayer, "Player1");
+    EXPECT_TRUE(settings.startDirectly);
+    EXPECT_EQ(settings.previousRes, 1280);
+    EXPECT_EQ(settings.bounds, (WindowBounds{285, 227, 710, 570}));
+}
+
+TEST_F(SettingsFile, WritesEveryKeyInOrderAndReadsThemBack) {
+    OrbeniSettings settings;
+    settings.highlight = 3;
+    settings.invert = true;
+    settings.currentPlayer = "Ann";
+    settings.lastLoadedTileset = "/tiles/my tiles.bmp";
+    settings.keyboardLayout = 7;
+    settings.showToolbar = false;
+    settings.randomSeed = 2147483647;
+    settings.bounds = {-4, 12, 800, 600};
+    settings.previousRes = 1920;
+    settings.maximized = false;
+    platform::Profile profile(file());
+    ASSERT_TRUE(writeSettings(profile, settings));
+
+    const std::vector<std::string> expected{
+        "Highlight",      "Invert",         "ShowMoves",      "PlayMusic",         "PlaySounds",
+        "NeverWarn",      "CurrentPlayer1", "Background",     "BoardNumber",       "MidiNumber",
+        "SetRes800",      "StartDirectly",  "Tileset",        "LastLoadedTileset", "LastLoadedBackground",
+        "KeyboardLayout", "StartMusic",     "ShowHallOfFame", "ShowToolbar",       "ShowStatus",
+        "CoolMouse",      "CoolStatus",     "CoolToolbar",    "TileRivers",        "ShowTime",
+        "EnableHall",     "Vertical",       "Winnable",       "Shuffable",         "Animate",
+        "ShowTile",       "OnlyPossible",   "RandomMusic",    "RandomSeed",        "XPos",
+        "YPos",           "WPos",           "HPos",           "PreviousRes",       "Maximized"};
+    EXPECT_EQ(keysInFile(), expected);
+    EXPECT_EQ(readSettings(platform::Profile(file()), kScreen), settings);
+}
+
+TEST_F(SettingsFile, IntegersAreDecimalOrHexadecimalAndDamageGivesTheDefault) {
+    const struct {
+        const char* text;
+        int value;
+    } cases[] = {
+        {"42", 42},         {"-3", -3},         {"+5", 5},           {"0x1F", 31},  {"0XfF", 255},
+        {"0xFFFFFFFF", -1}, {"0x", 99},         {"0x1G", 99},        {"12abc", 99}, {"abc", 99},
+        {"", 99},           {"2147483648", 99}, {"0x100000000", 99}, {"+-1", 99},   {"1.5", 99},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(parseSettingsInt(c.text, 99), c.value) << c.text;
+    }
+    writeFile("[Orbeni]\nHighlight=zwei\nShowMoves=0x0\nBoardNumber= 0x0A \nMaximized=\n");
+    const OrbeniSettings settings = readSettings(platform::Profile(file()), kScreen);
+    EXPECT_EQ(settings.highlight, 1);
+    EXPECT_FALSE(settings.showMoves);
+    EXPECT_EQ(settings.boardNumber, 10);
+    EXPECT_TRUE(settings.maximized);
+}
+
+TEST_F(SettingsFile, StringsAreReadUpTo1023Characters) {
+    writeFile("[Orbeni]\nCurrentPlayer1=" + std::string(2000, 'n') + "\n");
+    EXPECT_EQ(readSettings(platform::Profile(file()), kScreen).currentPlayer, std::string(1023, 'n'));
+}
+
+TEST(WindowBoundsRule, StoredBoundsOnlyOnAScreenOfTheSameWidth) {
+    OrbeniSettings stored;
+    stored.bounds = {10, 20, 900, 650};
+    const struct {
+        int previousRes;
+        ScreenSize screen;
+        WindowBounds bounds;
+    } cases[] = {
+        {1280, {1280, 1024}, {10, 20, 900, 650}}, {1024, {1280, 1024}, {285, 227, 710, 570}},
+        {1280, {640, 480}, {0, 0, 640, 480}},     {640, {640, 480}, {10, 20, 900, 650}},
+        {1280, {801, 601}, {45, 15, 710, 570}},   {1280, {700, 500}, {-5, -35, 710, 570}},
+    };
+    for (const auto& c : cases) {
+        stored.previousRes = c.previousRes;
+        EXPECT_EQ(startBounds(stored, c.screen), c.bounds) << c.previousRes << " " << c.screen.width;
+    }
+}
+
+TEST(GameOptions, CheckMarksTravelBetweenSettingsAndTheGame) {
+    OrbeniSettings settings;
+    settings.vertical = true;
+    settings.shuffable = false;
+    settings.coolStatus = false;
+    settings.neverWarn = true;
+    Options options;
+    applyOptions(settings, options);
+    EXPECT_TRUE(options.Vertical);
+    EXPECT_FALSE(options.Shuffable);
+    EXPECT_FALSE(options.coolStatus);
+    EXPECT_TRUE(options.neverWarn);
+
+    options.Animate = true;
+    options.showTime = false;
+    OrbeniSettings back;
+    takeOptions(options, back);
+    settings.animate = true;
+    settings.showTime = false;
+    EXPECT_EQ(back, settings);
+}
+
+}  // namespace
+}  // namespace orbeni

@@ -1,0 +1,200 @@
+#include "orbeni/ui/settings/orbeni_settings.h"
+
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <type_traits>
+#include <utility>
+#include <variant>
+
+#include "platform/profile/profile.h"
+
+namespace orbeni {
+
+namespace {
+
+constexpr int kSmallScreenWidth = 640;
+constexpr WindowBounds kSmallScreenBounds{0, 0, 640, 480};
+constexpr int kWindowWidth = 710;
+constexpr int kWindowHeight = 570;
+// A string value holds at most 1023 characters, as the program's read buffer did.
+constexpr std::size_t kStringCapacity = 1024;
+
+using Field = std::variant<bool OrbeniSettings::*, int OrbeniSettings::*, std::string OrbeniSettings::*,
+                           int WindowBounds::*>;
+
+struct Key {
+    std::string_view name;
+    Field field;
+};
+
+// Every key of the file, in the order it is written.
+const std::array<Key, 40> kKeys{{
+    {"Highlight", &OrbeniSettings::highlight},
+    {"Invert", &OrbeniSettings::invert},
+    {"ShowMoves", &OrbeniSettings::showMoves},
+    {"PlayMusic", &OrbeniSettings::playMusic},
+    {"PlaySounds", &OrbeniSettings::playSounds},
+    {"NeverWarn", &OrbeniSettings::neverWarn},
+    {"CurrentPlayer1", &OrbeniSettings::currentPlayer},
+    {"Background", &OrbeniSettings::background},
+    {"BoardNumber", &OrbeniSettings::boardNumber},
+    {"MidiNumber", &OrbeniSettings::midiNumber},
+    {"SetRes800", &OrbeniSettings::setRes800},
+    {"StartDirectly", &OrbeniSettings::startDirectly},
+    {"Tileset", &OrbeniSettings::tileset},
+    {"LastLoadedTileset", &OrbeniSettings::lastLoadedTileset},
+    {"LastLoadedBackground", &OrbeniSettings::lastLoadedBackground},
+    {"KeyboardLayout", &OrbeniSettings::keyboardLayout},
+    {"StartMusic", &OrbeniSettings::startMusic},
+    {"ShowHallOfFame", &OrbeniSettings::showHallOfFame},
+    {"ShowToolbar", &OrbeniSettings::showToolbar},
+    {"ShowStatus", &OrbeniSettings::showStatus},
+    {"CoolMouse", &OrbeniSettings::coolMouse},
+    {"CoolStatus", &OrbeniSettings::coolStatus},
+    {"CoolToolbar", &OrbeniSettings::coolToolbar},
+    {"TileRivers", &OrbeniSettings::tileRivers},
+    {"ShowTime", &OrbeniSettings::showTime},
+    {"EnableHall", &OrbeniSettings::enableHall},
+    {"Vertical", &OrbeniSettings::vertical},
+    {"Winnable", &OrbeniSettings::winnable},
+    {"Shuffable", &OrbeniSettings::shuffable},
+    {"Animate", &OrbeniSettings::animate},
+    {"ShowTile", &OrbeniSettings::showTile},
+    {"OnlyPossible", &OrbeniSettings::onlyPossible},
+    {"RandomMusic", &OrbeniSettings::randomMusic},
+    {"RandomSeed", &OrbeniSettings::randomSeed},
+    {"XPos", &WindowBounds::left},
+    {"YPos", &WindowBounds::top},
+    {"WPos", &WindowBounds::width},
+    {"HPos", &WindowBounds::height},
+    {"PreviousRes", &OrbeniSettings::previousRes},
+    {"Maximized", &OrbeniSettings::maximized},
+}};
+
+// The check marks the game keeps in its own options.
+const std::array<std::pair<bool OrbeniSettings::*, bool Options::*>, 12> kOptionMarks{{
+    {&OrbeniSettings::showMoves, &Options::showMoves},
+    {&OrbeniSettings::playSounds, &Options::playSounds},
+    {&OrbeniSettings::neverWarn, &Options::neverWarn},
+    {&OrbeniSettings::showHallOfFame, &Options::showHallOfFame},
+    {&OrbeniSettings::coolStatus, &Options::coolStatus},
+    {&OrbeniSettings::tileRivers, &Options::tileRivers},
+    {&OrbeniSettings::showTime, &Options::showTime},
+    {&OrbeniSettings::enableHall, &Options::enableHall},
+    {&OrbeniSettings::vertical, &Options::Vertical},
+    {&OrbeniSettings::winnable, &Options::Winnable},
+    {&OrbeniSettings::shuffable, &Options::Shuffable},
+    {&OrbeniSettings::animate, &Options::Animate},
+}};
+
+std::optional<int> parseDecimal(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-') {
+            return std::nullopt;
+        }
+    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Hexadecimal values take all 32 bits, so "0xFFFFFFFF" reads as -1 as it did on Windows.
+std::optional<int> parseHexadecimal(std::string_view digits) {
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+WindowBounds defaultBounds(ScreenSize screen) {
+    if (screen.width == kSmallScreenWidth) {
+        return kSmallScreenBounds;
+    }
+    return {(screen.width - kWindowWidth) / 2, (screen.height - kWindowHeight) / 2, kWindowWidth,
+            kWindowHeight};
+}
+
+WindowBounds startBounds(const OrbeniSettings& settings, ScreenSize screen) {
+    return screen.width == settings.previousRes ? settings.bounds : defaultBounds(screen);
+}
+
+int parseSettingsInt(std::string_view text, int defaultValue) {
+    const bool hexadecimal = text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::optional<int> value = hexadecimal ? parseHexadecimal(text.substr(2)) : parseDecimal(text);
+    return value.value_or(defaultValue);
+}
+
+OrbeniSettings readSettings(const platform::Profile& profile, ScreenSize screen) {
+    OrbeniSettings settings;
+    settings.bounds = defaultBounds(screen);
+    settings.previousRes = screen.width;
+    const auto readInt = [&](std::string_view key, int defaultValue) {
+        const std::string text = profile.readString(kSettingsSection, key, "", kStringCapacity);
+        return text.empty() ? defaultValue : parseSettingsInt(text, defaultValue);
+    };
+    for (const Key& key : kKeys) {
+        std::visit(
+            [&](auto member) {
+                using Member = decltype(member);
+                if constexpr (std::is_same_v<Member, bool OrbeniSettings::*>) {
+                    settings.*member = readInt(key.name, settings.*member ? 1 : 0) != 0;
+                } else if constexpr (std::is_same_v<Member, int OrbeniSettings::*>) {
+                    settings.*member = readInt(key.name, settings.*member);
+                } else if constexpr (std::is_same_v<Member, int WindowBounds::*>) {
+                    settings.bounds.*member = readInt(key.name, settings.bounds.*member);
+                } else {
+                    settings.*member =
+                        profile.readString(kSettingsSection, key.name, settings.*member, kStringCapacity);
+                }
+            },
+            key.field);
+    }
+    return settings;
+}
+
+bool writeSettings(platform::Profile& profile, const OrbeniSettings& settings) {
+    bool written = true;
+    for (const Key& key : kKeys) {
+        std::visit(
+            [&](auto member) {
+                using Member = decltype(member);
+                if constexpr (std::is_same_v<Member, bool OrbeniSettings::*>) {
+                    written =
+                        profile.writeInt(kSettingsSection, key.name, settings.*member ? 1 : 0) && written;
+                } else if constexpr (std::is_same_v<Member, int OrbeniSettings::*>) {
+                    written = profile.writeInt(kSettingsSection, key.name, settings.*member) && written;
+                } else if constexpr (std::is_same_v<Member, int WindowBounds::*>) {
+                    written =
+                        profile.writeInt(kSettingsSection, key.name, settings.bounds.*member) && written;
+                } else {
+                    written = profile.writeString(kSettingsSection, key.name, settings.*member) && written;
+                }
+            },
+            key.field);
+    }
+    return written;
+}
+
+void applyOptions(const OrbeniSettings& settings, Options& options) {
+    for (const auto& [setting, option] : kOptionMarks) {
+        options.*option = settings.*setting;
+    }
+}
+
+void takeOptions(const Options& options, OrbeniSettings& settings) {
+    for (const auto& [setting, option] : kOptionMarks) {
+        settings.*setting = options.*option;
+    }
+}
+
+}  // namespace orbeni
