@@ -4,7 +4,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    orbeni::TOrbeni window;
+    app.setApplicationName(QStringLiteral("Orbeni 4.52"));
+    orbeni::TOrbeni window(QCoreApplication::applicationDirPath().toStdString());
+    if (!window.canRun()) {
+        return 1;
+    }
     window.show();
     return app.exec();
 }

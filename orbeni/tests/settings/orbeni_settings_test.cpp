@@ -109,6 +109,19 @@ TEST_F(SettingsFile, StringsAreReadUpTo1023Characters) {
     EXPECT_EQ(readSettings(platform::Profile(file()), kScreen).currentPlayer, std::string(1023, 'n'));
 }
 
+TEST_F(SettingsFile, FilesLoadedFromDiskAreForgottenWhenGone) {
+    std::ofstream(m_folder / "tiles.bmp") << "BM";
+    OrbeniSettings settings;
+    settings.lastLoadedTileset = (m_folder / "tiles.bmp").string();
+    settings.lastLoadedBackground = (m_folder / "gone.bmp").string();
+    forgetMissingFiles(settings, m_folder);
+    EXPECT_EQ(settings.lastLoadedTileset, (m_folder / "tiles.bmp").string());
+    EXPECT_EQ(settings.lastLoadedBackground, "");
+    settings.lastLoadedTileset = "tiles.bmp";
+    forgetMissingFiles(settings, m_folder);
+    EXPECT_EQ(settings.lastLoadedTileset, "tiles.bmp");
+}
+
 TEST(WindowBoundsRule, StoredBoundsOnlyOnAScreenOfTheSameWidth) {
     OrbeniSettings stored;
     stored.bounds = {10, 20, 900, 650};

@@ -1,17 +1,208 @@
+#include <QActionGroup>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 #include "orbeni/ui/orbeni_window.h"
+#include "platform/profile/profile.h"
+
+namespace {
+
+// A program folder of its own, with the layouts that ship, so that no test touches the build folder.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(bool withLayouts = true) {
+        if (withLayouts) {
+            QDir().mkpath(m_dir.filePath(QStringLiteral("Layouts")));
+            const QDir shipped(QStringLiteral(ORBENI_LAYOUTS_DIR));
+            for (const QString& name : shipped.entryList(QDir::Files)) {
+                QFile::copy(shipped.filePath(name), m_dir.filePath(QStringLiteral("Layouts/") + name));
+            }
+        }
+    }
+    std::filesystem::path path() const { return m_dir.path().toStdString(); }
+    std::filesystem::path settingsFile() const { return path() / "Orbeni.ini"; }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QAction* findAction(QWidget* menus, const QString& caption) {
+    for (QAction* action : menus->actions()) {
+        if (action->text() == caption) {
+            return action;
+        }
+        if (action->menu() != nullptr) {
+            if (QAction* inner = findAction(action->menu(), caption)) {
+                return inner;
+            }
+        }
+    }
+    return nullptr;
+}
+
+QStringList menuTitles(QMenuBar* bar) {
+    QStringList titles;
+    for (QAction* action : bar->actions()) {
+        titles << action->text();
+    }
+    return titles;
+}
+
+std::unique_ptr<orbeni::TOrbeni> openWindow(const ProgramFolder& folder) {
+    auto window = std::make_unique<orbeni::TOrbeni>(folder.path());
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        return nullptr;
+    }
+    return window;
+}
+
+void writeStoredBounds(const ProgramFolder& folder, int previousRes) {
+    platform::Profile profile(folder.settingsFile());
+    for (const auto& [key, value] : {std::pair{"XPos", 30},
+                                     {"YPos", 40},
+                                     {"WPos", 600},
+                                     {"HPos", 450},
+                                     {"PreviousRes", previousRes},
+                                     {"Maximized", 0}}) {
+        profile.writeInt("Orbeni", key, value);
+    }
+}
+
+}  // namespace
 
 class TOrbeniTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTheProgramsCaption() {
-        orbeni::TOrbeni window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Orbeni 4.52 "));
-        QVERIFY(window.close());
+    void firstRunShowsTheDefaults() {
+        ProgramFolder folder;
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Orbeni 4.52 "));
+        QVERIFY(window->isMaximized());
+        QCOMPARE(menuTitles(window->menuBar()),
+                 (QStringList{"&File", "&Play", "View", "&Highlight", "&Configuration", "&Background",
+                              "Tileset", "&Layout", "M&usic", "&Help"}));
+        for (const char* checked : {"Red Rectangle", "Andromeda", "Mahjongg (blue)", "Show Status Bar",
+                                    "Winnable Shuffles (in at least one way)", "Begin new game at startup"}) {
+            QAction* action = findAction(window->menuBar(), QString::fromUtf8(checked));
+            QVERIFY2(action != nullptr && action->isChecked(), checked);
+        }
+        for (const char* unchecked :
+             {"Vertical Variation", "Random Seed", "&Invert selection", "Colored Tile"}) {
+            QAction* action = findAction(window->menuBar(), QString::fromUtf8(unchecked));
+            QVERIFY2(action != nullptr && !action->isChecked(), unchecked);
+        }
+        QVERIFY(!findAction(window->menuBar(), QStringLiteral("&Contents"))->isEnabled());
+        QCOMPARE(window->game().currentLayout(), 1);
+        QVERIFY(!window->game().GameStopped());
+        window->grab().save(QDir::temp().filePath(QStringLiteral("orbeni-first-run.png")));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text(),
+                 QStringLiteral("Tiles left"));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel6"))->text(),
+                 QStringLiteral("Status"));
+        QVERIFY(!std::filesystem::exists(folder.settingsFile()));
+    }
+
+    void checkItemsMirrorTheGameOptions() {
+        ProgramFolder folder;
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        QAction* winnable =
+            findAction(window->menuBar(), QStringLiteral("Winnable Layouts (in at least one way)"));
+        winnable->trigger();
+        QVERIFY(window->game().options().Winnable);
+        QVERIFY(winnable->isChecked());
+        // A command of the game that sets an option shows in its check item.
+        QAction* randomSeed = findAction(window->menuBar(), QStringLiteral("Random Seed"));
+        findAction(window->menuBar(), QStringLiteral("Mah-Jongg Solitaire : New Random Specific Game"))
+            ->trigger();
+        QVERIFY(window->game().options().RandomSeed1);
+        QVERIFY(randomSeed->isChecked());
+        findAction(window->menuBar(), QStringLiteral("Show &Moves Left"))->trigger();
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel3"))->text(), QStringLiteral("--"));
+        QVERIFY(!window->game().options().showMoves);
+    }
+
+    void settingsComeBackInTheNextRun() {
+        ProgramFolder folder;
+        {
+            const auto window = openWindow(folder);
+            QVERIFY(window);
+            findAction(window->menuBar(), QStringLiteral("Winnable Layouts (in at least one way)"))
+                ->trigger();
+            findAction(window->menuBar(), QStringLiteral("Green Rectangle"))->trigger();
+            findAction(window->menuBar(), QStringLiteral("&Dragons"))->trigger();
+            findAction(window->menuBar(), QStringLiteral("Cool Mouse"))->trigger();
+            QVERIFY(window->close());
+        }
+        const platform::Profile profile(folder.settingsFile());
+        QCOMPARE(profile.keys("Orbeni").size(), std::size_t(40));
+        QCOMPARE(profile.readString("Orbeni", "Highlight", ""), std::string("3"));
+        QCOMPARE(profile.readString("Orbeni", "Background", ""), std::string("1"));
+        QCOMPARE(profile.readString("Orbeni", "Maximized", ""), std::string("1"));
+
+        const auto again = openWindow(folder);
+        QVERIFY(again);
+        QVERIFY(again->game().options().Winnable);
+        for (const char* checked :
+             {"Winnable Layouts (in at least one way)", "Green Rectangle", "&Dragons"}) {
+            QVERIFY2(findAction(again->menuBar(), QString::fromUtf8(checked))->isChecked(), checked);
+        }
+        QVERIFY(!findAction(again->menuBar(), QStringLiteral("Cool Mouse"))->isChecked());
+    }
+
+    void storedBoundsNeedTheSameScreenWidth() {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        ProgramFolder sameScreen;
+        writeStoredBounds(sameScreen, screen.width());
+        auto window = openWindow(sameScreen);
+        QVERIFY(window);
+        QVERIFY(!window->isMaximized());
+        QCOMPARE(window->pos(), QPoint(30, 40));
+        QCOMPARE(window->size(), QSize(600, 450));
+        // Closing and opening again on the same screen puts the window back where it was.
+        QVERIFY(window->close());
+        window = openWindow(sameScreen);
+        QVERIFY(window);
+        QCOMPARE(window->pos(), QPoint(30, 40));
+        QCOMPARE(window->size(), QSize(600, 450));
+
+        ProgramFolder otherScreen;
+        writeStoredBounds(otherScreen, screen.width() + 1);
+        window = openWindow(otherScreen);
+        QVERIFY(window);
+        QCOMPARE(window->size(), QSize(710, 570));
+    }
+
+    void statusBarTogglesTheWindowHeightBy35() {
+        ProgramFolder folder;
+        writeStoredBounds(folder, QGuiApplication::primaryScreen()->geometry().width());
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        const int height = window->height();
+        QAction* status = findAction(window->menuBar(), QStringLiteral("Show Status Bar"));
+        status->trigger();
+        QVERIFY(!window->statusBar()->isVisible());
+        QCOMPARE(window->height(), height - 35);
+        status->trigger();
+        QVERIFY(window->statusBar()->isVisible());
+        QCOMPARE(window->height(), height);
+    }
+
+    void noLayoutMeansNoRunAndNothingWritten() {
+        ProgramFolder folder(false);
+        orbeni::TOrbeni window(folder.path());
+        QVERIFY(!window.canRun());
+        window.close();
+        QVERIFY(!std::filesystem::exists(folder.settingsFile()));
     }
 };
 

@@ -3,7 +3,9 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
+#include <system_error>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -183,6 +185,15 @@ bool writeSettings(platform::Profile& profile, const OrbeniSettings& settings) {
             key.field);
     }
     return written;
+}
+
+void forgetMissingFiles(OrbeniSettings& settings, const std::filesystem::path& programFolder) {
+    for (std::string* file : {&settings.lastLoadedTileset, &settings.lastLoadedBackground}) {
+        std::error_code error;
+        if (!file->empty() && !std::filesystem::is_regular_file(programFolder / *file, error)) {
+            file->clear();
+        }
+    }
 }
 
 void applyOptions(const OrbeniSettings& settings, Options& options) {

@@ -85,6 +85,10 @@ OrbeniSettings readSettings(const platform::Profile& profile, ScreenSize screen)
 // Writes every key in the file's order. False when the file could not be written.
 bool writeSettings(platform::Profile& profile, const OrbeniSettings& settings);
 
+// Forgets the tileset and background files loaded from disk that no longer exist; a name
+// without a folder is taken in the program folder.
+void forgetMissingFiles(OrbeniSettings& settings, const std::filesystem::path& programFolder);
+
 // Copies the check marks the game itself keeps between the settings and its options.
 void applyOptions(const OrbeniSettings& settings, Options& options);
 void takeOptions(const Options& options, OrbeniSettings& settings);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+namespace orbeni {
+
+inline constexpr int kPlayerNameLength = 8;
+
+// "Enter your name": there is no cancel, every change of the field is the new name.
+class TConfigu : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TConfigu(const QString& playerName, QWidget* parent = nullptr);
+
+signals:
+    void PlayerNameChange(const QString& name);
+};
+
+}  // namespace orbeni
