@@ -1,11 +1,15 @@
 #include <QActionGroup>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "orbeni/ui/orbeni_window.h"
@@ -61,6 +65,18 @@ std::unique_ptr<orbeni::TOrbeni> openWindow(const ProgramFolder& folder) {
         return nullptr;
     }
     return window;
+}
+
+// Acts on the next modal window once it is open (a message box or a dialog) and closes it so.
+void whenModalOpens(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            whenModalOpens(act);
+            return;
+        }
+        act(modal);
+    });
 }
 
 void writeStoredBounds(const ProgramFolder& folder, int previousRes) {
@@ -129,6 +145,55 @@ private slots:
         findAction(window->menuBar(), QStringLiteral("Show &Moves Left"))->trigger();
         QCOMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel3"))->text(), QStringLiteral("--"));
         QVERIFY(!window->game().options().showMoves);
+    }
+
+    void cancelledVerticalQuestionKeepsTheMark() {
+        ProgramFolder folder;
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        QAction* vertical = findAction(window->menuBar(), QStringLiteral("Vertical Variation"));
+        QString question;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            question = box->windowTitle();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        vertical->trigger();
+        QCOMPARE(question, QStringLiteral("Vertical variation"));
+        QVERIFY(!vertical->isChecked());
+        QVERIFY(!window->game().options().Vertical);
+
+        whenModalOpens(
+            [](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click(); });
+        vertical->trigger();
+        QVERIFY(vertical->isChecked());
+        QVERIFY(window->game().options().Vertical);
+    }
+
+    void playerNameChangesAsItIsTypedAndIsKept() {
+        ProgramFolder folder;
+        {
+            const auto window = openWindow(folder);
+            QVERIFY(window);
+            QString caption;
+            std::string whileTyping;
+            whenModalOpens([&](QWidget* modal) {
+                caption = modal->windowTitle();
+                auto* name = modal->findChild<QLineEdit*>(QStringLiteral("PlayerName"));
+                name->clear();
+                QTest::keyClicks(name, QStringLiteral("Bart"));
+                whileTyping = window->game().playerName();
+                QTest::keyClicks(name, QStringLiteral("holomew"));
+                qobject_cast<QDialog*>(modal)->accept();
+            });
+            findAction(window->menuBar(), QStringLiteral("&Player Name"))->trigger();
+            QCOMPARE(caption, QStringLiteral("Enter your name"));
+            QCOMPARE(whileTyping, std::string("Bart"));
+            QCOMPARE(window->game().playerName(), std::string("Bartholo"));
+            QVERIFY(window->close());
+        }
+        QCOMPARE(platform::Profile(folder.settingsFile()).readString("Orbeni", "CurrentPlayer1", ""),
+                 std::string("Bartholo"));
     }
 
     void settingsComeBackInTheNextRun() {
