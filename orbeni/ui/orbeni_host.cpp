@@ -23,6 +23,20 @@ QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// Turns a filter the game names the Windows way, "Text|*.ext|Text|*.ext", into Qt's
+// "Text (*.ext);;Text (*.ext)"; a text that already shows its pattern is kept as it is.
+QString qtFileFilter(std::string_view filter) {
+    const QStringList parts = toQString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
+        const QString& text = parts[index];
+        filters << (text.contains(QLatin1Char('('))
+                        ? text
+                        : text + QStringLiteral(" (") + parts[index + 1] + QLatin1Char(')'));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
 int panelIndex(StatusPanel panel) {
     switch (panel) {
         case StatusPanel::TilesLeft:
@@ -132,11 +146,8 @@ std::string TOrbeni::showScores(ScoresOpening) {
 
 std::optional<std::string> TOrbeni::askSaveFileName(std::string_view title, std::string_view filter,
                                                     const std::string& initialFolder) {
-    // The game names its filters the Windows way, "Text|*.ext"; Qt wants "Text (*.ext)".
-    QString qtFilter = toQString(filter);
-    qtFilter = qtFilter.section(QLatin1Char('|'), 0, 0);
-    const QString file =
-        QFileDialog::getSaveFileName(this, toQString(title), QString::fromStdString(initialFolder), qtFilter);
+    const QString file = QFileDialog::getSaveFileName(
+        this, toQString(title), QString::fromStdString(initialFolder), qtFileFilter(filter));
     return file.isEmpty() ? std::nullopt : std::optional<std::string>(file.toStdString());
 }
 

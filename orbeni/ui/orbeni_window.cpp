@@ -48,6 +48,8 @@ TOrbeni::TOrbeni(std::filesystem::path programFolder, QWidget* parent)
 }
 
 // Builds the window and the game from the settings file and the layouts of the program folder.
+// FIXME: still missing here: the splash TSplash, the toolbar Tools with PlayerPanel, the side panel
+// HofBox, the Music menu's pieces, the switch to 800 x 600 and the tileset and background loads.
 void TOrbeni::Init() {
     createBoardView();
     createStatusBar();
