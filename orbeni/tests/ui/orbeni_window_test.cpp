@@ -11,6 +11,8 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "orbeni/ui/orbeni_window.h"
 #include "platform/profile/profile.h"
@@ -79,6 +81,26 @@ void whenModalOpens(std::function<void(QWidget*)> act) {
     });
 }
 
+// The middle of a tile's face on the board image.
+QPoint faceMiddle(const orbeni::Game& game, int tile) {
+    const orbeni::Position p = game.board().position(tile);
+    return {orbeni::kBoardOffsetX + 20 * p.x + 6 * p.z - 26, orbeni::kBoardOffsetY + 25 * p.y - 6 * p.z - 34};
+}
+
+// Two free tiles that match, or none.
+std::optional<std::pair<int, int>> freePair(const orbeni::Game& game) {
+    const orbeni::FreeTiles& free = game.freeTiles();
+    for (int first = 0; first < free.count; ++first) {
+        for (int second = first + 1; second < free.count; ++second) {
+            if (orbeni::matchGroup(free.list[std::size_t(first)]) ==
+                orbeni::matchGroup(free.list[std::size_t(second)])) {
+                return std::pair{int(free.list[std::size_t(first)]), int(free.list[std::size_t(second)])};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 void writeStoredBounds(const ProgramFolder& folder, int previousRes) {
     platform::Profile profile(folder.settingsFile());
     for (const auto& [key, value] : {std::pair{"XPos", 30},
@@ -145,6 +167,23 @@ private slots:
         findAction(window->menuBar(), QStringLiteral("Show &Moves Left"))->trigger();
         QCOMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel3"))->text(), QStringLiteral("--"));
         QVERIFY(!window->game().options().showMoves);
+    }
+
+    void clickingAFreePairRemovesItAndTheStatusFollows() {
+        ProgramFolder folder;
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        auto* tilesLeft = window->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+        QTRY_COMPARE(tilesLeft->text(), QStringLiteral("144"));
+        const orbeni::Game& game = window->game();
+        const std::optional<std::pair<int, int>> pair = freePair(game);
+        QVERIFY(pair);
+        auto* board = window->findChild<QWidget*>(QStringLiteral("Game"));
+        QTest::mouseClick(board, Qt::LeftButton, {}, faceMiddle(game, pair->first));
+        QCOMPARE(game.FirstTile(), pair->first);
+        QTest::mouseClick(board, Qt::LeftButton, {}, faceMiddle(game, pair->second));
+        QCOMPARE(game.TilesLeft(), 142);
+        QTRY_COMPARE(tilesLeft->text(), QStringLiteral("142"));
     }
 
     void cancelledVerticalQuestionKeepsTheMark() {
