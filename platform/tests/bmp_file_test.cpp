@@ -1,0 +1,294 @@
+#include "platform/bitmap/bmp_file.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+// The cases name only the header fields they set; the others keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+namespace platform {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// What goes into one BMP file built by the test.
+struct BmpSpec {
+    std::uint32_t headerSize = 40;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::uint16_t bitCount = 24;
+    std::uint32_t compression = 0;
+    std::vector<std::uint32_t> masks;  // after a 40-byte header, inside a larger one
+    std::vector<Pixel> palette;
+    std::uint32_t coloursUsed = 0;
+    Bytes pixels;                              // exactly as stored
+    std::optional<std::uint32_t> pixelOffset;  // where the header says the pixels start
+};
+
+void put(Bytes& out, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) {
+        out.push_back(std::uint8_t(value >> (8 * i)));
+    }
+}
+
+Bytes buildBmp(const BmpSpec& spec) {
+    Bytes header;
+    put(header, spec.headerSize, 4);
+    if (spec.headerSize == 12) {
+        put(header, std::uint32_t(spec.width), 2);
+        put(header, std::uint32_t(spec.height), 2);
+        put(header, 1, 2);
+        put(header, spec.bitCount, 2);
+    } else {
+        put(header, std::uint32_t(spec.width), 4);
+        put(header, std::uint32_t(spec.height), 4);
+        put(header, 1, 2);
+        put(header, spec.bitCount, 2);
+        put(header, spec.compression, 4);
+        put(header, std::uint32_t(spec.pixels.size()), 4);
+        put(header, 2835, 4);
+        put(header, 2835, 4);
+        put(header, spec.coloursUsed, 4);
+        put(header, 0, 4);
+        const bool masksInside = spec.headerSize > 40;
+        for (std::uint32_t mask : spec.masks) {
+            put(header, mask, 4);
+        }
+        header.resize(masksInside ? spec.headerSize : header.size(), 0);
+    }
+    for (Pixel colour : spec.palette) {
+        header.push_back(blueOf(colour));
+        header.push_back(greenOf(colour));
+        header.push_back(redOf(colour));
+        if (spec.headerSize != 12) {
+            header.push_back(0);
+        }
+    }
+    Bytes file{'B', 'M'};
+    const std::uint32_t offset = spec.pixelOffset.value_or(std::uint32_t(14 + header.size()));
+    put(file, std::uint32_t(14 + header.size() + spec.pixels.size()), 4);
+    put(file, 0, 4);
+    put(file, offset, 4);
+    file.insert(file.end(), header.begin(), header.end());
+    file.insert(file.end(), spec.pixels.begin(), spec.pixels.end());
+    return file;
+}
+
+// Stored rows, each padded to four bytes.
+Bytes rows(std::initializer_list<Bytes> stored) {
+    Bytes out;
+    for (const Bytes& row : stored) {
+        out.insert(out.end(), row.begin(), row.end());
+        out.resize((out.size() + 3) / 4 * 4, 0);
+    }
+    return out;
+}
+
+constexpr Pixel kRed = rgb(255, 0, 0);
+constexpr Pixel kGreen = rgb(0, 255, 0);
+constexpr Pixel kBlue = rgb(0, 0, 255);
+const std::vector<Pixel> kFourColours = {kBlack, kRed, kGreen, kBlue};
+
+// The picture a file must give: rows top-down.
+using Picture = std::vector<std::vector<Pixel>>;
+
+struct ReadCase {
+    std::string name;
+    BmpSpec spec;
+    Picture expected;
+};
+
+std::vector<ReadCase> readCases() {
+    return {
+        {"1 bit, bottom-up",
+         {.width = 10,
+          .height = 2,
+          .bitCount = 1,
+          .palette = {kBlack, kWhite},
+          .pixels = rows({{0b10000000, 0b01000000}, {0b00000000, 0b11000000}})},
+         {{kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kWhite, kWhite},
+          {kWhite, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kWhite}}},
+        {"4 bits",
+         {.width = 3, .height = 1, .bitCount = 4, .palette = kFourColours, .pixels = rows({{0x12, 0x30}})},
+         {{kRed, kGreen, kBlue}}},
+        {"8 bits, top-down, short colour table",
+         {.width = 2,
+          .height = -2,
+          .bitCount = 8,
+          .palette = {kRed, kBlue},
+          .coloursUsed = 2,
+          .pixels = rows({{0, 1}, {1, 1}})},
+         {{kRed, kBlue}, {kBlue, kBlue}}},
+        {"24 bits, last row without padding",
+         {.width = 1, .height = 2, .bitCount = 24, .pixels = {0x03, 0x02, 0x01, 0, 0x30, 0x20, 0x10}},
+         {{rgb(0x10, 0x20, 0x30)}, {rgb(1, 2, 3)}}},
+        {"16 bits, default 5-5-5",
+         {.width = 2, .height = 1, .bitCount = 16, .pixels = rows({{0x00, 0x7C, 0x1F, 0x00}})},
+         {{kRed, kBlue}}},
+        {"16 bits, 5-6-5 bit fields",
+         {.width = 2,
+          .height = 1,
+          .bitCount = 16,
+          .compression = 3,
+          .masks = {0xF800, 0x07E0, 0x001F},
+          .pixels = rows({{0xE0, 0x07, 0x10, 0x00}})},
+         {{kGreen, rgb(0, 0, 132)}}},
+        {"32 bits, default",
+         {.width = 1, .height = 1, .bitCount = 32, .pixels = {0x30, 0x20, 0x10, 0x99}},
+         {{rgb(0x10, 0x20, 0x30)}}},
+        {"32 bits, masks inside a V5 header",
+         {.headerSize = 124,
+          .width = 1,
+          .height = 1,
+          .bitCount = 32,
+          .compression = 3,
+          .masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000},
+          .pixels = {0x10, 0x20, 0x30, 0xFF}},
+         {{rgb(0x10, 0x20, 0x30)}}},
+        {"OS/2 core header, 3-byte colours",
+         {.headerSize = 12,
+          .width = 2,
+          .height = 1,
+          .bitCount = 8,
+          .palette = {kGreen, kRed},
+          .pixels = rows({{1, 0}})},
+         {{kRed, kGreen}}},
+        {"RLE8: runs, a literal run, end of line, a jump, end of picture",
+         {.width = 4,
+          .height = 3,
+          .bitCount = 8,
+          .compression = 1,
+          .palette = kFourColours,
+          .pixels = {2, 1, 1, 2, 1, 3, 0, 0, 0, 3, 2, 3, 1, 0, 0, 0, 0, 2, 1, 0, 2, 2, 0, 1}},
+         {{kBlack, kGreen, kGreen, kBlack}, {kGreen, kBlue, kRed, kBlack}, {kRed, kRed, kGreen, kBlue}}},
+        {"RLE4: alternating run and a literal run without an end mark",
+         {.width = 5,
+          .height = 1,
+          .bitCount = 4,
+          .compression = 2,
+          .palette = kFourColours,
+          .pixels = {2, 0x12, 0, 3, 0x31, 0x20}},
+         {{kRed, kGreen, kBlue, kRed, kGreen}}},
+    };
+}
+
+TEST(BmpFileTest, ReadsEveryDepthAndCompressionPixelByPixel) {
+    for (const ReadCase& c : readCases()) {
+        const Result<Bitmap> read = readBmp(buildBmp(c.spec));
+        ASSERT_TRUE(read) << c.name << ": " << read.error();
+        const Bitmap& bitmap = read.value();
+        ASSERT_EQ(bitmap.height(), int(c.expected.size())) << c.name;
+        ASSERT_EQ(bitmap.width(), int(c.expected[0].size())) << c.name;
+        for (int y = 0; y < bitmap.height(); ++y) {
+            for (int x = 0; x < bitmap.width(); ++x) {
+                EXPECT_EQ(bitmap.pixel(x, y), c.expected[std::size_t(y)][std::size_t(x)])
+                    << c.name << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(BmpFileTest, RefusesDamagedAndAbsurdFilesWithAReason) {
+    const BmpSpec good{
+        .width = 2, .height = 1, .bitCount = 8, .palette = kFourColours, .pixels = rows({{1, 2}})};
+    const auto with = [&](auto change) {
+        BmpSpec spec = good;
+        change(spec);
+        return buildBmp(spec);
+    };
+    Bytes truncatedPixels = buildBmp(good);
+    truncatedPixels.resize(truncatedPixels.size() - 3);
+    Bytes truncatedHeader = buildBmp(good);
+    truncatedHeader.resize(30);
+    Bytes notBmp = buildBmp(good);
+    notBmp[0] = 'P';
+    const BmpSpec rle{.width = 2, .height = 2, .bitCount = 8, .compression = 1, .palette = kFourColours};
+    const auto rleWith = [&](Bytes pixels) {
+        BmpSpec spec = rle;
+        spec.pixels = std::move(pixels);
+        return buildBmp(spec);
+    };
+    const struct {
+        std::string name;
+        Bytes file;
+    } cases[] = {
+        {"empty", {}},
+        {"not a BMP file", notBmp},
+        {"header cut short", truncatedHeader},
+        {"pixels cut short", truncatedPixels},
+        {"zero width", with([](BmpSpec& s) { s.width = 0; })},
+        {"negative width", with([](BmpSpec& s) { s.width = -2; })},
+        {"too wide", with([](BmpSpec& s) { s.width = 16385; })},
+        {"too many pixels", with([](BmpSpec& s) { s.width = 16384, s.height = -16384; })},
+        {"unknown bit count", with([](BmpSpec& s) { s.bitCount = 7; })},
+        {"unknown compression", with([](BmpSpec& s) { s.compression = 9; })},
+        {"RLE8 at 24 bits", with([](BmpSpec& s) { s.compression = 1, s.bitCount = 24; })},
+        {"unknown header size", with([](BmpSpec& s) { s.headerSize = 20; })},
+        {"no colour table", with([](BmpSpec& s) { s.palette.clear(); })},
+        {"index past the colour table", with([](BmpSpec& s) {
+             s.pixels = rows({{1, 7}});
+         })},
+        {"pixels past the end", with([](BmpSpec& s) { s.pixelOffset = 5000; })},
+        {"pixels inside the headers", with([](BmpSpec& s) { s.pixelOffset = 20; })},
+        {"mask with gaps", with([](BmpSpec& s) {
+             s.bitCount = 16, s.compression = 3, s.palette.clear(), s.masks = {0xF00F, 0x00F0, 0x0F00};
+         })},
+        {"RLE run past the row", rleWith({3, 1, 0, 1})},
+        {"RLE literal past the row", rleWith({0, 3, 1, 1, 1, 0})},
+        {"RLE jump past the picture", rleWith({0, 2, 0, 5})},
+        {"RLE rows past the picture", rleWith({0, 0, 0, 0, 1, 1})},
+        {"RLE command cut short", rleWith({2})},
+        {"RLE literal cut short", rleWith({0, 4, 1})},
+        {"RLE index past the table", rleWith({1, 9})},
+    };
+    for (const auto& c : cases) {
+        const Result<Bitmap> read = readBmp(c.file);
+        EXPECT_FALSE(read) << c.name;
+        EXPECT_FALSE(read.error().empty()) << c.name;
+    }
+}
+
+// Every good file with bytes changed or cut off must read or fail, never crash (run this under
+// the sanitizers to see reads out of bounds).
+TEST(BmpFileTest, SurvivesDamageAnywhereInTheFile) {
+    std::uint32_t seed = 12345;
+    const auto draw = [&seed](std::size_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return std::size_t(seed >> 8) % n;
+    };
+    int refused = 0;
+    for (const ReadCase& c : readCases()) {
+        const Bytes good = buildBmp(c.spec);
+        for (int attempt = 0; attempt < 300; ++attempt) {
+            Bytes damaged = good;
+            for (int change = 0; change < 3; ++change) {
+                damaged[draw(damaged.size())] = std::uint8_t(draw(256));
+            }
+            damaged.resize(damaged.size() - draw(damaged.size() / 4 + 1));
+            refused += readBmp(damaged) ? 0 : 1;
+        }
+    }
+    EXPECT_GT(refused, 0);
+}
+
+TEST(BmpFileTest, SavedPicturesReadBackTheSame) {
+    Bitmap picture(5, 3, kWhite);  // 15-byte rows: padding on every row
+    for (int x = 0; x < 5; ++x) {
+        picture.setPixel(x, x % 3, rgb(std::uint8_t(x * 50), 7, std::uint8_t(255 - x)));
+    }
+    const auto file = std::filesystem::temp_directory_path() / "tilegames-bmp-round-trip" / "picture.bmp";
+    ASSERT_TRUE(saveBmp(picture, file));
+    const Result<Bitmap> loaded = loadBmp(file);
+    ASSERT_TRUE(loaded) << loaded.error();
+    EXPECT_EQ(loaded.value(), picture);
+    std::filesystem::remove_all(file.parent_path());
+    EXPECT_FALSE(loadBmp(file));
+    EXPECT_EQ(loadBmp(file).error(), "the file does not exist");
+}
+
+}  // namespace
+}  // namespace platform
