@@ -13,9 +13,15 @@ using Pixel = std::uint32_t;
 constexpr Pixel rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return 0xFF000000u | (Pixel(red) << 16) | (Pixel(green) << 8) | Pixel(blue);
 }
-constexpr std::uint8_t redOf(Pixel p) { return std::uint8_t(p >> 16); }
-constexpr std::uint8_t greenOf(Pixel p) { return std::uint8_t(p >> 8); }
-constexpr std::uint8_t blueOf(Pixel p) { return std::uint8_t(p); }
+constexpr std::uint8_t redOf(Pixel p) {
+    return std::uint8_t(p >> 16);
+}
+constexpr std::uint8_t greenOf(Pixel p) {
+    return std::uint8_t(p >> 8);
+}
+constexpr std::uint8_t blueOf(Pixel p) {
+    return std::uint8_t(p);
+}
 
 inline constexpr Pixel kBlack = rgb(0, 0, 0);
 inline constexpr Pixel kWhite = rgb(255, 255, 255);

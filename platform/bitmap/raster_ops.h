@@ -14,8 +14,8 @@ enum class RasterOp {
 
 // Copies a width x height block from (sourceX, sourceY) of source to (destX, destY) of dest,
 // combining the pixels by op. The block is clipped to both bitmaps.
-void blit(Bitmap& dest, int destX, int destY, int width, int height, const Bitmap& source, int sourceX, int sourceY,
-          RasterOp op = RasterOp::SourceCopy);
+void blit(Bitmap& dest, int destX, int destY, int width, int height, const Bitmap& source, int sourceX,
+          int sourceY, RasterOp op = RasterOp::SourceCopy);
 
 // Copies the source rectangle onto the dest rectangle, scaling by the nearest pixel as the
 // default stretch mode does; clipped to both bitmaps.
