@@ -36,7 +36,9 @@ struct Rect {
 };
 
 // A picture of 32-bit pixels in top-down rows, the stand-in for a memory device context with its
-// selected bitmap. A null bitmap has no pixels.
+// selected bitmap. A null bitmap has no pixels: a width or height below 1 makes one, 0 x 0.
+// The constructor and setPixel() store every pixel opaque (alpha byte 0xFF), as do the raster
+// operations; only writes through row() can break that.
 class Bitmap {
 public:
     Bitmap() = default;

@@ -143,6 +143,28 @@ Result<std::vector<Pixel>> readPalette(Bytes file, const InfoHeader& info, std::
     return palette;
 }
 
+// Reads the colour table and finds where the pixels start: where the file header says, or right
+// after the headers and the colour table when it says 0.
+Result<std::size_t> placePixels(Bytes file, const InfoHeader& info, std::size_t tableStart,
+                                std::uint32_t pixelOffset, Layout& layout) {
+    if (pixelOffset != 0 && pixelOffset < tableStart) {
+        return Result<std::size_t>::failure("the pixels start inside the headers");
+    }
+    if (pixelOffset > file.size()) {
+        return Result<std::size_t>::failure("the pixels start past the end of the file");
+    }
+    if (info.bitCount > 8) {
+        return pixelOffset != 0 ? pixelOffset : tableStart;
+    }
+    Result<std::vector<Pixel>> palette = readPalette(file, info, tableStart, pixelOffset);
+    if (!palette) {
+        return Result<std::size_t>::failure(palette.error());
+    }
+    layout.palette = std::move(palette).value();
+    const std::size_t entrySize = info.size == kCoreHeaderSize ? 3 : 4;
+    return pixelOffset != 0 ? pixelOffset : tableStart + layout.palette.size() * entrySize;
+}
+
 }  // namespace
 
 Result<Layout> readLayout(Bytes file) {
@@ -177,24 +199,11 @@ Result<Layout> readLayout(Bytes file) {
     if (!tableStart) {
         return Result<Layout>::failure(tableStart.error());
     }
-    if (pixelOffset != 0 && pixelOffset < tableStart.value()) {
-        return Result<Layout>::failure("the pixels start inside the headers");
+    Result<std::size_t> pixelStart = placePixels(file, info, tableStart.value(), pixelOffset, layout);
+    if (!pixelStart) {
+        return Result<Layout>::failure(pixelStart.error());
     }
-    if (pixelOffset > file.size()) {
-        return Result<Layout>::failure("the pixels start past the end of the file");
-    }
-    layout.pixelOffset = pixelOffset != 0 ? pixelOffset : tableStart.value();
-    if (info.bitCount <= 8) {
-        Result<std::vector<Pixel>> palette = readPalette(file, info, tableStart.value(), pixelOffset);
-        if (!palette) {
-            return Result<Layout>::failure(palette.error());
-        }
-        layout.palette = std::move(palette).value();
-        if (pixelOffset == 0) {
-            const std::size_t entrySize = info.size == kCoreHeaderSize ? 3 : 4;
-            layout.pixelOffset += layout.palette.size() * entrySize;
-        }
-    }
+    layout.pixelOffset = pixelStart.value();
     return layout;
 }
 

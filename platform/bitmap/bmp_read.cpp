@@ -1,5 +1,4 @@
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
@@ -7,6 +6,13 @@
 #include "platform/bitmap/bmp_format.h"
 
 namespace platform {
+
+namespace {
+
+// 256 MiB of 32-bit pixels, with room for the headers, a colour table and RLE escapes.
+constexpr std::uintmax_t kMaxFileSize = std::uintmax_t(320) << 20;
+
+}  // namespace
 
 Result<Bitmap> readBmp(std::span<const std::uint8_t> bytes) {
     Result<bmp::Layout> layout = bmp::readLayout(bytes);
@@ -27,17 +33,25 @@ Result<Bitmap> readBmp(std::span<const std::uint8_t> bytes) {
     return bmp::decodeUncompressed(layout.value(), pixels);
 }
 
+// Reads the whole file into memory first; a file larger than any picture within the limits can
+// need is refused before it is read.
 Result<Bitmap> loadBmp(const std::filesystem::path& file) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
         return Result<Bitmap>::failure("the file does not exist");
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error) {
         return Result<Bitmap>::failure("the file cannot be opened");
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
+    if (size > kMaxFileSize) {
+        return Result<Bitmap>::failure("the file is too large for a picture");
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (!in || !in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size))) {
+        return Result<Bitmap>::failure("the file cannot be opened");
+    }
     return readBmp(bytes);
 }
 

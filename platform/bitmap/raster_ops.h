@@ -13,12 +13,17 @@ enum class RasterOp {
 };
 
 // Copies a width x height block from (sourceX, sourceY) of source to (destX, destY) of dest,
-// combining the pixels by op. The block is clipped to both bitmaps.
+// combining the pixels by op. The block is clipped to both bitmaps: the pixels that stay keep
+// their places, whatever edge is cut (negative corners, blocks larger than either bitmap). A
+// blit within one bitmap copies as if from a copy of it, overlapping or not.
 void blit(Bitmap& dest, int destX, int destY, int width, int height, const Bitmap& source, int sourceX,
           int sourceY, RasterOp op = RasterOp::SourceCopy);
 
 // Copies the source rectangle onto the dest rectangle, scaling by the nearest pixel as the
-// default stretch mode does; clipped to both bitmaps.
+// default stretch mode does (each destination pixel takes the source pixel under its centre);
+// clipped to both bitmaps without changing the scale: destination pixels outside dest, or whose
+// source pixel lies outside source, stay as they are. A rectangle with a width or height below
+// 1 copies nothing (Windows would mirror a negative one).
 void stretchBlit(Bitmap& dest, Rect destRect, const Bitmap& source, Rect sourceRect,
                  RasterOp op = RasterOp::SourceCopy);
 

@@ -1,10 +1,13 @@
 #include "platform/bitmap/bmp_file.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 // The cases name only the header fields they set; the others keep their defaults.
@@ -173,6 +176,58 @@ std::vector<ReadCase> readCases() {
           .palette = kFourColours,
           .pixels = {2, 0x12, 0, 3, 0x31, 0x20}},
          {{kRed, kGreen, kBlue, kRed, kGreen}}},
+        {"16 bits, 4-4-4 masks inside a V4 header",
+         {.headerSize = 108,
+          .width = 2,
+          .height = 1,
+          .bitCount = 16,
+          .compression = 3,
+          .masks = {0x0F00, 0x00F0, 0x000F},
+          .pixels = rows({{0x80, 0x0F, 0x01, 0x00}})},
+         {{rgb(255, 136, 0), rgb(0, 0, 17)}}},
+        {"16 bits, fields of 1, 3 and 0 bits",
+         {.width = 1,
+          .height = 1,
+          .bitCount = 16,
+          .compression = 3,
+          .masks = {0x8000, 0x7000, 0},
+          .pixels = rows({{0x00, 0xA0}})},
+         {{rgb(255, 73, 0)}}},
+        {"16 bits, alpha bit fields after a 40-byte header",
+         {.width = 1,
+          .height = 1,
+          .bitCount = 16,
+          .compression = 6,
+          .masks = {0x7C00, 0x03E0, 0x001F, 0x8000},
+          .pixels = rows({{0xE0, 0x83}})},
+         {{kGreen}}},
+        {"32 bits, 10-10-10 masks after a 40-byte header",
+         {.width = 1,
+          .height = 1,
+          .bitCount = 32,
+          .compression = 3,
+          .masks = {0x3FF00000, 0x000FFC00, 0x000003FF},
+          .pixels = {0x01, 0x00, 0xF8, 0x3F}},
+         {{rgb(255, 128, 0)}}},
+        {"RLE4: a jump, a padded literal run, the pixels never reached take colour 0",
+         {.width = 6,
+          .height = 2,
+          .bitCount = 4,
+          .compression = 2,
+          .palette = {kBlue, kRed, kGreen, kWhite},
+          .pixels = {0, 2, 1, 1, 0, 5, 0x12, 0x31, 0x20, 0, 0, 1}},
+         {{kBlue, kRed, kGreen, kWhite, kRed, kGreen}, {kBlue, kBlue, kBlue, kBlue, kBlue, kBlue}}},
+        {"RLE8, top-down",
+         {.width = 2,
+          .height = -2,
+          .bitCount = 8,
+          .compression = 1,
+          .palette = {kBlue, kRed},
+          .pixels = {2, 1, 0, 0, 1, 1, 0, 1}},
+         {{kRed, kRed}, {kRed, kBlue}}},
+        {"8 bits, colour table cut short by where the pixels start",
+         {.width = 2, .height = 1, .bitCount = 8, .palette = {kGreen, kBlue}, .pixels = rows({{1, 0}})},
+         {{kBlue, kGreen}}},
     };
 }
 
@@ -215,40 +270,79 @@ TEST(BmpFileTest, RefusesDamagedAndAbsurdFilesWithAReason) {
     const struct {
         std::string name;
         Bytes file;
+        std::string reason;  // a word of the reason given
     } cases[] = {
-        {"empty", {}},
-        {"not a BMP file", notBmp},
-        {"header cut short", truncatedHeader},
-        {"pixels cut short", truncatedPixels},
-        {"zero width", with([](BmpSpec& s) { s.width = 0; })},
-        {"negative width", with([](BmpSpec& s) { s.width = -2; })},
-        {"too wide", with([](BmpSpec& s) { s.width = 16385; })},
-        {"too many pixels", with([](BmpSpec& s) { s.width = 16384, s.height = -16384; })},
-        {"unknown bit count", with([](BmpSpec& s) { s.bitCount = 7; })},
-        {"unknown compression", with([](BmpSpec& s) { s.compression = 9; })},
-        {"RLE8 at 24 bits", with([](BmpSpec& s) { s.compression = 1, s.bitCount = 24; })},
-        {"unknown header size", with([](BmpSpec& s) { s.headerSize = 20; })},
-        {"no colour table", with([](BmpSpec& s) { s.palette.clear(); })},
+        {"empty", {}, "too short"},
+        {"not a BMP file", notBmp, "not a BMP"},
+        {"header cut short", truncatedHeader, "truncated"},
+        {"pixels cut short", truncatedPixels, "truncated"},
+        {"zero width", with([](BmpSpec& s) { s.width = 0; }), "no pixels"},
+        {"negative width", with([](BmpSpec& s) { s.width = -2; }), "negative"},
+        {"too wide", with([](BmpSpec& s) { s.width = 16385; }), "16384"},
+        {"too many pixels", with([](BmpSpec& s) { s.width = 16384, s.height = -16384; }), "256 MiB"},
+        {"unknown bit count", with([](BmpSpec& s) { s.bitCount = 7; }), "bits per pixel"},
+        {"unknown compression", with([](BmpSpec& s) { s.compression = 9; }), "compression"},
+        {"RLE8 at 24 bits", with([](BmpSpec& s) { s.compression = 1, s.bitCount = 24; }), "8 bits per pixel"},
+        {"unknown header size", with([](BmpSpec& s) { s.headerSize = 20; }), "header"},
+        {"no colour table", with([](BmpSpec& s) { s.palette.clear(); }), "no colour table"},
         {"index past the colour table", with([](BmpSpec& s) {
              s.pixels = rows({{1, 7}});
-         })},
-        {"pixels past the end", with([](BmpSpec& s) { s.pixelOffset = 5000; })},
-        {"pixels inside the headers", with([](BmpSpec& s) { s.pixelOffset = 20; })},
+         }),
+         "colour table"},
+        {"pixels past the end", with([](BmpSpec& s) { s.pixelOffset = 5000; }), "past the end"},
+        {"pixels inside the headers", with([](BmpSpec& s) { s.pixelOffset = 20; }), "inside the headers"},
         {"mask with gaps", with([](BmpSpec& s) {
              s.bitCount = 16, s.compression = 3, s.palette.clear(), s.masks = {0xF00F, 0x00F0, 0x0F00};
-         })},
-        {"RLE run past the row", rleWith({3, 1, 0, 1})},
-        {"RLE literal past the row", rleWith({0, 3, 1, 1, 1, 0})},
-        {"RLE jump past the picture", rleWith({0, 2, 0, 5})},
-        {"RLE rows past the picture", rleWith({0, 0, 0, 0, 1, 1})},
-        {"RLE command cut short", rleWith({2})},
-        {"RLE literal cut short", rleWith({0, 4, 1})},
-        {"RLE index past the table", rleWith({1, 9})},
+         }),
+         "gaps"},
+        {"RLE run past the row", rleWith({3, 1, 0, 1}), "past"},
+        {"RLE literal past the row", rleWith({0, 3, 1, 1, 1, 0}), "past"},
+        {"RLE jump past the picture", rleWith({0, 2, 0, 5}), "past"},
+        {"RLE rows past the picture", rleWith({0, 0, 0, 0, 1, 1}), "past"},
+        {"RLE command cut short", rleWith({2}), "truncated"},
+        {"RLE literal cut short", rleWith({0, 4, 1}), "truncated"},
+        {"RLE index past the table", rleWith({1, 9}), "colour table"},
+        {"RLE4 run past the row", with([](BmpSpec& s) {
+             s.bitCount = 4, s.compression = 2, s.pixels = {3, 0x12, 0, 1};
+         }),
+         "past"},
+        {"RLE4 index past the table", with([](BmpSpec& s) {
+             s.bitCount = 4, s.compression = 2, s.pixels = {2, 0x19, 0, 1};
+         }),
+         "colour table"},
+        {"zero height", with([](BmpSpec& s) { s.height = 0; }), "no pixels"},
+        {"too high", with([](BmpSpec& s) { s.height = 16385; }), "16384"},
+        {"too high top-down", with([](BmpSpec& s) { s.height = -16385; }), "16384"},
+        {"most negative height", with([](BmpSpec& s) { s.height = INT32_MIN; }), "16384"},
+        {"most negative width", with([](BmpSpec& s) { s.width = INT32_MIN; }), "negative"},
+        {"JPEG inside", with([](BmpSpec& s) { s.compression = 4, s.bitCount = 0; }), "compression"},
+        {"bit fields at 24 bits", with([](BmpSpec& s) {
+             s.bitCount = 24, s.compression = 3, s.palette.clear(), s.masks = {0xFF0000, 0xFF00, 0xFF};
+         }),
+         "16 or 32 bits"},
+        {"mask wider than the pixel", with([](BmpSpec& s) {
+             s.bitCount = 16, s.compression = 3, s.palette.clear(), s.masks = {0x1F0000, 0x03E0, 0x001F};
+         }),
+         "wider"},
+        {"masks cut short",
+         with([](BmpSpec& s) { s.bitCount = 16, s.compression = 3, s.palette.clear(), s.pixels.clear(); }),
+         "truncated"},
+        {"colour table cut short", with([](BmpSpec& s) { s.coloursUsed = 200, s.pixelOffset = 0; }),
+         "truncated"},
+        {"16 bits per pixel in a core header",
+         with([](BmpSpec& s) { s.headerSize = 12, s.bitCount = 16, s.palette.clear(); }), "bits per pixel"},
+        {"16-bit pixels cut short", with([](BmpSpec& s) {
+             s.bitCount = 16, s.palette.clear(), s.pixels = {1, 2, 3};
+         }),
+         "truncated"},
+        {"32-bit pixels cut short",
+         with([](BmpSpec& s) { s.bitCount = 32, s.palette.clear(), s.pixels = {1, 2, 3, 4, 5, 6, 7}; }),
+         "truncated"},
     };
     for (const auto& c : cases) {
         const Result<Bitmap> read = readBmp(c.file);
-        EXPECT_FALSE(read) << c.name;
-        EXPECT_FALSE(read.error().empty()) << c.name;
+        ASSERT_FALSE(read) << c.name;
+        EXPECT_THAT(read.error(), ::testing::HasSubstr(c.reason)) << c.name;
     }
 }
 
@@ -288,6 +382,45 @@ TEST(BmpFileTest, SavedPicturesReadBackTheSame) {
     std::filesystem::remove_all(file.parent_path());
     EXPECT_FALSE(loadBmp(file));
     EXPECT_EQ(loadBmp(file).error(), "the file does not exist");
+}
+
+TEST(BmpFileTest, EncodesTwentyFourBitsBottomUpWithPaddedRows) {
+    Bitmap picture(1, 2, rgb(1, 2, 3));
+    picture.setPixel(0, 1, rgb(4, 5, 6));
+    const Bytes expected = {
+        'B', 'M', 62, 0, 0,    0,    0, 0, 0,    0,    54, 0, 0, 0,  // file header
+        40,  0,   0,  0, 1,    0,    0, 0, 2,    0,    0,  0, 1, 0, 24, 0, 0, 0, 0, 0,
+        8,   0,   0,  0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0,  // info header
+        6,   5,   4,  0, 3,    2,    1, 0,  // the bottom row first, each padded to four bytes
+    };
+    EXPECT_EQ(encodeBmp24(picture), expected);
+    EXPECT_TRUE(encodeBmp24(Bitmap()).empty());
+}
+
+TEST(BmpFileTest, SavingWritesTheWholeFileOrLeavesTheOldOne) {
+    const auto folder = std::filesystem::temp_directory_path() / "tilegames-bmp-save";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto file = folder / "picture.bmp";
+    ASSERT_TRUE(saveBmp(Bitmap(2, 2, kRed), file));
+    ASSERT_TRUE(saveBmp(Bitmap(3, 1, kBlue), file));  // replaces the old picture
+    EXPECT_EQ(loadBmp(file).value(), Bitmap(3, 1, kBlue));
+
+    EXPECT_FALSE(saveBmp(Bitmap(), file));  // nothing to write: the old file stays
+    EXPECT_FALSE(saveBmp(Bitmap(1, 1), file / "inside a file.bmp"));
+    EXPECT_EQ(loadBmp(file).value(), Bitmap(3, 1, kBlue));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);  // no temporary left
+    std::filesystem::remove_all(folder);
+}
+
+TEST(BmpFileTest, LoadingRefusesAFileTooLargeForAnyPictureBeforeReadingIt) {
+    const auto file = std::filesystem::temp_directory_path() / "tilegames-bmp-huge.bmp";
+    ASSERT_TRUE(saveBmp(Bitmap(1, 1), file));
+    std::filesystem::resize_file(file, std::uintmax_t(400) << 20);  // sparse: no disk used
+    const Result<Bitmap> loaded = loadBmp(file);
+    std::filesystem::remove(file);
+    ASSERT_FALSE(loaded);
+    EXPECT_EQ(loaded.error(), "the file is too large for a picture");
 }
 
 }  // namespace
