@@ -1,4 +1,8 @@
-// Run-length encoded pixels of 8 and 4 bits per pixel (RLE8, RLE4).
+// Run-length encoded pixels of 8 and 4 bits per pixel (RLE8, RLE4). Pixels the data never
+// reaches keep colour 0 of the colour table: Windows leaves the background there, and a memory
+// picture has none. Some writers (ImageMagick among them) encode a whole stored row, padding
+// included: pixels in that padding are dropped, but a run past it or below the last row is an
+// error.
 
 #include "platform/bitmap/bmp_format.h"
 
@@ -12,7 +16,10 @@ constexpr const char* kPastTheImage = "the compressed pixels run past the pictur
 class RleDecoder {
 public:
     RleDecoder(const Layout& layout, Bytes pixels)
-        : m_layout(layout), m_pixels(pixels), m_bitmap(layout.width, layout.height, layout.palette.front()) {}
+        : m_layout(layout),
+          m_pixels(pixels),
+          m_bitmap(layout.width, layout.height, layout.palette.front()),
+          m_paddedWidth(int(rowStride(layout.width, layout.bitCount) * 8 / std::size_t(layout.bitCount))) {}
 
     Result<Bitmap> decode();
 
@@ -35,18 +42,19 @@ private:
     Bytes m_pixels;
     Bitmap m_bitmap;
     std::size_t m_at = 0;
+    int m_paddedWidth = 0;  // the pixels a stored row holds with its padding
     int m_x = 0;
     int m_storedRow = 0;
 };
 
 const char* RleDecoder::put(unsigned index) {
-    if (m_x >= m_layout.width || m_storedRow >= m_layout.height) {
+    if (m_x >= m_paddedWidth || m_storedRow >= m_layout.height) {
         return kPastTheImage;
     }
     if (index >= m_layout.palette.size()) {
         return kIndexOutOfRange;
     }
-    m_bitmap.setPixel(m_x++, m_layout.imageRow(m_storedRow), m_layout.palette[index]);
+    m_bitmap.setPixel(m_x++, m_layout.imageRow(m_storedRow), m_layout.palette[index]);  // drops padding
     return nullptr;
 }
 
@@ -96,7 +104,7 @@ const char* RleDecoder::escape(std::uint8_t code, bool& finished) {
             }
             m_x += right;
             m_storedRow += up;
-            return m_x > m_layout.width || m_storedRow > m_layout.height ? kPastTheImage : nullptr;
+            return m_x > m_paddedWidth || m_storedRow > m_layout.height ? kPastTheImage : nullptr;
         }
         default:
             return absoluteRun(code);

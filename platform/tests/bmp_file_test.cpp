@@ -217,6 +217,14 @@ std::vector<ReadCase> readCases() {
           .palette = {kBlue, kRed, kGreen, kWhite},
           .pixels = {0, 2, 1, 1, 0, 5, 0x12, 0x31, 0x20, 0, 0, 1}},
          {{kBlue, kRed, kGreen, kWhite, kRed, kGreen}, {kBlue, kBlue, kBlue, kBlue, kBlue, kBlue}}},
+        {"RLE8 with the row padding encoded too, as ImageMagick writes it",
+         {.width = 3,
+          .height = 2,
+          .bitCount = 8,
+          .compression = 1,
+          .palette = kFourColours,
+          .pixels = {3, 1, 1, 0, 0, 0, 0, 3, 2, 3, 1, 0, 0, 0, 0, 1}},
+         {{kGreen, kBlue, kRed}, {kRed, kRed, kRed}}},
         {"RLE8, top-down",
          {.width = 2,
           .height = -2,
@@ -295,15 +303,15 @@ TEST(BmpFileTest, RefusesDamagedAndAbsurdFilesWithAReason) {
              s.bitCount = 16, s.compression = 3, s.palette.clear(), s.masks = {0xF00F, 0x00F0, 0x0F00};
          }),
          "gaps"},
-        {"RLE run past the row", rleWith({3, 1, 0, 1}), "past"},
-        {"RLE literal past the row", rleWith({0, 3, 1, 1, 1, 0}), "past"},
+        {"RLE run past the padded row", rleWith({5, 1, 0, 1}), "past"},
+        {"RLE literal past the padded row", rleWith({0, 5, 1, 1, 1, 1, 1, 0}), "past"},
         {"RLE jump past the picture", rleWith({0, 2, 0, 5}), "past"},
         {"RLE rows past the picture", rleWith({0, 0, 0, 0, 1, 1}), "past"},
         {"RLE command cut short", rleWith({2}), "truncated"},
         {"RLE literal cut short", rleWith({0, 4, 1}), "truncated"},
         {"RLE index past the table", rleWith({1, 9}), "colour table"},
-        {"RLE4 run past the row", with([](BmpSpec& s) {
-             s.bitCount = 4, s.compression = 2, s.pixels = {3, 0x12, 0, 1};
+        {"RLE4 run past the padded row", with([](BmpSpec& s) {
+             s.bitCount = 4, s.compression = 2, s.pixels = {9, 0x12, 0, 1};
          }),
          "past"},
         {"RLE4 index past the table", with([](BmpSpec& s) {
