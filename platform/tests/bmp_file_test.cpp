@@ -19,7 +19,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // What goes into one BMP file built by the test.
-struct BmpSpec {
+struct BmpParts {
     std::uint32_t headerSize = 40;
     std::int32_t width = 0;
     std::int32_t height = 0;
@@ -38,46 +38,46 @@ void put(Bytes& out, std::uint32_t value, int size) {
     }
 }
 
-Bytes buildBmp(const BmpSpec& spec) {
+Bytes buildBmp(const BmpParts& parts) {
     Bytes header;
-    put(header, spec.headerSize, 4);
-    if (spec.headerSize == 12) {
-        put(header, std::uint32_t(spec.width), 2);
-        put(header, std::uint32_t(spec.height), 2);
+    put(header, parts.headerSize, 4);
+    if (parts.headerSize == 12) {
+        put(header, std::uint32_t(parts.width), 2);
+        put(header, std::uint32_t(parts.height), 2);
         put(header, 1, 2);
-        put(header, spec.bitCount, 2);
+        put(header, parts.bitCount, 2);
     } else {
-        put(header, std::uint32_t(spec.width), 4);
-        put(header, std::uint32_t(spec.height), 4);
+        put(header, std::uint32_t(parts.width), 4);
+        put(header, std::uint32_t(parts.height), 4);
         put(header, 1, 2);
-        put(header, spec.bitCount, 2);
-        put(header, spec.compression, 4);
-        put(header, std::uint32_t(spec.pixels.size()), 4);
+        put(header, parts.bitCount, 2);
+        put(header, parts.compression, 4);
+        put(header, std::uint32_t(parts.pixels.size()), 4);
         put(header, 2835, 4);
         put(header, 2835, 4);
-        put(header, spec.coloursUsed, 4);
+        put(header, parts.coloursUsed, 4);
         put(header, 0, 4);
-        const bool masksInside = spec.headerSize > 40;
-        for (std::uint32_t mask : spec.masks) {
+        const bool masksInside = parts.headerSize > 40;
+        for (std::uint32_t mask : parts.masks) {
             put(header, mask, 4);
         }
-        header.resize(masksInside ? spec.headerSize : header.size(), 0);
+        header.resize(masksInside ? parts.headerSize : header.size(), 0);
     }
-    for (Pixel colour : spec.palette) {
+    for (Pixel colour : parts.palette) {
         header.push_back(blueOf(colour));
         header.push_back(greenOf(colour));
         header.push_back(redOf(colour));
-        if (spec.headerSize != 12) {
+        if (parts.headerSize != 12) {
             header.push_back(0);
         }
     }
     Bytes file{'B', 'M'};
-    const std::uint32_t offset = spec.pixelOffset.value_or(std::uint32_t(14 + header.size()));
-    put(file, std::uint32_t(14 + header.size() + spec.pixels.size()), 4);
+    const std::uint32_t offset = parts.pixelOffset.value_or(std::uint32_t(14 + header.size()));
+    put(file, std::uint32_t(14 + header.size() + parts.pixels.size()), 4);
     put(file, 0, 4);
     put(file, offset, 4);
     file.insert(file.end(), header.begin(), header.end());
-    file.insert(file.end(), spec.pixels.begin(), spec.pixels.end());
+    file.insert(file.end(), parts.pixels.begin(), parts.pixels.end());
     return file;
 }
 
@@ -101,7 +101,7 @@ using Picture = std::vector<std::vector<Pixel>>;
 
 struct ReadCase {
     std::string name;
-    BmpSpec spec;
+    BmpParts parts;
     Picture expected;
 };
 
@@ -241,7 +241,7 @@ std::vector<ReadCase> readCases() {
 
 TEST(BmpFileTest, ReadsEveryDepthAndCompressionPixelByPixel) {
     for (const ReadCase& c : readCases()) {
-        const Result<Bitmap> read = readBmp(buildBmp(c.spec));
+        const Result<Bitmap> read = readBmp(buildBmp(c.parts));
         ASSERT_TRUE(read) << c.name << ": " << read.error();
         const Bitmap& bitmap = read.value();
         ASSERT_EQ(bitmap.height(), int(c.expected.size())) << c.name;
@@ -256,12 +256,12 @@ TEST(BmpFileTest, ReadsEveryDepthAndCompressionPixelByPixel) {
 }
 
 TEST(BmpFileTest, RefusesDamagedAndAbsurdFilesWithAReason) {
-    const BmpSpec good{
+    const BmpParts good{
         .width = 2, .height = 1, .bitCount = 8, .palette = kFourColours, .pixels = rows({{1, 2}})};
     const auto with = [&](auto change) {
-        BmpSpec spec = good;
-        change(spec);
-        return buildBmp(spec);
+        BmpParts parts = good;
+        change(parts);
+        return buildBmp(parts);
     };
     Bytes truncatedPixels = buildBmp(good);
     truncatedPixels.resize(truncatedPixels.size() - 3);
@@ -269,11 +269,11 @@ TEST(BmpFileTest, RefusesDamagedAndAbsurdFilesWithAReason) {
     truncatedHeader.resize(30);
     Bytes notBmp = buildBmp(good);
     notBmp[0] = 'P';
-    const BmpSpec rle{.width = 2, .height = 2, .bitCount = 8, .compression = 1, .palette = kFourColours};
+    const BmpParts rle{.width = 2, .height = 2, .bitCount = 8, .compression = 1, .palette = kFourColours};
     const auto rleWith = [&](Bytes pixels) {
-        BmpSpec spec = rle;
-        spec.pixels = std::move(pixels);
-        return buildBmp(spec);
+        BmpParts parts = rle;
+        parts.pixels = std::move(pixels);
+        return buildBmp(parts);
     };
     const struct {
         std::string name;
@@ -284,22 +284,23 @@ TEST(BmpFileTest, RefusesDamagedAndAbsurdFilesWithAReason) {
         {"not a BMP file", notBmp, "not a BMP"},
         {"header cut short", truncatedHeader, "truncated"},
         {"pixels cut short", truncatedPixels, "truncated"},
-        {"zero width", with([](BmpSpec& s) { s.width = 0; }), "no pixels"},
-        {"negative width", with([](BmpSpec& s) { s.width = -2; }), "negative"},
-        {"too wide", with([](BmpSpec& s) { s.width = 16385; }), "16384"},
-        {"too many pixels", with([](BmpSpec& s) { s.width = 16384, s.height = -16384; }), "256 MiB"},
-        {"unknown bit count", with([](BmpSpec& s) { s.bitCount = 7; }), "bits per pixel"},
-        {"unknown compression", with([](BmpSpec& s) { s.compression = 9; }), "compression"},
-        {"RLE8 at 24 bits", with([](BmpSpec& s) { s.compression = 1, s.bitCount = 24; }), "8 bits per pixel"},
-        {"unknown header size", with([](BmpSpec& s) { s.headerSize = 20; }), "header"},
-        {"no colour table", with([](BmpSpec& s) { s.palette.clear(); }), "no colour table"},
-        {"index past the colour table", with([](BmpSpec& s) {
+        {"zero width", with([](BmpParts& s) { s.width = 0; }), "no pixels"},
+        {"negative width", with([](BmpParts& s) { s.width = -2; }), "negative"},
+        {"too wide", with([](BmpParts& s) { s.width = 16385; }), "16384"},
+        {"too many pixels", with([](BmpParts& s) { s.width = 16384, s.height = -16384; }), "256 MiB"},
+        {"unknown bit count", with([](BmpParts& s) { s.bitCount = 7; }), "bits per pixel"},
+        {"unknown compression", with([](BmpParts& s) { s.compression = 9; }), "compression"},
+        {"RLE8 at 24 bits", with([](BmpParts& s) { s.compression = 1, s.bitCount = 24; }),
+         "8 bits per pixel"},
+        {"unknown header size", with([](BmpParts& s) { s.headerSize = 20; }), "header"},
+        {"no colour table", with([](BmpParts& s) { s.palette.clear(); }), "no colour table"},
+        {"index past the colour table", with([](BmpParts& s) {
              s.pixels = rows({{1, 7}});
          }),
          "colour table"},
-        {"pixels past the end", with([](BmpSpec& s) { s.pixelOffset = 5000; }), "past the end"},
-        {"pixels inside the headers", with([](BmpSpec& s) { s.pixelOffset = 20; }), "inside the headers"},
-        {"mask with gaps", with([](BmpSpec& s) {
+        {"pixels past the end", with([](BmpParts& s) { s.pixelOffset = 5000; }), "past the end"},
+        {"pixels inside the headers", with([](BmpParts& s) { s.pixelOffset = 20; }), "inside the headers"},
+        {"mask with gaps", with([](BmpParts& s) {
              s.bitCount = 16, s.compression = 3, s.palette.clear(), s.masks = {0xF00F, 0x00F0, 0x0F00};
          }),
          "gaps"},
@@ -310,41 +311,41 @@ TEST(BmpFileTest, RefusesDamagedAndAbsurdFilesWithAReason) {
         {"RLE command cut short", rleWith({2}), "truncated"},
         {"RLE literal cut short", rleWith({0, 4, 1}), "truncated"},
         {"RLE index past the table", rleWith({1, 9}), "colour table"},
-        {"RLE4 run past the padded row", with([](BmpSpec& s) {
+        {"RLE4 run past the padded row", with([](BmpParts& s) {
              s.bitCount = 4, s.compression = 2, s.pixels = {9, 0x12, 0, 1};
          }),
          "past"},
-        {"RLE4 index past the table", with([](BmpSpec& s) {
+        {"RLE4 index past the table", with([](BmpParts& s) {
              s.bitCount = 4, s.compression = 2, s.pixels = {2, 0x19, 0, 1};
          }),
          "colour table"},
-        {"zero height", with([](BmpSpec& s) { s.height = 0; }), "no pixels"},
-        {"too high", with([](BmpSpec& s) { s.height = 16385; }), "16384"},
-        {"too high top-down", with([](BmpSpec& s) { s.height = -16385; }), "16384"},
-        {"most negative height", with([](BmpSpec& s) { s.height = INT32_MIN; }), "16384"},
-        {"most negative width", with([](BmpSpec& s) { s.width = INT32_MIN; }), "negative"},
-        {"JPEG inside", with([](BmpSpec& s) { s.compression = 4, s.bitCount = 0; }), "compression"},
-        {"bit fields at 24 bits", with([](BmpSpec& s) {
+        {"zero height", with([](BmpParts& s) { s.height = 0; }), "no pixels"},
+        {"too high", with([](BmpParts& s) { s.height = 16385; }), "16384"},
+        {"too high top-down", with([](BmpParts& s) { s.height = -16385; }), "16384"},
+        {"most negative height", with([](BmpParts& s) { s.height = INT32_MIN; }), "16384"},
+        {"most negative width", with([](BmpParts& s) { s.width = INT32_MIN; }), "negative"},
+        {"JPEG inside", with([](BmpParts& s) { s.compression = 4, s.bitCount = 0; }), "compression"},
+        {"bit fields at 24 bits", with([](BmpParts& s) {
              s.bitCount = 24, s.compression = 3, s.palette.clear(), s.masks = {0xFF0000, 0xFF00, 0xFF};
          }),
          "16 or 32 bits"},
-        {"mask wider than the pixel", with([](BmpSpec& s) {
+        {"mask wider than the pixel", with([](BmpParts& s) {
              s.bitCount = 16, s.compression = 3, s.palette.clear(), s.masks = {0x1F0000, 0x03E0, 0x001F};
          }),
          "wider"},
         {"masks cut short",
-         with([](BmpSpec& s) { s.bitCount = 16, s.compression = 3, s.palette.clear(), s.pixels.clear(); }),
+         with([](BmpParts& s) { s.bitCount = 16, s.compression = 3, s.palette.clear(), s.pixels.clear(); }),
          "truncated"},
-        {"colour table cut short", with([](BmpSpec& s) { s.coloursUsed = 200, s.pixelOffset = 0; }),
+        {"colour table cut short", with([](BmpParts& s) { s.coloursUsed = 200, s.pixelOffset = 0; }),
          "truncated"},
         {"16 bits per pixel in a core header",
-         with([](BmpSpec& s) { s.headerSize = 12, s.bitCount = 16, s.palette.clear(); }), "bits per pixel"},
-        {"16-bit pixels cut short", with([](BmpSpec& s) {
+         with([](BmpParts& s) { s.headerSize = 12, s.bitCount = 16, s.palette.clear(); }), "bits per pixel"},
+        {"16-bit pixels cut short", with([](BmpParts& s) {
              s.bitCount = 16, s.palette.clear(), s.pixels = {1, 2, 3};
          }),
          "truncated"},
         {"32-bit pixels cut short",
-         with([](BmpSpec& s) { s.bitCount = 32, s.palette.clear(), s.pixels = {1, 2, 3, 4, 5, 6, 7}; }),
+         with([](BmpParts& s) { s.bitCount = 32, s.palette.clear(), s.pixels = {1, 2, 3, 4, 5, 6, 7}; }),
          "truncated"},
     };
     for (const auto& c : cases) {
@@ -364,7 +365,7 @@ TEST(BmpFileTest, SurvivesDamageAnywhereInTheFile) {
     };
     int refused = 0;
     for (const ReadCase& c : readCases()) {
-        const Bytes good = buildBmp(c.spec);
+        const Bytes good = buildBmp(c.parts);
         for (int attempt = 0; attempt < 300; ++attempt) {
             Bytes damaged = good;
             for (int change = 0; change < 3; ++change) {
