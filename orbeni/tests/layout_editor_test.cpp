@@ -27,7 +27,11 @@ struct EditorFixture : test::GameFixture {
                           kBoardOffsetY + 25 * p.y - 6 * p.z - 59 + 10);
     }
 
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "orbeni-test-editor";
+    // A folder of each test's own: tests run side by side.
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("orbeni-test-editor-" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     LayoutMenu menu{game, host};
     LayoutEditor editor{game, host, menu};
 };
