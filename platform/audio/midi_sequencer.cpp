@@ -1,0 +1,193 @@
+#include "platform/audio/midi_sequencer.h"
+
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "platform/audio/midi_file.h"
+
+namespace platform {
+
+namespace {
+
+constexpr const char* kNoDevice = "No MCI device open";
+constexpr const char* kFileNotFound =
+    "The specified file cannot be found. Make sure the path and filename are correct.";
+constexpr const char* kNoOutput = "The MIDI device cannot be opened: no sound output is available.";
+constexpr double kSynthGain = 0.6;
+
+std::optional<std::vector<std::uint8_t>> readFile(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return std::nullopt;
+    }
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Keeps FluidSynth's warnings about the sound font and the files off the player's terminal.
+void quietFluidSynth() {
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+        fluid_set_log_function(level, nullptr, nullptr);
+    }
+}
+
+}  // namespace
+
+MidiSequencer::MidiSequencer() = default;
+
+MidiSequencer::MidiSequencer(std::filesystem::path soundFont) : m_soundFont(std::move(soundFont)) {}
+
+MidiSequencer::~MidiSequencer() {
+    m_output.reset();
+    delete_fluid_player(m_player);
+    delete_fluid_synth(m_synth);
+    delete_fluid_settings(m_settings);
+}
+
+const std::vector<std::filesystem::path>& MidiSequencer::soundFontCandidates() {
+    static const std::vector<std::filesystem::path> candidates = {
+        "/usr/share/sounds/sf2/TimGM6mb.sf2",   "/usr/share/sounds/sf2/default-GM.sf2",
+        "/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/soundfonts/default.sf2",
+        "/usr/share/soundfonts/FluidR3_GM.sf2",
+    };
+    return candidates;
+}
+
+// Creates the synthesizer and its output on first use, so a game without music opens no device.
+bool MidiSequencer::startSynth() {
+    if (m_output) {
+        return m_synth != nullptr && m_output->isOpen();
+    }
+    quietFluidSynth();
+    m_settings = new_fluid_settings();
+    fluid_settings_setnum(m_settings, "synth.sample-rate", AudioOutput::kSampleRate);
+    fluid_settings_setnum(m_settings, "synth.gain", kSynthGain);
+    fluid_settings_setstr(m_settings, "player.timing-source", "sample");
+    m_synth = new_fluid_synth(m_settings);
+    if (m_soundFont.empty()) {
+        std::error_code error;
+        const auto& candidates = soundFontCandidates();
+        const auto found = std::find_if(candidates.begin(), candidates.end(), [&](const auto& path) {
+            return std::filesystem::exists(path, error);
+        });
+        m_soundFont = found != candidates.end() ? *found : std::filesystem::path();
+    }
+    if (m_synth != nullptr && !m_soundFont.empty()) {
+        fluid_synth_sfload(m_synth, m_soundFont.c_str(), 1);
+    }
+    m_output = std::make_unique<AudioOutput>(static_cast<AudioSource&>(*this));
+    return m_synth != nullptr && m_output->isOpen();
+}
+
+Result<bool> MidiSequencer::open(const std::filesystem::path& file) {
+    close();
+    auto bytes = readFile(file);
+    if (!bytes) {
+        return Result<bool>::failure(kFileNotFound);
+    }
+    const auto length = midiLengthMilliseconds(*bytes);
+    if (!length) {
+        return Result<bool>::failure(length.error());
+    }
+    if (!startSynth()) {
+        return Result<bool>::failure(kNoOutput);
+    }
+    m_piece = std::move(*bytes);
+    m_lengthMs = length.value();
+    m_open = true;
+    restartPlayer();
+    return true;
+}
+
+// Puts a new player at the start of the piece, stopped: FluidSynth's own player cannot be
+// trusted to rewind once it has reached the end.
+void MidiSequencer::restartPlayer() {
+    const AudioOutput::Lock lock(*m_output);
+    delete_fluid_player(m_player);
+    fluid_synth_all_sounds_off(m_synth, -1);
+    m_player = new_fluid_player(m_synth);
+    if (m_player != nullptr) {
+        fluid_player_add_mem(m_player, m_piece.data(), m_piece.size());
+        fluid_player_play(m_player);
+    }
+    m_playing = false;
+    m_framesPlayed = 0;
+}
+
+Result<bool> MidiSequencer::play() {
+    if (!m_open) {
+        return Result<bool>::failure(kNoDevice);
+    }
+    const AudioOutput::Lock lock(*m_output);
+    m_playing = true;
+    return true;
+}
+
+Result<bool> MidiSequencer::stop() {
+    if (!m_open) {
+        return Result<bool>::failure(kNoDevice);
+    }
+    const AudioOutput::Lock lock(*m_output);
+    m_playing = false;
+    return true;
+}
+
+Result<bool> MidiSequencer::seekToStart() {
+    if (!m_open) {
+        return Result<bool>::failure(kNoDevice);
+    }
+    restartPlayer();
+    return true;
+}
+
+void MidiSequencer::close() {
+    if (!m_open) {
+        return;
+    }
+    const AudioOutput::Lock lock(*m_output);
+    delete_fluid_player(m_player);
+    m_player = nullptr;
+    fluid_synth_all_sounds_off(m_synth, -1);
+    m_playing = false;
+    m_framesPlayed = 0;
+    m_open = false;
+}
+
+bool MidiSequencer::isPlaying() const {
+    if (!m_open) {
+        return false;
+    }
+    const AudioOutput::Lock lock(*m_output);
+    return m_playing;
+}
+
+std::uint32_t MidiSequencer::length() const {
+    return m_open ? m_lengthMs : 0;
+}
+
+std::uint32_t MidiSequencer::position() const {
+    if (!m_open) {
+        return 0;
+    }
+    const std::uint64_t played = m_framesPlayed * 1000 / static_cast<std::uint64_t>(m_output->sampleRate());
+    return static_cast<std::uint32_t>(std::min<std::uint64_t>(played, m_lengthMs));
+}
+
+void MidiSequencer::render(float* frames, int frameCount) {
+    if (!m_playing || m_player == nullptr) {
+        std::fill(frames, frames + frameCount * AudioOutput::kChannels, 0.0f);
+        return;
+    }
+    fluid_synth_write_float(m_synth, frameCount, frames, 0, 2, frames, 1, 2);
+    m_framesPlayed += static_cast<std::uint64_t>(frameCount);
+}
+
+}  // namespace platform

@@ -1,0 +1,94 @@
+#include "platform/audio/wave_player.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace platform {
+
+namespace {
+
+constexpr double kBeepSeconds = 0.15;
+constexpr double kBeepHertz = 880.0;
+constexpr float kBeepVolume = 0.25f;
+
+// Converts SDL's decoded wave data to float stereo at the given rate; empty when SDL cannot.
+std::vector<float> converted(const SDL_AudioSpec& spec, const Uint8* data, Uint32 bytes, int rate) {
+    SDL_AudioStream* stream =
+        SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_F32SYS, AudioOutput::kChannels, rate);
+    if (stream == nullptr) {
+        return {};
+    }
+    std::vector<float> samples;
+    if (SDL_AudioStreamPut(stream, data, static_cast<int>(bytes)) == 0 && SDL_AudioStreamFlush(stream) == 0) {
+        samples.resize(static_cast<std::size_t>(SDL_AudioStreamAvailable(stream)) / sizeof(float));
+        const int got =
+            SDL_AudioStreamGet(stream, samples.data(), static_cast<int>(samples.size() * sizeof(float)));
+        samples.resize(got > 0 ? static_cast<std::size_t>(got) / sizeof(float) : 0);
+    }
+    SDL_FreeAudioStream(stream);
+    return samples;
+}
+
+}  // namespace
+
+WavePlayer::WavePlayer() = default;
+
+void WavePlayer::play(const std::filesystem::path& file) {
+    if (!m_output.isOpen()) {
+        return;
+    }
+    std::vector<float> samples = loadWave(file);
+    if (samples.empty()) {
+        samples = defaultBeep();
+    }
+    const AudioOutput::Lock lock(m_output);
+    m_samples.swap(samples);
+    m_next = 0;
+}
+
+bool WavePlayer::isPlaying() const {
+    const AudioOutput::Lock lock(m_output);
+    return m_next < m_samples.size();
+}
+
+void WavePlayer::render(float* frames, int frameCount) {
+    const std::size_t wanted = static_cast<std::size_t>(frameCount) * AudioOutput::kChannels;
+    const std::size_t count = std::min(wanted, m_samples.size() - m_next);
+    std::copy_n(m_samples.begin() + static_cast<std::ptrdiff_t>(m_next), count, frames);
+    std::fill(frames + count, frames + wanted, 0.0f);
+    m_next += count;
+}
+
+// Reads a wave file in any format SDL decodes; empty when it is missing or not a wave file.
+std::vector<float> WavePlayer::loadWave(const std::filesystem::path& file) const {
+    SDL_AudioSpec spec{};
+    Uint8* data = nullptr;
+    Uint32 bytes = 0;
+    if (SDL_LoadWAV(file.c_str(), &spec, &data, &bytes) == nullptr) {
+        return {};
+    }
+    std::vector<float> samples = converted(spec, data, bytes, m_output.sampleRate());
+    SDL_FreeWAV(data);
+    return samples;
+}
+
+// Makes the short fading tone that stands in for the system's default sound.
+std::vector<float> WavePlayer::defaultBeep() const {
+    const int rate = m_output.sampleRate();
+    const int frameCount = static_cast<int>(kBeepSeconds * rate);
+    std::vector<float> samples;
+    samples.reserve(static_cast<std::size_t>(frameCount) * AudioOutput::kChannels);
+    for (int i = 0; i < frameCount; ++i) {
+        const double fade = 1.0 - static_cast<double>(i) / frameCount;
+        const double wave = std::sin(2.0 * std::numbers::pi * kBeepHertz * i / rate);
+        const float value = kBeepVolume * static_cast<float>(wave * fade);
+        samples.push_back(value);
+        samples.push_back(value);
+    }
+    return samples;
+}
+
+}  // namespace platform

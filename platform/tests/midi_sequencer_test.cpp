@@ -1,0 +1,111 @@
+#include "platform/audio/midi_sequencer.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/tests/audio_test_support.h"
+
+namespace platform {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::waitUntil;
+
+class MidiSequencerTest : public testing::AudioFileTest {
+protected:
+    bool ended() const {
+        return m_sequencer.position() >= m_sequencer.startPosition() + m_sequencer.length();
+    }
+
+    MidiSequencer m_sequencer;
+};
+
+TEST_F(MidiSequencerTest, PlayedPieceAdvancesToItsEnd) {
+    ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(288), "short.mid")));  // 300 ms
+    EXPECT_TRUE(m_sequencer.isOpen());
+    EXPECT_EQ(m_sequencer.length(), 300u);
+    EXPECT_EQ(m_sequencer.position(), 0u);
+    EXPECT_FALSE(m_sequencer.isPlaying());
+
+    ASSERT_TRUE(m_sequencer.play());
+    EXPECT_TRUE(waitUntil([&] { return m_sequencer.position() > 0; }));
+    EXPECT_TRUE(waitUntil([&] { return ended(); }));
+    EXPECT_EQ(m_sequencer.position(), 300u);
+
+    ASSERT_TRUE(m_sequencer.seekToStart());
+    EXPECT_EQ(m_sequencer.position(), 0u);
+    ASSERT_TRUE(m_sequencer.play());
+    EXPECT_TRUE(waitUntil([&] { return ended(); }));
+}
+
+TEST_F(MidiSequencerTest, StopKeepsThePositionAndPlayGoesOn) {
+    ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(960), "long.mid")));  // one second
+    ASSERT_TRUE(m_sequencer.play());
+    ASSERT_TRUE(waitUntil([&] { return m_sequencer.position() >= 100; }));
+    ASSERT_TRUE(m_sequencer.stop());
+    const std::uint32_t stoppedAt = m_sequencer.position();
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(m_sequencer.position(), stoppedAt);
+    EXPECT_LT(stoppedAt, m_sequencer.length());
+
+    ASSERT_TRUE(m_sequencer.play());
+    EXPECT_TRUE(waitUntil([&] { return m_sequencer.position() > stoppedAt; }));
+    EXPECT_TRUE(waitUntil([&] { return ended(); }));
+}
+
+TEST_F(MidiSequencerTest, FilesItCannotOpenGiveAReason) {
+    const struct {
+        const char* what;
+        std::filesystem::path file;
+    } cases[] = {
+        {"missing", m_folder / "gone.mid"},
+        {"a folder", m_folder},
+        {"text", fileWith({'h', 'e', 'l', 'l', 'o'}, "text.mid")},
+        {"cut short", fileWith(testing::Bytes(20, 0x4D), "cut.mid")},
+    };
+    for (const auto& c : cases) {
+        const auto opened = m_sequencer.open(c.file);
+        EXPECT_FALSE(opened) << c.what;
+        EXPECT_FALSE(opened.error().empty()) << c.what;
+        EXPECT_FALSE(m_sequencer.isOpen()) << c.what;
+    }
+    EXPECT_NE(m_sequencer.open(m_folder / "gone.mid").error(),
+              m_sequencer.open(m_folder / "text.mid").error());
+}
+
+TEST_F(MidiSequencerTest, ClosedDeviceSaysSoAndStandsAtZero) {
+    const auto check = [&](const char* when) {
+        EXPECT_EQ(m_sequencer.play().error(), "No MCI device open") << when;
+        EXPECT_EQ(m_sequencer.stop().error(), "No MCI device open") << when;
+        EXPECT_EQ(m_sequencer.seekToStart().error(), "No MCI device open") << when;
+        EXPECT_FALSE(m_sequencer.isOpen()) << when;
+        EXPECT_EQ(m_sequencer.position(), 0u) << when;
+        EXPECT_EQ(m_sequencer.length(), 0u) << when;
+    };
+    check("never opened");
+    ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(240), "piece.mid")));
+    ASSERT_TRUE(m_sequencer.play());
+    m_sequencer.close();
+    check("closed");
+    m_sequencer.close();
+    check("closed twice");
+}
+
+TEST_F(MidiSequencerTest, PieceKeepsTimeWithoutASoundFont) {
+    MidiSequencer silent(m_folder / "no-such-font.sf2");
+    ASSERT_TRUE(silent.open(fileWith(testing::oneNoteMidi(96), "piece.mid")));
+    ASSERT_TRUE(silent.play());
+    EXPECT_TRUE(waitUntil([&] { return silent.position() >= silent.length(); }));
+}
+
+TEST_F(MidiSequencerTest, OpeningAnotherPieceReplacesTheFirst) {
+    ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(960), "long.mid")));
+    ASSERT_TRUE(m_sequencer.play());
+    ASSERT_TRUE(waitUntil([&] { return m_sequencer.position() > 0; }));
+    ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(96), "short.mid")));
+    EXPECT_EQ(m_sequencer.length(), 100u);
+    EXPECT_EQ(m_sequencer.position(), 0u);
+    EXPECT_FALSE(m_sequencer.isPlaying());
+}
+
+}  // namespace
+}  // namespace platform

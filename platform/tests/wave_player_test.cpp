@@ -1,0 +1,54 @@
+#include "platform/audio/wave_player.h"
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "platform/tests/audio_test_support.h"
+
+namespace platform {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::waitUntil;
+
+class WavePlayerTest : public testing::AudioFileTest {};
+
+TEST_F(WavePlayerTest, SoundsPlayInTheBackgroundAndEnd) {
+    WavePlayer player;
+    ASSERT_TRUE(player.hasOutput());
+    const struct {
+        const char* what;
+        std::filesystem::path file;
+    } cases[] = {
+        {"wave file", fileWith(testing::waveFile(0.1), "select.wav")},
+        {"missing file: the default beep", m_folder / "noway.wav"},
+        {"not a wave file: the default beep", fileWith({'R', 'I', 'F', 'F', 0, 0}, "done.wav")},
+    };
+    for (const auto& c : cases) {
+        player.play(c.file);
+        EXPECT_TRUE(player.isPlaying()) << c.what;  // play() came back before the sound ended
+        EXPECT_TRUE(waitUntil([&] { return !player.isPlaying(); })) << c.what;
+    }
+}
+
+TEST_F(WavePlayerTest, NewSoundCutsOffTheOneStillPlaying) {
+    WavePlayer player;
+    player.play(fileWith(testing::waveFile(4.0), "long.wav"));
+    std::this_thread::sleep_for(20ms);
+    player.play(fileWith(testing::waveFile(0.05), "short.wav"));
+    // Queued behind the long one it would take four seconds.
+    EXPECT_TRUE(waitUntil([&] { return !player.isPlaying(); }, 2s));
+}
+
+TEST_F(WavePlayerTest, WithoutSoundHardwareEverythingIsSilentButWorks) {
+    // Later tests of this process get the same fallback.
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    WavePlayer player;
+    EXPECT_TRUE(player.hasOutput());
+    player.play(fileWith(testing::waveFile(0.05), "select.wav"));
+    EXPECT_TRUE(waitUntil([&] { return !player.isPlaying(); }));
+}
+
+}  // namespace
+}  // namespace platform
