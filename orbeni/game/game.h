@@ -119,6 +119,8 @@ public:
     bool NoMovesShown() const { return m_noMovesShown; }
     bool RiversMode() const { return m_riversMode; }
     bool EditorMode() const { return m_editorMode; }
+    // True while a Rivers pair is being joined, when its tiles are drawn unmarked.
+    bool RiverPathFound() const { return m_riverPathFound; }
     int ElapsedSeconds() const { return m_elapsedSeconds; }
     int PenaltySeconds() const { return m_penaltySeconds; }
 

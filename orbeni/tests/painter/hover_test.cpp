@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "painter_fixture.h"
+
+namespace orbeni::test {
+namespace {
+
+const Position kFirst{3, 3, 1};
+const Position kSecond{9, 3, 1};
+const Position kEmpty{21, 15, 1};
+
+std::vector<PlacedTile> twoPairs() {
+    return {{1, kFirst}, {5, kSecond}, {2, {15, 3, 1}}, {6, {21, 3, 1}}};
+}
+
+TEST(Hover, TheRectangleIsDrawnOverASaveUnderThatRestoresTheExactPixels) {
+    struct Case {
+        HighlightMode mode;
+        platform::Pixel pen;
+    };
+    for (const Case& c : {Case{HighlightMode::RedRectangle, platform::rgb(255, 0, 0)},
+                          Case{HighlightMode::GreenRectangle, platform::rgb(0, 128, 0)},
+                          Case{HighlightMode::BlueRectangle, platform::rgb(0, 0, 255)}}) {
+        SCOPED_TRACE(int(c.mode));
+        PainterFixture fixture;
+        fixture.painter.Highlight2Click(c.mode);
+        fixture.show(twoPairs());
+        const platform::Bitmap untouched = fixture.painter.gameImage();
+
+        fixture.pointAt(kFirst);
+        EXPECT_EQ(fixture.at(faceLeft(kFirst) + 1, faceTop(kFirst) + 20), c.pen);
+        EXPECT_EQ(fixture.at(faceLeft(kFirst) + 37, faceTop(kFirst) + 48), c.pen);
+        EXPECT_EQ(fixture.at(faceLeft(kFirst) + 20, faceTop(kFirst) + 25),
+                  untouched.pixel(faceLeft(kFirst) + 20, faceTop(kFirst) + 25));
+        fixture.pointAt(kSecond);
+        EXPECT_EQ(fixture.at(faceLeft(kFirst) + 1, faceTop(kFirst) + 20),
+                  untouched.pixel(faceLeft(kFirst) + 1, faceTop(kFirst) + 20));
+        EXPECT_EQ(fixture.at(faceLeft(kSecond) + 1, faceTop(kSecond) + 20), c.pen);
+
+        // A redraw under the rectangle keeps it; moving onto empty space takes it off whole.
+        fixture.painter.RedrawTile(5);
+        EXPECT_EQ(fixture.at(faceLeft(kSecond) + 1, faceTop(kSecond) + 20), c.pen);
+        fixture.pointAt(kEmpty);
+        EXPECT_EQ(fixture.painter.gameImage(), untouched);
+        EXPECT_FALSE(fixture.painter.cursorShown());
+    }
+}
+
+TEST(Hover, ColouredModeDrawsTheTileUnderThePointerHighlighted) {
+    PainterFixture fixture;
+    fixture.painter.Highlight3Click();
+    fixture.show(twoPairs());
+    const platform::Bitmap untouched = fixture.painter.gameImage();
+    fixture.pointAt(kFirst);
+    EXPECT_EQ(fixture.painter.hoverTile(), 1);
+    EXPECT_EQ(fixture.at(faceLeft(kFirst) + 2, faceTop(kFirst) + 2), kHighlightFace);
+    fixture.pointAt(kSecond);
+    EXPECT_EQ(fixture.at(faceLeft(kFirst) + 2, faceTop(kFirst) + 2), kIvory);
+    EXPECT_EQ(fixture.at(faceLeft(kSecond) + 2, faceTop(kSecond) + 2), kHighlightFace);
+    fixture.painter.Highlight1Click();
+    EXPECT_EQ(fixture.painter.hoverTile(), 0);
+    EXPECT_EQ(fixture.painter.gameImage(), untouched);
+}
+
+TEST(Hover, WithoutAHoverModeThePointerDrawsNothingNotEvenTheCurrentTile) {
+    PainterFixture fixture;
+    const auto hof = fixture.folder.file("hof.bmp");
+    platform::saveBmp(platform::Bitmap(112, 468, platform::rgb(30, 30, 30)), hof);
+    ASSERT_EQ(fixture.painter.loadHallPicture(hof), std::nullopt);
+    fixture.painter.options().showCurrentTile = true;
+    fixture.painter.Highlight1Click();
+    fixture.show(twoPairs());
+    const platform::Bitmap board = fixture.painter.gameImage();
+    const platform::Bitmap panel = fixture.painter.hallPanel();
+    fixture.pointAt(kFirst);
+    EXPECT_EQ(fixture.painter.gameImage(), board);
+    EXPECT_EQ(fixture.painter.hallPanel(), panel);
+
+    // With a hover mode the panel shows the tile, and loses it off the tiles.
+    fixture.painter.Highlight2Click(HighlightMode::RedRectangle);
+    fixture.pointAt(kFirst);
+    EXPECT_EQ(fixture.painter.hallPanel().pixel(30 + kPictureShape.x + 5, 400 + kPictureShape.y + 5),
+              faceColour(1));
+    fixture.pointAt(kEmpty);
+    EXPECT_EQ(fixture.painter.hallPanel(), panel);
+}
+
+TEST(Hover, OnlyPossibleMovesAsksTheHorizontalRuleEvenUnderTheVerticalVariation) {
+    PainterFixture fixture;
+    fixture.game.options().Vertical = true;
+    fixture.painter.options().onlyPossibleMoves = true;
+    // A row of three: the middle one is blocked left and right but free above and below.
+    const Position left{3, 3, 1};
+    const Position middle{5, 3, 1};
+    const Position right{7, 3, 1};
+    fixture.show({{1, left}, {5, middle}, {2, right}, {6, {15, 3, 1}}});
+    ASSERT_TRUE(fixture.game.Dispo_Vertical(5));
+    fixture.pointAt(middle);
+    EXPECT_FALSE(fixture.painter.cursorShown());
+    fixture.pointAt(left);
+    EXPECT_TRUE(fixture.painter.cursorShown());
+}
+
+TEST(Editor, EveryTileIsBlankAndThePreviewShowsTheSelectedFace) {
+    PainterFixture fixture;
+    fixture.show({{1, kFirst}, {5, kSecond}});
+    fixture.game.setEditorMode(true);
+    fixture.painter.FullRedraw();
+    EXPECT_EQ(fixture.at(faceLeft(kFirst) + kPictureShape.x + 5, faceTop(kFirst) + kPictureShape.y + 5),
+              kIvory);
+
+    fixture.pointAt(kEmpty);
+    const Position preview = fixture.painter.preview();
+    ASSERT_TRUE(preview.onBoard());
+    EXPECT_EQ(fixture.at(faceLeft(preview) + 2, faceTop(preview) + 2), kSelectedFace);
+    EXPECT_EQ(fixture.at(faceLeft(preview) - 3, faceTop(preview) + 20), kEdge);
+    fixture.painter.FormMouseMove(faceLeft(kEmpty) + 20 + 80, faceTop(kEmpty) + 25);
+    EXPECT_NE(fixture.painter.preview(), preview);
+    EXPECT_EQ(fixture.at(faceLeft(preview) + 2, faceTop(preview) + 2), kNoBackgroundTeal);
+}
+
+}  // namespace
+}  // namespace orbeni::test

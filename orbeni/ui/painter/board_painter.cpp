@@ -1,0 +1,308 @@
+#include "orbeni/ui/painter/board_painter.h"
+
+#include <algorithm>
+
+#include "orbeni/game/game.h"
+#include "platform/bitmap/bmp_file.h"
+#include "platform/bitmap/raster_ops.h"
+
+namespace orbeni {
+
+namespace {
+
+using platform::blit;
+using platform::RasterOp;
+
+// The special pieces of a tileset, below its face pictures.
+constexpr int kSpecialTop = 256;
+constexpr int kBlankTileX = 0;
+constexpr int kSelectedFaceX = 52;
+constexpr int kHighlightFaceX = 98;
+constexpr int kTileMaskX = 138;
+constexpr int kMaskCornerX = 178;
+constexpr int kMaskCornerY = 306;
+constexpr int kFaceMasksTop = 312;
+// A tileset's face cells are 41 x 51 apart, each picture one pixel in from the cell's corner.
+constexpr int kFacePitchX = 41;
+constexpr int kFacePitchY = 51;
+// The bottom edge a tile keeps when a tile sits half a tile lower-right of it.
+constexpr int kCutEdgeLeftPart = 21;
+// Where the redraw frame lies from a tile's image.
+constexpr int kFrameShiftX = 26;
+constexpr int kFrameShiftY = 19;
+
+int facePictureX(FaceCell cell) {
+    return kFacePitchX * cell.column + 1;
+}
+int facePictureY(FaceCell cell) {
+    return kFacePitchY * cell.row + 1;
+}
+int faceMaskY(FaceCell cell) {
+    return kFacePitchY * cell.row + kFaceMasksTop + 1;
+}
+
+bool overlaps(Edges a, Edges b) {
+    return a.left < b.right && a.right > b.left && a.top < b.bottom && a.bottom > b.top;
+}
+
+platform::Rect rectOf(Edges edges) {
+    return {edges.left, edges.top, edges.right - edges.left, edges.bottom - edges.top};
+}
+
+// The face corner of a place on the board image.
+int faceX(Position place) {
+    return CoordX(place.x - 1, place.z - 1);
+}
+int faceY(Position place) {
+    return CoordY(place.y - 1, place.z - 1);
+}
+
+}  // namespace
+
+Edges redrawFrame(Position place) {
+    const int x = CoordX(place.x, place.z);
+    const int y = CoordY(place.y, place.z);
+    return {x - kTileEdge, y, x + kFaceWidth, y + kTileImageHeight};
+}
+
+BoardPainter::BoardPainter(const Game& game) : m_game(game) {}
+
+void BoardPainter::setChangeListeners(std::function<void(platform::Rect)> boardChanged,
+                                      std::function<void()> panelChanged) {
+    m_boardChanged = std::move(boardChanged);
+    m_panelChanged = std::move(panelChanged);
+}
+
+std::optional<std::string> BoardPainter::LoadTileset(const std::filesystem::path& file) {
+    platform::Result<platform::Bitmap> loaded = platform::loadBmp(file);
+    if (!loaded) {
+        return loaded.error();
+    }
+    const platform::Bitmap& tileset = loaded.value();
+    if (tileset.width() < kMinTilesetWidth || tileset.height() < kMinTilesetHeight) {
+        return "the picture is " + std::to_string(tileset.width()) + " x " +
+               std::to_string(tileset.height()) + " pixels; a tileset needs at least " +
+               std::to_string(kMinTilesetWidth) + " x " + std::to_string(kMinTilesetHeight);
+    }
+    m_paiBuffer = std::move(loaded).value();
+    ChangeTexture();
+    FullRedraw();
+    return std::nullopt;
+}
+
+// Builds each face's whole tile once per tileset, so that drawing a tile is two raster operations:
+// the blank tile, its face area cut out by the face mask, the face picture laid into the hole.
+void BoardPainter::ChangeTexture() {
+    for (int face = 1; face <= kFaceCount; ++face) {
+        const FaceCell cell = kFaceCells[std::size_t(face)];
+        const CellOrigin origin = tileImageOrigin(face);
+        blit(m_pai, origin.x, origin.y, kTileImageWidth, kTileImageHeight, m_paiBuffer, kBlankTileX,
+             kSpecialTop);
+        const int faceLeft = origin.x + kTileEdge;
+        blit(m_pai, faceLeft, origin.y, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell),
+             faceMaskY(cell), RasterOp::SourceAnd);
+        blit(m_pai, faceLeft, origin.y, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell),
+             facePictureY(cell), RasterOp::SourcePaint);
+    }
+}
+
+// Lays a background under the board: a picture as large as the board once, a smaller one tiled.
+std::optional<std::string> BoardPainter::NouveauFond(const std::filesystem::path& file) {
+    platform::Result<platform::Bitmap> loaded = platform::loadBmp(file);
+    if (!loaded) {
+        return loaded.error();
+    }
+    if (loaded.value().isNull()) {
+        return std::string("the picture has no pixels");
+    }
+    m_backgroundBitmap = std::move(loaded).value();
+    const int width = m_backgroundBitmap.width();
+    const int height = m_backgroundBitmap.height();
+    if (width >= kBoardImageWidth && height >= kBoardImageHeight) {
+        blit(m_imageFond, 0, 0, width, height, m_backgroundBitmap, 0, 0);
+    } else {
+        for (int y = 0; y <= kBoardImageHeight; y += height) {
+            for (int x = 0; x <= kBoardImageWidth; x += width) {
+                blit(m_imageFond, x, y, width, height, m_backgroundBitmap, 0, 0);
+            }
+        }
+    }
+    m_buffer = m_imageFond;
+    FullRedraw();
+    return std::nullopt;
+}
+
+void BoardPainter::drawNoBackground() {
+    platform::fillRect(m_imageFond, m_imageFond.rect(), kNoBackgroundTeal);
+    m_buffer = m_imageFond;
+    FullRedraw();
+}
+
+std::optional<std::string> BoardPainter::loadHallPicture(const std::filesystem::path& file) {
+    platform::Result<platform::Bitmap> loaded = platform::loadBmp(file);
+    if (!loaded) {
+        return loaded.error();
+    }
+    m_hofPic = std::move(loaded).value();
+    m_saveHof = m_hofPic;
+    return std::nullopt;
+}
+
+void BoardPainter::FullRedraw() {
+    m_redrawRect.reset();
+    Redraw();
+}
+
+void BoardPainter::redrawPlace(Position place) {
+    if (place.onBoard()) {
+        redrawWithin(redrawFrame(place));
+    }
+}
+
+void BoardPainter::RedrawTile(int tile) {
+    redrawPlace(m_game.board().position(tile));
+}
+
+void BoardPainter::redrawWithin(Edges frame) {
+    m_redrawRect = frame;
+    Redraw();
+    m_redrawRect.reset();
+}
+
+bool BoardPainter::hidesTiles() const {
+    return m_game.GameStopped() || m_game.BoardFinished() || m_game.GamePaused();
+}
+
+// Composes the board into the buffer and brings the changed part to the visible image; a stopped,
+// paused or finished game shows its background only.
+void BoardPainter::Redraw() {
+    blit(m_buffer, 0, 0, kBoardImageWidth, kBoardImageHeight, m_imageFond, 0, 0);
+    if (!hidesTiles()) {
+        paintTiles();
+    }
+    transfer();
+}
+
+// Paints right to left and top to bottom, layer by layer, so that each tile covers the left and
+// bottom edges of its right and upper neighbours and higher layers cover lower ones.
+void BoardPainter::paintTiles() {
+    const Board& board = m_game.board();
+    for (int z = 1; z <= kLayers; ++z) {
+        for (int x = kColumns; x >= 1; --x) {
+            for (int y = 1; y <= kRows; ++y) {
+                const Position place{x, y, z};
+                const int tile = board.cell(place);
+                if ((tile >= 1 && tile <= kMaxTiles) || (tile != kReservedCell && place == m_preview)) {
+                    ShowIt(place, tile == kReservedCell ? 0 : tile);
+                }
+            }
+        }
+    }
+}
+
+void BoardPainter::transfer() {
+    const bool cursor = m_cursorShown && isRectangleMode() && !m_game.EditorMode();
+    if (!m_redrawRect) {
+        m_gameImage = m_buffer;
+        boardChanged({0, 0, kBoardImageWidth, kBoardImageHeight});
+    } else {
+        if (cursor) {
+            restoreUnderCursor();
+        }
+        const Edges area{m_redrawRect->left - kFrameShiftX, m_redrawRect->top - kFrameShiftY,
+                         m_redrawRect->right - kFrameShiftX, m_redrawRect->bottom - kFrameShiftY};
+        const platform::Rect rect = rectOf(area);
+        blit(m_gameImage, rect.x, rect.y, rect.width, rect.height, m_buffer, rect.x, rect.y);
+        boardChanged(area);
+    }
+    if (cursor) {
+        saveUnderCursorAndDraw();
+    }
+}
+
+// Skips a tile outside the area being redrawn; the test is made in the redraw frame.
+bool BoardPainter::isClipped(int faceX, int faceY) const {
+    if (!m_redrawRect) {
+        return false;
+    }
+    const Edges tile{faceX + kFrameShiftX - kTileEdge, faceY + kFrameShiftY,
+                     faceX + kFrameShiftX + kFaceWidth, faceY + kFrameShiftY + kTileImageHeight};
+    return !overlaps(tile, *m_redrawRect);
+}
+
+void BoardPainter::ShowIt(Position place, int tile) {
+    const int px = faceX(place);
+    const int py = faceY(place);
+    if (isClipped(px, py)) {
+        return;
+    }
+    const bool editor = m_game.EditorMode();
+    const CellOrigin source = editor || tile == 0 ? CellOrigin{} : tileImageOrigin(faceOf(tile));
+    drawBody(place, px, py, source);
+    if (editor) {
+        const int faceSourceX = place == m_preview ? kSelectedFaceX : kBlankTileX + kTileEdge;
+        copyFace(px, py, faceSourceX, kSpecialTop);
+        return;
+    }
+    if (!m_game.RiverPathFound()) {
+        markFace(tile, px, py);
+    }
+}
+
+// Draws the tile's body; when a tile sits half a tile lower-right on the same layer, only the
+// left 21 pixels of the bottom edge and its corner are drawn, so the edge stops short of it.
+void BoardPainter::drawBody(Position place, int px, int py, CellOrigin source) {
+    const Position lowerRight{place.x + 1, place.y + 2, place.z};
+    const int left = px - kTileEdge;
+    if (m_game.board().cell(lowerRight) == 0 && lowerRight != m_preview) {
+        blit(m_buffer, left, py, kTileImageWidth, kTileImageHeight, m_paiBuffer, kTileMaskX, kSpecialTop,
+             RasterOp::SourceAnd);
+        blit(m_buffer, left, py, kTileImageWidth, kTileImageHeight, m_pai, source.x, source.y,
+             RasterOp::SourcePaint);
+        return;
+    }
+    blit(m_buffer, left, py, kTileImageWidth, kFaceHeight, m_paiBuffer, kTileMaskX, kSpecialTop,
+         RasterOp::SourceAnd);
+    blit(m_buffer, left, py, kTileImageWidth, kFaceHeight, m_pai, source.x, source.y, RasterOp::SourcePaint);
+    blit(m_buffer, left, py + kFaceHeight, kCutEdgeLeftPart, kTileEdge, m_pai, source.x,
+         source.y + kFaceHeight);
+    const int cornerX = left + kCutEdgeLeftPart;
+    blit(m_buffer, cornerX, py + kFaceHeight, kTileEdge, kTileEdge, m_paiBuffer, kMaskCornerX, kMaskCornerY,
+         RasterOp::SourceAnd);
+    blit(m_buffer, cornerX, py + kFaceHeight, kTileEdge, kTileEdge, m_pai, source.x + kFaceWidth,
+         source.y + kFaceHeight, RasterOp::SourcePaint);
+}
+
+// Marks the selected, hinted and hovered tiles, whatever the hover mode.
+void BoardPainter::markFace(int tile, int px, int py) {
+    if (tile == 0) {
+        return;
+    }
+    const bool selected = tile == m_game.FirstTile() || tile == m_game.SecondTile();
+    const bool highlighted = tile == m_game.HintTileA() || tile == m_game.HintTileB() || tile == m_hoverTile;
+    if (!selected && !highlighted) {
+        return;
+    }
+    if (m_options.invertSelection) {
+        blit(m_buffer, px, py, kFaceWidth, kFaceHeight, m_filled, 0, 0, RasterOp::SourceInvert);
+        return;
+    }
+    copyFace(px, py, selected ? kSelectedFaceX : kHighlightFaceX, kSpecialTop);
+    const FaceCell cell = kFaceCells[std::size_t(faceOf(tile))];
+    blit(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell), faceMaskY(cell),
+         RasterOp::SourceAnd);
+    blit(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell), facePictureY(cell),
+         RasterOp::SourcePaint);
+}
+
+void BoardPainter::copyFace(int px, int py, int sourceX, int sourceY) {
+    blit(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, sourceX, sourceY);
+}
+
+void BoardPainter::boardChanged(Edges area) {
+    if (m_boardChanged) {
+        m_boardChanged(rectOf(area));
+    }
+}
+
+}  // namespace orbeni

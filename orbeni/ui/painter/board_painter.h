@@ -1,0 +1,147 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "orbeni/board/board.h"
+#include "orbeni/ui/painter/face_cells.h"
+#include "platform/bitmap/bitmap.h"
+
+namespace orbeni {
+
+class Game;
+
+inline constexpr int kBoardImageWidth = 704;
+inline constexpr int kBoardImageHeight = 468;
+inline constexpr int kMinTilesetWidth = 369;
+inline constexpr int kMinTilesetHeight = 567;
+inline constexpr platform::Pixel kNoBackgroundTeal = platform::rgb(0, 128, 128);
+
+// The hover feedback of the Highlight menu, numbered as the settings file stores it.
+enum class HighlightMode {
+    None = 0,
+    RedRectangle = 1,
+    ColoredTile = 2,
+    GreenRectangle = 3,
+    BlueRectangle = 4
+};
+
+// Check marks of the Highlight and View menus that change how tiles are drawn.
+struct DrawingOptions {
+    bool invertSelection = false;
+    bool showCurrentTile = false;
+    bool onlyPossibleMoves = false;
+};
+
+// A rectangle by its edges, right and bottom excluded.
+struct Edges {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const Edges&) const = default;
+};
+
+// Composes the board off screen: the background, the tiles in an order that lets their edges
+// overlap, the marks of selected and hinted tiles and the hover feedback. The window shows
+// gameImage() and repaints the areas it is told have changed.
+class BoardPainter {
+public:
+    explicit BoardPainter(const Game& game);
+
+    // Tells the window which area of gameImage() changed, and that the side panel changed.
+    void setChangeListeners(std::function<void(platform::Rect)> boardChanged,
+                            std::function<void()> panelChanged);
+
+    // Tilesets and backgrounds. A file that cannot be used gives the reason and leaves the
+    // pictures in use as they were.
+    std::optional<std::string> LoadTileset(const std::filesystem::path& file);
+    std::optional<std::string> NouveauFond(const std::filesystem::path& file);
+    void drawNoBackground();
+    void ChangeTexture();
+    // The side panel's picture; a missing one leaves the panel black.
+    std::optional<std::string> loadHallPicture(const std::filesystem::path& file);
+
+    void FullRedraw();
+    void Redraw();
+    // Redraws the area of a tile's place and every tile overlapping it.
+    void redrawPlace(Position place);
+    void RedrawTile(int tile);
+
+    // Hover feedback for the pointer at (x, y) of the board image.
+    void FormMouseMove(int x, int y);
+    // The Highlight menu: None, one of the rectangles, Colored Tile.
+    void Highlight1Click();
+    void Highlight2Click(HighlightMode rectangle);
+    void Highlight3Click();
+    void setHighlightMode(HighlightMode mode) { m_highlightMode = mode; }
+    HighlightMode highlightMode() const { return m_highlightMode; }
+    DrawingOptions& options() { return m_options; }
+    // Forgets the tile under the pointer, as a new deal does.
+    void clearHover() { m_hoverTile = 0; }
+    // Leaves the editor's preview and the hover rectangle, as entering or leaving the editor does.
+    void resetPreview();
+
+    const platform::Bitmap& gameImage() const { return m_gameImage; }
+    const platform::Bitmap& tileImages() const { return m_pai; }
+    const platform::Bitmap& hallPicture() const { return m_hofPic; }
+    // The side panel as shown: its picture, the hall-of-fame texts and the current-tile picture.
+    platform::Bitmap& hallPanel() { return m_saveHof; }
+    Position preview() const { return m_preview; }
+    int hoverTile() const { return m_hoverTile; }
+    bool cursorShown() const { return m_cursorShown; }
+
+private:
+    bool isRectangleMode() const;
+    bool hidesTiles() const;
+    void paintTiles();
+    void transfer();
+    void ShowIt(Position place, int tile);
+    bool isClipped(int faceX, int faceY) const;
+    void drawBody(Position place, int faceX, int faceY, CellOrigin source);
+    void markFace(int tile, int faceX, int faceY);
+    void copyFace(int faceX, int faceY, int sourceX, int sourceY);
+    void redrawWithin(Edges frame);
+
+    void moveOverTile(int tile);
+    void moveOffTiles();
+    void takeFeedbackOff();
+    void restoreUnderCursor();
+    void saveUnderCursorAndDraw();
+    void showCurrentTile(int tile);
+    void eraseCurrentTile();
+    void editorPreview(int boardX, int boardY);
+    platform::Pixel penColour() const;
+    void boardChanged(Edges area);
+
+    const Game& m_game;
+    platform::Bitmap m_imageFond{kBoardImageWidth, kBoardImageHeight, kNoBackgroundTeal};
+    platform::Bitmap m_buffer{kBoardImageWidth, kBoardImageHeight, kNoBackgroundTeal};
+    platform::Bitmap m_gameImage{kBoardImageWidth, kBoardImageHeight, kNoBackgroundTeal};
+    platform::Bitmap m_paiBuffer;
+    platform::Bitmap m_pai{kTileImagesWidth, kTileImagesHeight};
+    platform::Bitmap m_smallBuf{kTileImageWidth, kTileImageHeight};
+    platform::Bitmap m_filled{kFaceWidth, kFaceHeight, platform::kWhite};
+    platform::Bitmap m_backgroundBitmap;
+    platform::Bitmap m_hofPic;
+    platform::Bitmap m_saveHof;
+
+    HighlightMode m_highlightMode = HighlightMode::RedRectangle;
+    DrawingOptions m_options;
+    std::optional<Edges> m_redrawRect;  // none: the whole image
+    int m_pointerTile = 0;
+    int m_prevPointerTile = 0;
+    int m_hoverTile = 0;
+    bool m_cursorShown = false;
+    Edges m_cursorRect;
+    Position m_preview;  // the editor's preview place; off the board when there is none
+    std::function<void(platform::Rect)> m_boardChanged;
+    std::function<void()> m_panelChanged;
+};
+
+// The redraw rectangle of a place: its tile image moved 26 pixels right and 19 down.
+Edges redrawFrame(Position place);
+
+}  // namespace orbeni
