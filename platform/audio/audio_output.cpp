@@ -2,9 +2,28 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 namespace platform {
 
-AudioOutput::AudioOutput(AudioSource& source) : m_source(source) {
+namespace {
+
+constexpr int kBufferFrames = 1024;
+
+}  // namespace
+
+std::shared_ptr<AudioOutput> AudioOutput::shared() {
+    // Only the GUI thread makes players, so this needs no lock.
+    static std::weak_ptr<AudioOutput> current;
+    std::shared_ptr<AudioOutput> output = current.lock();
+    if (!output) {
+        output = std::make_shared<AudioOutput>();
+        current = output;
+    }
+    return output;
+}
+
+AudioOutput::AudioOutput() {
     if (openDevice()) {
         return;
     }
@@ -30,7 +49,7 @@ bool AudioOutput::openDevice() {
     wanted.freq = kSampleRate;
     wanted.format = AUDIO_F32SYS;
     wanted.channels = kChannels;
-    wanted.samples = 1024;
+    wanted.samples = kBufferFrames;
     wanted.callback = &AudioOutput::fill;
     wanted.userdata = this;
     SDL_AudioSpec obtained{};
@@ -40,14 +59,40 @@ bool AudioOutput::openDevice() {
         return false;
     }
     m_sampleRate = obtained.freq;
+    m_sourceFrames.resize(static_cast<std::size_t>(std::max<int>(obtained.samples, kBufferFrames)) *
+                          kChannels);
     SDL_PauseAudioDevice(m_device, 0);
     return true;
 }
 
+void AudioOutput::add(AudioSource& source) {
+    const Lock lock(*this);
+    m_sources.push_back(&source);
+}
+
+void AudioOutput::remove(AudioSource& source) {
+    const Lock lock(*this);
+    std::erase(m_sources, &source);
+}
+
 void AudioOutput::fill(void* output, unsigned char* stream, int bytes) {
-    auto* self = static_cast<AudioOutput*>(output);
     const int frameCount = bytes / static_cast<int>(sizeof(float) * kChannels);
-    self->m_source.render(reinterpret_cast<float*>(stream), frameCount);
+    static_cast<AudioOutput*>(output)->mix(reinterpret_cast<float*>(stream), frameCount);
+}
+
+// Adds up what every source plays into one buffer of the device.
+void AudioOutput::mix(float* frames, int frameCount) {
+    const auto sampleCount = static_cast<std::size_t>(frameCount) * kChannels;
+    std::fill(frames, frames + sampleCount, 0.0f);
+    if (m_sourceFrames.size() < sampleCount) {
+        m_sourceFrames.resize(sampleCount);
+    }
+    for (AudioSource* source : m_sources) {
+        source->render(m_sourceFrames.data(), frameCount);
+        for (std::size_t i = 0; i < sampleCount; ++i) {
+            frames[i] += m_sourceFrames[i];
+        }
+    }
 }
 
 AudioOutput::Lock::Lock(const AudioOutput& output) : m_device(output.m_device) {

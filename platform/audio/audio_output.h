@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 
 namespace platform {
 
-// What an audio output asks for at each buffer: interleaved stereo frames to fill.
+// Something that plays through the audio output: it fills interleaved stereo frames.
 class AudioSource {
 public:
     virtual ~AudioSource() = default;
@@ -12,12 +14,16 @@ public:
     virtual void render(float* frames, int frameCount) = 0;
 };
 
-// One SDL playback device in 32-bit float stereo, fed by one source. Without sound hardware it
-// falls back to SDL's dummy driver, which keeps time in silence; when even that fails the output
-// stays closed and the source is never called.
+// The SDL playback device of the process in 32-bit float stereo, mixing every source added to
+// it. Some drivers (the dummy one among them) open a single device only, so wave effects and
+// music share this one. Without sound hardware it falls back to the dummy driver, which keeps
+// time in silence; when even that fails the output stays closed and no source is ever called.
 class AudioOutput {
 public:
-    explicit AudioOutput(AudioSource& source);
+    // The output in use, opened again when nobody holds it any more.
+    static std::shared_ptr<AudioOutput> shared();
+
+    AudioOutput();
     ~AudioOutput();
     AudioOutput(const AudioOutput&) = delete;
     AudioOutput& operator=(const AudioOutput&) = delete;
@@ -25,7 +31,11 @@ public:
     bool isOpen() const { return m_device != 0; }
     int sampleRate() const { return m_sampleRate; }
 
-    // Keeps the source from running while the caller changes what it plays.
+    // A source must be removed before it goes.
+    void add(AudioSource& source);
+    void remove(AudioSource& source);
+
+    // Keeps the sources from running while the caller changes what they play.
     class Lock {
     public:
         explicit Lock(const AudioOutput& output);
@@ -43,8 +53,10 @@ public:
 private:
     bool openDevice();
     static void fill(void* output, unsigned char* stream, int bytes);
+    void mix(float* frames, int frameCount);
 
-    AudioSource& m_source;
+    std::vector<AudioSource*> m_sources;
+    std::vector<float> m_sourceFrames;  // one source's share of a buffer, before it is mixed in
     std::uint32_t m_device = 0;
     int m_sampleRate = kSampleRate;
 };

@@ -46,7 +46,9 @@ MidiSequencer::MidiSequencer() = default;
 MidiSequencer::MidiSequencer(std::filesystem::path soundFont) : m_soundFont(std::move(soundFont)) {}
 
 MidiSequencer::~MidiSequencer() {
-    m_output.reset();
+    if (m_output) {
+        m_output->remove(*this);
+    }
     delete_fluid_player(m_player);
     delete_fluid_synth(m_synth);
     delete_fluid_settings(m_settings);
@@ -83,7 +85,8 @@ bool MidiSequencer::startSynth() {
     if (m_synth != nullptr && !m_soundFont.empty()) {
         fluid_synth_sfload(m_synth, m_soundFont.c_str(), 1);
     }
-    m_output = std::make_unique<AudioOutput>(static_cast<AudioSource&>(*this));
+    m_output = AudioOutput::shared();
+    m_output->add(*this);
     return m_synth != nullptr && m_output->isOpen();
 }
 

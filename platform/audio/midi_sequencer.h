@@ -64,7 +64,7 @@ private:
     bool m_playing = false;
     std::atomic<std::uint64_t> m_framesPlayed = 0;
 
-    std::unique_ptr<AudioOutput> m_output;  // last: stops the audio thread before the synth goes
+    std::shared_ptr<AudioOutput> m_output;
 };
 
 }  // namespace platform

@@ -34,23 +34,29 @@ std::vector<float> converted(const SDL_AudioSpec& spec, const Uint8* data, Uint3
 
 }  // namespace
 
-WavePlayer::WavePlayer() = default;
+WavePlayer::WavePlayer() {
+    m_output->add(*this);
+}
+
+WavePlayer::~WavePlayer() {
+    m_output->remove(*this);
+}
 
 void WavePlayer::play(const std::filesystem::path& file) {
-    if (!m_output.isOpen()) {
+    if (!m_output->isOpen()) {
         return;
     }
     std::vector<float> samples = loadWave(file);
     if (samples.empty()) {
         samples = defaultBeep();
     }
-    const AudioOutput::Lock lock(m_output);
+    const AudioOutput::Lock lock(*m_output);
     m_samples.swap(samples);
     m_next = 0;
 }
 
 bool WavePlayer::isPlaying() const {
-    const AudioOutput::Lock lock(m_output);
+    const AudioOutput::Lock lock(*m_output);
     return m_next < m_samples.size();
 }
 
@@ -70,14 +76,14 @@ std::vector<float> WavePlayer::loadWave(const std::filesystem::path& file) const
     if (SDL_LoadWAV(file.c_str(), &spec, &data, &bytes) == nullptr) {
         return {};
     }
-    std::vector<float> samples = converted(spec, data, bytes, m_output.sampleRate());
+    std::vector<float> samples = converted(spec, data, bytes, m_output->sampleRate());
     SDL_FreeWAV(data);
     return samples;
 }
 
 // Makes the short fading tone that stands in for the system's default sound.
 std::vector<float> WavePlayer::defaultBeep() const {
-    const int rate = m_output.sampleRate();
+    const int rate = m_output->sampleRate();
     const int frameCount = static_cast<int>(kBeepSeconds * rate);
     std::vector<float> samples;
     samples.reserve(static_cast<std::size_t>(frameCount) * AudioOutput::kChannels);

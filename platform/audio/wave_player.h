@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include "platform/audio/audio_output.h"
@@ -14,12 +15,15 @@ namespace platform {
 class WavePlayer : private AudioSource {
 public:
     WavePlayer();
+    ~WavePlayer() override;
+    WavePlayer(const WavePlayer&) = delete;
+    WavePlayer& operator=(const WavePlayer&) = delete;
 
     void play(const std::filesystem::path& file);
     // Whether a sound is still being heard.
     bool isPlaying() const;
     // Whether there is an output at all; without one every sound is silently dropped.
-    bool hasOutput() const { return m_output.isOpen(); }
+    bool hasOutput() const { return m_output->isOpen(); }
 
 private:
     void render(float* frames, int frameCount) override;
@@ -28,7 +32,7 @@ private:
 
     std::vector<float> m_samples;  // interleaved stereo, at the output's rate
     std::size_t m_next = 0;        // index of the next sample to hear
-    AudioOutput m_output{*this};   // last: it stops calling render() before the samples go
+    std::shared_ptr<AudioOutput> m_output = AudioOutput::shared();
 };
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/audio/wave_player.h"
+
 #include "platform/tests/audio_test_support.h"
 
 namespace platform {
@@ -105,6 +107,15 @@ TEST_F(MidiSequencerTest, OpeningAnotherPieceReplacesTheFirst) {
     EXPECT_EQ(m_sequencer.length(), 100u);
     EXPECT_EQ(m_sequencer.position(), 0u);
     EXPECT_FALSE(m_sequencer.isPlaying());
+}
+
+TEST_F(MidiSequencerTest, MusicAndWaveEffectsShareTheOutput) {
+    WavePlayer effects;
+    effects.play(fileWith(testing::waveFile(0.05), "select.wav"));
+    ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(96), "piece.mid")));
+    ASSERT_TRUE(m_sequencer.play());
+    effects.play(m_folder / "missing.wav");
+    EXPECT_TRUE(waitUntil([&] { return ended() && !effects.isPlaying(); }));
 }
 
 }  // namespace

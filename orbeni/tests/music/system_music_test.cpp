@@ -1,0 +1,52 @@
+#include "orbeni/ui/music/system_music.h"
+
+#include <gtest/gtest.h>
+
+#include "orbeni/board/random_generator.h"
+#include "orbeni/tests/music/music_fakes.h"
+#include "platform/tests/audio_test_support.h"
+
+namespace orbeni {
+namespace {
+
+using SystemMusicTest = testing::ProgramFolderTest;
+
+TEST_F(SystemMusicTest, PiecesEndOnTheRealSequencerAndRandomMusicMovesOn) {
+    const auto piece = platform::testing::oneNoteMidi(96);  // a tenth of a second
+    const std::string bytes(piece.begin(), piece.end());
+    addPiece("first.mid", bytes);
+    addPiece("second.mid", bytes);
+    testing::RecordingMusicHost host;
+    RandomGenerator random;
+    SystemMusic music(m_folder, host, random);
+    ASSERT_TRUE(music.build(1));
+    music.options().randomMusic = true;
+
+    music.LoadMidiClick(1);
+    ASSERT_EQ(host.statuses.size(), 1u) << (host.errors.empty() ? "" : host.errors[0]);
+    EXPECT_TRUE(platform::testing::waitUntil([&] {
+        music.poll();
+        return host.statuses.size() >= 3;
+    }));
+    EXPECT_TRUE(host.errors.empty());
+    music.playSound(Sound::Select);  // no file: the default beep, and no message
+    music.close();
+    EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(SystemMusicTest, PieceTheSequencerCannotReadIsReportedInWords) {
+    addPiece("broken.mid", "not music");
+    testing::RecordingMusicHost host;
+    RandomGenerator random;
+    SystemMusic music(m_folder, host, random);
+    ASSERT_TRUE(music.build(1));
+    music.LoadMidiClick(1);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_NE(host.errors[0].find("MCI device"), std::string::npos);
+    EXPECT_TRUE(host.statuses.empty());
+    music.PlayMusicClick();
+    EXPECT_EQ(host.errors.back(), "No MCI device open");
+}
+
+}  // namespace
+}  // namespace orbeni

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "orbeni/game/host.h"
+#include "orbeni/ui/music/music_device.h"
+#include "orbeni/ui/music/music_list.h"
+
+namespace orbeni {
+
+class RandomGenerator;
+
+// The switches of the music and the sound effects, shown as check marks and kept in the
+// settings file.
+struct MusicOptions {
+    bool playMusic = true;
+    bool randomMusic = false;
+    bool playSounds = true;
+    bool startMusic = true;
+};
+
+// The Music menu and the sound effects of the main window: the pieces of the "Musics" folder,
+// the selected one, its playing, looping or moving on to a random piece when it ends, and the
+// wave effects of the game.
+class Music {
+public:
+    Music(std::filesystem::path programFolder, MusicDevice& device, WaveEffects& effects, MusicHost& host,
+          RandomGenerator& random);
+
+    // Finds the pieces and keeps the stored piece number within them. False when there is no
+    // piece: the program cannot run.
+    bool build(int storedMidiNumber);
+
+    // Pieces in menu order; piece k (1-based) is pieces()[k - 1].
+    const std::vector<MusicPiece>& pieces() const { return m_pieces; }
+    int MusicCount() const { return static_cast<int>(m_pieces.size()); }
+    int midiNumber() const { return m_midiNumber; }
+    bool isChecked(int piece) const { return piece == m_midiNumber; }
+    MusicOptions& options() { return m_options; }
+    const MusicOptions& options() const { return m_options; }
+
+    // Chooses piece k (1-based) as its menu entry does.
+    void LoadMidiClick(int piece);
+    // Opens and plays a piece file when music is on and the file is there. False when the device
+    // refused it (the error has been shown).
+    bool SelectedMusic(const std::filesystem::path& file);
+    // Starts the piece again, or a random one, once the open piece has ended.
+    void MediaNotify();
+    // The timer's test for the end of the piece while music is on.
+    void poll();
+
+    void PlayMusicClick();
+    void RandomMusicClick();
+    void PlaySoundsClick() { m_options.playSounds = !m_options.playSounds; }
+    void StartMusicClick() { m_options.startMusic = !m_options.startMusic; }
+
+    // Plays a sound effect of the game unless sound effects are off.
+    void playSound(Sound sound);
+    // Lets the device go before the window closes; the music stays silent afterwards.
+    void close();
+
+private:
+    void chooseRandomPiece();
+    // Shows a device error; whether there was none.
+    bool succeeded(const platform::Result<bool>& result);
+
+    std::filesystem::path m_programFolder;
+    MusicDevice& m_device;
+    WaveEffects& m_effects;
+    MusicHost& m_host;
+    RandomGenerator& m_random;
+    std::vector<MusicPiece> m_pieces;
+    int m_midiNumber = 1;
+    MusicOptions m_options;
+};
+
+}  // namespace orbeni
