@@ -139,47 +139,68 @@ std::uint64_t ticksToMilliseconds(std::uint64_t endTick, const TempoMap& tempos,
     return static_cast<std::uint64_t>(microseconds / 1000.0 + 0.5);
 }
 
+struct Header {
+    std::uint32_t trackCount = 0;
+    std::uint32_t division = 0;  // ticks a quarter note, or time code when the top bit is set
+};
+
+std::optional<Header> readHeader(Reader& reader) {
+    const auto name = reader.take(4);
+    const auto size = reader.number(4);
+    if (!name || !std::equal(name->begin(), name->end(), "MThd") || !size || *size < 6) {
+        return std::nullopt;
+    }
+    const auto fields = reader.take(*size);
+    if (!fields) {
+        return std::nullopt;
+    }
+    Reader fieldReader(*fields);
+    fieldReader.number(2);  // the format: every one is read alike
+    Header header;
+    header.trackCount = *fieldReader.number(2);
+    header.division = *fieldReader.number(2);
+    if (header.trackCount == 0 || header.division == 0) {
+        return std::nullopt;
+    }
+    return header;
+}
+
+// The tick of the last event of any track, collecting the tempo changes on the way.
+std::optional<std::uint64_t> lastTick(Reader& reader, std::uint32_t trackCount, TempoMap& tempos) {
+    std::uint64_t endTick = 0;
+    for (std::uint32_t i = 0; i < trackCount; ++i) {
+        const auto name = reader.take(4);
+        const auto size = reader.number(4);
+        const auto body = size ? reader.take(*size) : std::nullopt;
+        const bool isTrack = name && std::equal(name->begin(), name->end(), "MTrk");
+        const auto end = body && isTrack ? trackEnd(Reader(*body), tempos) : std::nullopt;
+        if (!end) {
+            return std::nullopt;
+        }
+        endTick = std::max(endTick, *end);
+    }
+    return endTick;
+}
+
 }  // namespace
 
 Result<std::uint32_t> midiLengthMilliseconds(std::span<const std::uint8_t> file) {
     Reader reader(file);
-    const auto header = reader.take(4);
-    const auto headerSize = reader.number(4);
-    if (!header || !std::equal(header->begin(), header->end(), "MThd") || !headerSize || *headerSize < 6) {
-        return Result<std::uint32_t>::failure(kNotMidi);
-    }
-    const auto fields = reader.take(*headerSize);
-    if (!fields) {
-        return Result<std::uint32_t>::failure(kNotMidi);
-    }
-    Reader headerFields(*fields);
-    headerFields.number(2);
-    const std::uint32_t trackCount = *headerFields.number(2);
-    const std::uint32_t division = *headerFields.number(2);
-    if (trackCount == 0 || division == 0) {
-        return Result<std::uint32_t>::failure(kNotMidi);
-    }
+    const auto header = readHeader(reader);
     TempoMap tempos;
-    std::uint64_t endTick = 0;
-    for (std::uint32_t i = 0; i < trackCount; ++i) {
-        const auto chunk = reader.take(4);
-        const auto size = reader.number(4);
-        const auto body = size ? reader.take(*size) : std::nullopt;
-        const bool isTrack = chunk && std::equal(chunk->begin(), chunk->end(), "MTrk");
-        const auto end = body && isTrack ? trackEnd(Reader(*body), tempos) : std::nullopt;
-        if (!end) {
-            return Result<std::uint32_t>::failure(kNotMidi);
-        }
-        endTick = std::max(endTick, *end);
+    const auto endTick = header ? lastTick(reader, header->trackCount, tempos) : std::nullopt;
+    if (!endTick) {
+        return Result<std::uint32_t>::failure(kNotMidi);
     }
     std::uint64_t milliseconds = 0;
-    if (division & 0x8000) {
+    if (header->division & 0x8000) {
         // Time code: frames a second times ticks a frame.
-        const std::uint32_t framesPerSecond = 256 - (division >> 8);
-        const std::uint32_t ticksPerSecond = std::max<std::uint32_t>(framesPerSecond * (division & 0xFF), 1);
-        milliseconds = endTick * 1000 / ticksPerSecond;
+        const std::uint32_t framesPerSecond = 256 - (header->division >> 8);
+        const std::uint32_t ticksPerSecond =
+            std::max<std::uint32_t>(framesPerSecond * (header->division & 0xFF), 1);
+        milliseconds = *endTick * 1000 / ticksPerSecond;
     } else {
-        milliseconds = ticksToMilliseconds(endTick, tempos, division);
+        milliseconds = ticksToMilliseconds(*endTick, tempos, header->division);
     }
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(milliseconds, UINT32_MAX));
 }
