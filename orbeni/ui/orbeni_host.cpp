@@ -1,12 +1,19 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
 
+#include "orbeni/ui/bitmap_view.h"
 #include "orbeni/ui/configu_dialog.h"
+#include "orbeni/ui/dialogs/about_box.h"
+#include "orbeni/ui/dialogs/aide_dialog.h"
+#include "orbeni/ui/dialogs/high_score_dialog.h"
+#include "orbeni/ui/dialogs/ok_glyph.h"
+#include "orbeni/ui/dialogs/randomiz_dialog.h"
 #include "orbeni/ui/orbeni_window.h"
 
 namespace orbeni {
@@ -93,16 +100,16 @@ void TOrbeni::createStatusBar() {
     }
 }
 
-void TOrbeni::playSound(Sound) {
-    // FIXME: there is no wave player yet; the effects are silent.
+void TOrbeni::playSound(Sound sound) {
+    m_music.playSound(sound);
 }
 
-void TOrbeni::redrawTile(int, Position) {
-    m_boardImage->update();
+void TOrbeni::redrawTile(int, Position place) {
+    m_painter.redrawPlace(place);
 }
 
 void TOrbeni::redrawBoard() {
-    m_boardImage->update();
+    m_painter.FullRedraw();
 }
 
 void TOrbeni::repaintNow() {
@@ -118,9 +125,9 @@ void TOrbeni::setStatusText(StatusPanel panel, std::string_view text) {
     }
 }
 
-void TOrbeni::setPauseCaptions(std::string_view menuCaption, std::string_view) {
-    // FIXME: the toolbar's Pause button caption waits for the toolbar.
+void TOrbeni::setPauseCaptions(std::string_view menuCaption, std::string_view buttonCaption) {
     m_pauseAction->setText(toQString(menuCaption));
+    m_pauseButton->defaultAction()->setText(toQString(buttonCaption));
 }
 
 Button TOrbeni::ask(std::string_view title, std::string_view text, Buttons buttons, Icon icon) {
@@ -131,17 +138,23 @@ Button TOrbeni::ask(std::string_view title, std::string_view text, Buttons butto
 }
 
 std::optional<std::string> TOrbeni::askSeed(int currentSeed) {
-    bool accepted = false;
-    const QString text =
-        QInputDialog::getText(this, QStringLiteral("Random Seed"),
-                              QStringLiteral("Choose a specific game number (from 1 to 2,147,483,647)"),
-                              QLineEdit::Normal, QString::number(currentSeed), &accepted);
-    return accepted ? std::optional<std::string>(text.toStdString()) : std::nullopt;
+    TRandomiz dialog(okGlyph(m_programFolder), this);
+    return dialog.ask(currentSeed);
 }
 
-std::string TOrbeni::showScores(ScoresOpening) {
-    // FIXME: the "High Scores" dialog THighScore is not built yet; the entry keeps the player's name.
-    return m_game.playerName();
+// Shows the best times of the current layout; after a new entry the player names it.
+std::string TOrbeni::showScores(ScoresOpening opening) {
+    const int slot = m_game.RiversMode() ? kRiversSlot : m_game.currentLayout();
+    THighScore dialog(m_game.hallOfFame(), m_layoutMenu.list().captions(), slot, m_game.playerName(), opening,
+                      okGlyph(m_programFolder), this);
+    dialog.exec();
+    const std::string name = dialog.enteredName();
+    m_playerPanel->setText(toQString(name));
+    return name;
+}
+
+void TOrbeni::ShowScores() {
+    m_game.ShowScores(ScoresOpening::Browse);
 }
 
 std::optional<std::string> TOrbeni::askSaveFileName(std::string_view title, std::string_view filter,
@@ -152,7 +165,7 @@ std::optional<std::string> TOrbeni::askSaveFileName(std::string_view title, std:
 }
 
 void TOrbeni::redrawHallPanel() {
-    // FIXME: the side panel HofBox is not built yet.
+    ShowPanelHOF();
 }
 
 void TOrbeni::processPendingEvents() {
@@ -160,7 +173,19 @@ void TOrbeni::processPendingEvents() {
 }
 
 void TOrbeni::pollMusic() {
-    // FIXME: there is no music player yet.
+    m_music.poll();
+}
+
+void TOrbeni::showStatus(std::string_view text) {
+    m_game.ShowStatus(text);
+}
+
+void TOrbeni::showError(std::string_view text) {
+    showMessage("Orbeni", std::string(text));
+}
+
+void TOrbeni::showMessage(const std::string& title, const std::string& text) {
+    ask(title, text, Buttons::Ok, Icon::Warning);
 }
 
 std::uint32_t TOrbeni::tickMilliseconds() {
@@ -178,24 +203,28 @@ void TOrbeni::Exit1Click() {
 // Lets the player type a new name; every change is the player name at once.
 void TOrbeni::ConfigClick() {
     TConfigu dialog(toQString(m_game.playerName()), this);
-    connect(&dialog, &TConfigu::PlayerNameChange, this,
-            [this](const QString& name) { m_game.setPlayerName(name.toStdString()); });
+    connect(&dialog, &TConfigu::PlayerNameChange, this, [this](const QString& name) {
+        m_game.setPlayerName(name.toStdString());
+        m_playerPanel->setText(name);
+    });
     dialog.exec();
     update();
 }
 
 void TOrbeni::About1Click() {
-    QMessageBox::about(
-        this, QStringLiteral("About Orbeni"),
-        QStringLiteral("Orbeni 4.52\n\nA Mah-Jongg solitaire with Mah-Jongg Rivers, layouts of your "
-                       "own, tilesets and backgrounds."));
+    TAboutBox box(m_programFolder, this);
+    box.exec();
 }
 
-// Shows or hides the status bar; the window changes height with it so the board keeps its size.
-void TOrbeni::ShowTitleClick() {
-    m_settings.showStatus = !m_settings.showStatus;
-    statusBar()->setVisible(m_settings.showStatus);
-    resize(width(), height() + (m_settings.showStatus ? kStatusBarHeight : -kStatusBarHeight));
+// Opens the help window; without its notes file it says which file is missing.
+void TOrbeni::HelpClick() {
+    const platform::Result<std::unique_ptr<TAide>> help =
+        TAide::create(m_programFolder, m_painter.tileImages(), this);
+    if (!help) {
+        showMessage("Orbeni Help", help.error());
+        return;
+    }
+    help.value()->exec();
 }
 
 }  // namespace orbeni

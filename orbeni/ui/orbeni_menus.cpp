@@ -1,4 +1,5 @@
 #include <QActionGroup>
+#include <QLabel>
 #include <QMenuBar>
 
 #include "orbeni/ui/orbeni_window.h"
@@ -15,6 +16,8 @@ void TOrbeni::createMenus() {
     createLayoutMenu();
     createMusicMenu();
     createHelpMenu();
+    m_mainMenus = menuBar()->actions();
+    createEditorMenus();
 }
 
 // Runs a command of the game, then shows its outcome in the menus.
@@ -54,21 +57,15 @@ QAction* TOrbeni::addChoice(QMenu* menu, QActionGroup* group, const char* captio
     return action;
 }
 
-// Adds an entry whose command is not written yet; it shows, greyed.
-QAction* TOrbeni::addMissing(QMenu* menu, const char* caption) {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setEnabled(false);
-    return action;
-}
-
 void TOrbeni::createFileMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&File"));
     addCommand(menu, "Mah-Jongg Solitaire : New Fully Random Game",
-               [this] { m_game.RandomSolitaireGame1Click(); });
+               [this] { newDeal([this] { m_game.RandomSolitaireGame1Click(); }); });
     addCommand(menu, "Mah-Jongg Solitaire : New Random Specific Game",
-               [this] { m_game.NewRandomSpecificGame1Click(); });
-    addCommand(menu, "Mah-Jongg Solitaire : New Specific Game", [this] { m_game.NewSpecificGame1Click(); });
-    addCommand(menu, "Mah-Jongg Rivers : New Game", [this] { m_game.FourRivers(); });
+               [this] { newDeal([this] { m_game.NewRandomSpecificGame1Click(); }); });
+    addCommand(menu, "Mah-Jongg Solitaire : New Specific Game",
+               [this] { newDeal([this] { m_game.NewSpecificGame1Click(); }); });
+    addCommand(menu, "Mah-Jongg Rivers : New Game", [this] { newDeal([this] { m_game.FourRivers(); }); });
     menu->addSeparator();
     addCommand(menu, "E&xit", [this] { Exit1Click(); });
 }
@@ -80,7 +77,7 @@ void TOrbeni::createPlayMenu() {
     m_pauseAction = addCommand(menu, "&Pause", [this] { m_game.PauseClick(); });
     addCommand(menu, "Shu&ffle", [this] { m_game.Shuffle1Click(); });
     addCommand(menu, "&Stop", [this] { m_game.Stop(); });
-    addCommand(menu, "&Restart", [this] { m_game.Restart(); });
+    addCommand(menu, "&Restart", [this] { newDeal([this] { m_game.Restart(); }); });
     menu->addSeparator();
     addCommand(menu, "&Player Name", [this] { ConfigClick(); });
     addCommand(menu, "Delete Scores", [this] { m_game.DeleteHighscores1Click(); });
@@ -93,35 +90,35 @@ void TOrbeni::createPlayMenu() {
 void TOrbeni::createViewMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("View"));
     Options& options = m_game.options();
-    // FIXME: the board painter does not draw the inverted selection yet; the mark is kept.
-    addMark(menu, "&Invert selection", m_settings.invert);
+    DrawingOptions& drawing = m_painter.options();
+    addMark(menu, "&Invert selection", drawing.invertSelection);
     addMark(menu, "Cool Status", options.coolStatus);
-    // FIXME: the custom pointer "TECHNO" is not drawn yet; the mark is kept.
-    addMark(menu, "Cool Mouse", m_settings.coolMouse);
-    // FIXME: the toolbar and its texture are not built yet; the mark is kept.
-    addMark(menu, "Cool Toolbar", m_settings.coolToolbar);
+    addMark(menu, "Cool Mouse", m_settings.coolMouse, [this] { CoolMouseClick(); });
+    addMark(menu, "Cool Toolbar", m_settings.coolToolbar, [this] { CoolToolbarClick(); });
     addMark(menu, "&Show Time Left", options.showTime);
     addMark(menu, "Show &Moves Left", options.showMoves, [this] { m_game.NStatus(); });
     menu->addSeparator();
-    // FIXME: the side panel HofBox is not built yet; the mark is kept.
-    addMark(menu, "Show Hall of &Fame", options.showHallOfFame);
+    addMark(menu, "Show Hall of &Fame", options.showHallOfFame, [this] { ShowHallPanel(); });
     addMark(menu, "Show Status Bar", m_settings.showStatus, [this] { ShowTitleClick(); });
-    // FIXME: the toolbar is not built yet; the mark is kept.
-    addMark(menu, "Show &Toolbar", m_settings.showToolbar);
+    addMark(menu, "Show &Toolbar", m_settings.showToolbar, [this] { Toolbar1Click(); });
 }
 
 void TOrbeni::createHighlightMenu() {
-    // FIXME: the hover feedback is drawn by the board painter, not connected yet; the marks are kept.
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Highlight"));
     auto* group = new QActionGroup(menu);
-    addChoice(menu, group, "None", m_settings.highlight, 0);
-    addChoice(menu, group, "Red Rectangle", m_settings.highlight, 1);
-    addChoice(menu, group, "Green Rectangle", m_settings.highlight, 3);
-    addChoice(menu, group, "Blue Rectangle", m_settings.highlight, 4);
-    addChoice(menu, group, "Colored Tile", m_settings.highlight, 2);
+    const auto highlight = [&](const char* caption, HighlightMode mode) {
+        addChoice(menu, group, caption, m_settings.highlight, int(mode),
+                  [this, mode] { chooseHighlight(int(mode)); });
+    };
+    highlight("None", HighlightMode::None);
+    highlight("Red Rectangle", HighlightMode::RedRectangle);
+    highlight("Green Rectangle", HighlightMode::GreenRectangle);
+    highlight("Blue Rectangle", HighlightMode::BlueRectangle);
+    highlight("Colored Tile", HighlightMode::ColoredTile);
     menu->addSeparator();
-    addMark(menu, "Show Current Tile", m_settings.showTile);
-    addMark(menu, "Only possible moves", m_settings.onlyPossible);
+    DrawingOptions& drawing = m_painter.options();
+    addMark(menu, "Show Current Tile", drawing.showCurrentTile);
+    addMark(menu, "Only possible moves", drawing.onlyPossibleMoves);
 }
 
 void TOrbeni::createConfigurationMenu() {
@@ -136,10 +133,15 @@ void TOrbeni::createConfigurationMenu() {
             [this] { m_game.AnimateClick(); });
     addMark(menu, "Animate Tile Rivers in Mahjongg Rivers", options.tileRivers);
     menu->addSeparator();
-    // FIXME: there is no music player yet; the music marks are kept only.
-    addMark(menu, "Play music", m_settings.playMusic);
-    addMark(menu, "Run music automatically at startup", m_settings.startMusic);
-    addMark(menu, "Play sound effects", options.playSounds);
+    MusicOptions& music = m_music.options();
+    addMark(menu, "Play music", music.playMusic, [this] { m_music.PlayMusicClick(); });
+    addMark(menu, "Run music automatically at startup", music.startMusic,
+            [this] { m_music.StartMusicClick(); });
+    // The game asks for its effects only while they are on; the music plays them under the same mark.
+    addMark(menu, "Play sound effects", music.playSounds, [this] {
+        m_music.PlaySoundsClick();
+        m_game.options().playSounds = m_music.options().playSounds;
+    });
     menu->addSeparator();
     // FIXME: the switch to 800 x 600 is not built yet; the mark is kept.
     addMark(menu, "Switch to 800x600 at startup", m_settings.setRes800);
@@ -148,59 +150,97 @@ void TOrbeni::createConfigurationMenu() {
 }
 
 void TOrbeni::createPictureMenus() {
-    // FIXME: backgrounds and tilesets are loaded by the board painter, not connected yet; the
-    // choices are kept, and "Load from disk" waits for its file dialog.
     QMenu* backgrounds = menuBar()->addMenu(QStringLiteral("&Background"));
     auto* backgroundGroup = new QActionGroup(backgrounds);
-    addMissing(backgrounds, "Load from disk");
-    addChoice(backgrounds, backgroundGroup, "None", m_settings.background, 2);
-    addChoice(backgrounds, backgroundGroup, "&Dragons", m_settings.background, 1);
-    addChoice(backgrounds, backgroundGroup, "Andromeda", m_settings.background, 4);
-    addChoice(backgrounds, backgroundGroup, "&Kanji (classic)", m_settings.background, 0);
+    const auto background = [&](const char* caption, int item) {
+        addChoice(backgrounds, backgroundGroup, caption, m_settings.background, item,
+                  [this, item] { chooseBackground(item); });
+    };
+    background("Load from disk", 3);
+    background("None", 2);
+    background("&Dragons", 1);
+    background("Andromeda", 4);
+    background("&Kanji (classic)", 0);
 
     QMenu* tilesets = menuBar()->addMenu(QStringLiteral("Tileset"));
     auto* tilesetGroup = new QActionGroup(tilesets);
-    addMissing(tilesets, "Load from disk");
-    addChoice(tilesets, tilesetGroup, "Mahjongg (normal)", m_settings.tileset, 1);
-    addChoice(tilesets, tilesetGroup, "Mahjongg (darker)", m_settings.tileset, 2);
-    addChoice(tilesets, tilesetGroup, "Mahjongg (blue)", m_settings.tileset, 3);
+    const auto tileset = [&](const char* caption, int item) {
+        addChoice(tilesets, tilesetGroup, caption, m_settings.tileset, item,
+                  [this, item] { chooseTileset(item); });
+    };
+    tileset("Load from disk", 0);
+    tileset("Mahjongg (normal)", 1);
+    tileset("Mahjongg (darker)", 2);
+    tileset("Mahjongg (blue)", 3);
 }
 
 void TOrbeni::createLayoutMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Layout"));
-    // FIXME: the layout editor's window side is not built yet.
-    addMissing(menu, "Create Layout");
-    addMissing(menu, "Edit Layout");
-    menu->addSeparator();
-    auto* group = new QActionGroup(menu);
+    m_layoutItems = menuBar()->addMenu(QStringLiteral("&Layout"));
+    rebuildLayoutItems();
+}
+
+// Lists the layouts after the editor's entries; saving a new layout adds one.
+void TOrbeni::rebuildLayoutItems() {
+    for (QAction* action : m_layoutItems->actions()) {
+        m_choices.erase(std::remove_if(m_choices.begin(), m_choices.end(),
+                                       [action](const Choice& choice) { return choice.action == action; }),
+                        m_choices.end());
+    }
+    m_layoutItems->clear();
+    delete m_layoutGroup;
+    m_layoutGroup = new QActionGroup(m_layoutItems);
+    addCommand(m_layoutItems, "Create Layout",
+               [this] { enterEditor([this] { m_editor.CreateLayout1Click(); }); });
+    addCommand(m_layoutItems, "Edit Layout",
+               [this] { enterEditor([this] { m_editor.Editlayout1Click(); }); });
+    m_layoutItems->addSeparator();
     const LayoutList& list = m_layoutMenu.list();
     for (int number = 1; number <= list.count(); ++number) {
         const LayoutEntry* entry = list.entry(number);
         const bool shape = entry->kind == LayoutKind::Shp;
-        addChoice(menu, group, entry->caption.c_str(), m_checkedLayout, number, [this, number, shape] {
-            shape ? m_layoutMenu.LoadShplayoutClick(number) : m_layoutMenu.LoadlayoutClick(number);
-        });
+        addChoice(m_layoutItems, m_layoutGroup, entry->caption.c_str(), m_checkedLayout, number,
+                  [this, number, shape] {
+                      newDeal([this, number, shape] {
+                          shape ? m_layoutMenu.LoadShplayoutClick(number)
+                                : m_layoutMenu.LoadlayoutClick(number);
+                      });
+                  });
     }
 }
 
 void TOrbeni::createMusicMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("M&usic"));
-    addMark(menu, "Random Music", m_settings.randomMusic);
-    // FIXME: the pieces of "Musics" are listed here once the music player exists.
+    m_musicMenu = menuBar()->addMenu(QStringLiteral("M&usic"));
+    addMark(m_musicMenu, "Random Music", m_music.options().randomMusic,
+            [this] { m_music.RandomMusicClick(); });
+    m_musicMenu->addSeparator();
+    for (int piece = 1; piece <= m_music.MusicCount(); ++piece) {
+        QAction* entry = addCommand(m_musicMenu, m_music.pieces()[std::size_t(piece - 1)].caption.c_str(),
+                                    [this, piece] { m_music.LoadMidiClick(piece); });
+        entry->setCheckable(true);
+        m_musicPieces.push_back(entry);
+    }
 }
 
 void TOrbeni::createHelpMenu() {
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
-    // FIXME: the help window TAide and the hall-of-fame dialog THighScore are not built yet.
-    addMissing(menu, "&Contents");
-    addMissing(menu, "&Hall of Fame");
+    addCommand(menu, "&Contents", [this] { HelpClick(); });
+    addCommand(menu, "&Hall of Fame", [this] { ShowScores(); });
     menu->addSeparator();
     addCommand(menu, "&About...", [this] { About1Click(); });
 }
 
 // Shows every check mark and choice as the game and the settings hold it.
 void TOrbeni::updateActions() {
+    if (m_layoutItems != nullptr && m_layoutItems->actions().size() != m_layoutMenu.list().count() + 3) {
+        rebuildLayoutItems();
+    }
     m_checkedLayout = m_game.currentLayout();
+    for (std::size_t index = 0; index < m_musicPieces.size(); ++index) {
+        m_musicPieces[index]->setChecked(m_music.isChecked(int(index) + 1));
+    }
+    if (m_editorTilesLeft != nullptr) {
+        m_editorTilesLeft->setText(QString::number(m_editor.EditorTilesLeft()));
+    }
     for (const Mark& mark : m_marks) {
         mark.action->setChecked(*mark.value);
     }

@@ -2,21 +2,23 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMouseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QToolBar>
 
 #include "orbeni/game/program_info.h"
+#include "orbeni/ui/bitmap_view.h"
+#include "orbeni/ui/display_mode.h"
 #include "platform/profile/profile.h"
 
 namespace orbeni {
 
 namespace {
 
-constexpr int kBoardWidth = 704;
-constexpr int kBoardHeight = 468;
 constexpr int kScrollStep = 32;
 constexpr int kTimerMilliseconds = 10;
 
@@ -47,49 +49,100 @@ TOrbeni::TOrbeni(std::filesystem::path programFolder, QWidget* parent)
     Init();
 }
 
-// Builds the window and the game from the settings file and the layouts of the program folder.
-// FIXME: still missing here: the splash TSplash, the toolbar Tools with PlayerPanel, the side panel
-// HofBox, the Music menu's pieces, the switch to 800 x 600 and the tileset and background loads.
+// Builds the window and the game from the settings file and the folders of the program: the
+// music, the layouts and the hall of fame.
 void TOrbeni::Init() {
     createBoardView();
+    createToolbar();
+    createEditorPanel();
     createStatusBar();
     readSettings();
-    if (!m_layoutMenu.build(m_programFolder / "Layouts", m_settings.boardNumber)) {
-        // Without a layout there is no game to play: the program ends before anything is shown
-        // or written.
+    // Without a piece of music or a layout the program cannot run: it ends before anything is
+    // shown or written.
+    if (!m_music.build(m_settings.midiNumber) ||
+        !m_layoutMenu.build(m_programFolder / "Layouts", m_settings.boardNumber)) {
         m_canRun = false;
         return;
     }
     m_game.loadHallOfFame(m_programFolder / "Hallfame.ini", m_layoutMenu.list().captions());
     createMenus();
+    if (m_settings.setRes800) {
+        m_displaySwitched = m_displayMode.switchTo800x600();
+    }
+    m_playerPanel->setText(QString::fromStdString(m_game.playerName()));
+    applyBoardCursor();
+    applyToolbarTexture();
+    m_tools->setVisible(m_settings.showToolbar);
     statusBar()->setVisible(m_settings.showStatus);
+    m_hofBox->setVisible(m_game.options().showHallOfFame);
+    ShowPanelHOF();
     const WindowBounds bounds = startBounds(m_settings, screenSize());
     move(bounds.left, bounds.top);
     resize(bounds.width, bounds.height);
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        m_game.Temps();
-        updateActions();
-    });
+    connect(&m_timer, &QTimer::timeout, this, &TOrbeni::Temps);
+    m_music.LoadMidiClick(m_music.midiNumber());
     updateActions();
 }
 
+// Puts the board image `Game` in the scroll box and the side panel beside it.
 void TOrbeni::createBoardView() {
-    m_scrolling = new QScrollArea(this);
+    m_scrolling = new QScrollArea;
     m_scrolling->setObjectName(QStringLiteral("Scrolling"));
-    // FIXME: the board painter is not connected yet; the board image is a plain teal area.
-    m_boardImage = new QWidget;
-    m_boardImage->setObjectName(QStringLiteral("Game"));
-    m_boardImage->setFixedSize(kBoardWidth, kBoardHeight);
-    m_boardImage->setAutoFillBackground(true);
-    m_boardImage->setPalette(QPalette(QColor(0, 128, 128)));
-    m_boardImage->installEventFilter(this);
+    m_scrolling->setFrameShape(QFrame::NoFrame);
+    m_boardImage = new BitmapView(m_painter.gameImage(), QStringLiteral("Game"));
+    m_boardImage->mouseMoved = [this](QPoint at) { boardMouseMoved(at); };
+    m_boardImage->mouseReleased = [this](Qt::MouseButton button, QPoint at) {
+        boardMouseReleased(button, at);
+    };
     m_scrolling->setWidget(m_boardImage);
     m_scrolling->horizontalScrollBar()->setSingleStep(kScrollStep);
     m_scrolling->verticalScrollBar()->setSingleStep(kScrollStep);
-    setCentralWidget(m_scrolling);
+    createHallPanel();
+    m_painter.setChangeListeners([this](platform::Rect area) { m_boardImage->bitmapChanged(area); },
+                                 [this] { m_hofBox->update(); });
+
+    auto* client = new QWidget;
+    auto* row = new QHBoxLayout(client);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(m_scrolling, 1);
+    row->addWidget(m_hofBox, 0, Qt::AlignTop);
+    client->setStyleSheet(QStringLiteral("background: black;"));
+    m_scrolling->setStyleSheet(QString());
+    setCentralWidget(client);
+}
+
+void TOrbeni::boardMouseMoved(QPoint at) {
+    m_painter.FormMouseMove(at.x(), at.y());
+}
+
+void TOrbeni::boardMouseReleased(Qt::MouseButton qtButton, QPoint at) {
+    const std::optional<MouseButton> button = gameButton(qtButton);
+    if (!button) {
+        return;
+    }
+    runCommand([&] {
+        if (m_game.EditorMode()) {
+            m_editor.ButtonDown(*button, at.x(), at.y());
+        } else {
+            m_game.ButtonDown(*button, at.x(), at.y());
+        }
+    });
+}
+
+// Runs a command that deals: the tile under the pointer is no longer the one highlighted.
+void TOrbeni::newDeal(const std::function<void()>& deal) {
+    m_painter.clearHover();
+    deal();
+}
+
+// The 10 ms clock: the game's time and status bar, the status message, the end of the music.
+void TOrbeni::Temps() {
+    m_game.Temps();
+    updateActions();
 }
 
 void TOrbeni::readSettings() {
@@ -97,12 +150,26 @@ void TOrbeni::readSettings() {
     m_settings = orbeni::readSettings(profile, screenSize());
     forgetMissingFiles(m_settings, m_programFolder);
     applyOptions(m_settings, m_game.options());
+    m_painter.options() = {m_settings.invert, m_settings.showTile, m_settings.onlyPossible};
+    m_painter.setHighlightMode(HighlightMode(m_settings.highlight));
+    m_music.options() = {m_settings.playMusic, m_settings.randomMusic, m_settings.playSounds,
+                         m_settings.startMusic};
     m_game.setPlayerName(m_settings.currentPlayer);
     m_game.setSpecificSeed(m_settings.randomSeed);
 }
 
 void TOrbeni::writeSettings() {
     takeOptions(m_game.options(), m_settings);
+    const DrawingOptions& drawing = m_painter.options();
+    m_settings.invert = drawing.invertSelection;
+    m_settings.showTile = drawing.showCurrentTile;
+    m_settings.onlyPossible = drawing.onlyPossibleMoves;
+    const MusicOptions& music = m_music.options();
+    m_settings.playMusic = music.playMusic;
+    m_settings.randomMusic = music.randomMusic;
+    m_settings.playSounds = music.playSounds;
+    m_settings.startMusic = music.startMusic;
+    m_settings.midiNumber = m_music.midiNumber();
     m_settings.currentPlayer = m_game.playerName();
     m_settings.randomSeed = m_game.specificSeed();
     m_settings.boardNumber = m_game.currentLayout();
@@ -118,10 +185,12 @@ void TOrbeni::writeSettings() {
     orbeni::writeSettings(profile, m_settings);
 }
 
-// Loads the current layout, starts the clock and, when wanted, the first game.
+// Loads the remembered pictures and the current layout, starts the clock and, when wanted, the
+// first game.
 void TOrbeni::FormShow() {
     m_scrolling->horizontalScrollBar()->setValue(kBoardOffsetX);
     m_scrolling->verticalScrollBar()->setValue(kBoardOffsetY);
+    ActiveTilesetBackground();
     m_layoutMenu.loadCurrent(LayoutLoad::StartUp);
     m_timer.start(kTimerMilliseconds);
     if (m_settings.startDirectly) {
@@ -130,21 +199,30 @@ void TOrbeni::FormShow() {
     updateActions();
 }
 
-// Stops the clock and keeps the settings and the hall of fame for the next run.
+// Stops the music and the clock, keeps the settings and the hall of fame for the next run and
+// gives the display its own mode back.
 void TOrbeni::FormCloseQuery() {
+    m_music.close();
     m_timer.stop();
     writeSettings();
     m_game.saveHallOfFame();
+    if (m_displaySwitched) {
+        m_displayMode.restore();
+    }
 }
 
 // Keeps the board view from growing past the whole board image.
 void TOrbeni::FormResize() {
     const QSize view = m_scrolling->viewport()->size();
-    const int wider = view.width() - kBoardWidth;
-    const int taller = view.height() - kBoardHeight;
-    if (!isMaximized() && (wider > 0 || taller > 0)) {
+    const int wider = view.width() - kBoardImageWidth;
+    const int taller = view.height() - kBoardImageHeight;
+    if (!isMaximized() && !isFullScreen() && (wider > 0 || taller > 0)) {
         resize(width() - std::max(wider, 0), height() - std::max(taller, 0));
     }
+}
+
+bool TOrbeni::saveScreenshot(const QString& file) {
+    return grab().save(file);
 }
 
 void TOrbeni::showEvent(QShowEvent* event) {
@@ -165,18 +243,6 @@ void TOrbeni::closeEvent(QCloseEvent* event) {
 void TOrbeni::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
-}
-
-bool TOrbeni::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_boardImage && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (const std::optional<MouseButton> button = gameButton(mouse->button())) {
-            const QPoint at = mouse->position().toPoint();
-            runCommand([&] { m_game.ButtonDown(*button, at.x(), at.y()); });
-        }
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace orbeni

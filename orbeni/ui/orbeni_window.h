@@ -10,14 +10,22 @@
 
 #include "orbeni/game/game.h"
 #include "orbeni/game/host.h"
+#include "orbeni/layouts/layout_editor.h"
 #include "orbeni/layouts/layout_menu.h"
+#include "orbeni/ui/display_mode.h"
+#include "orbeni/ui/music/system_music.h"
+#include "orbeni/ui/painter/board_painter.h"
 #include "orbeni/ui/settings/orbeni_settings.h"
 
 class QAction;
 class QActionGroup;
 class QLabel;
+class QLineEdit;
 class QMenu;
+class QPushButton;
 class QScrollArea;
+class QToolBar;
+class QToolButton;
 
 namespace orbeni {
 
@@ -25,7 +33,9 @@ inline constexpr int kStatusPanelCount = 8;
 
 // The main window of the desktop Mah-Jongg solitaire. It owns the game, turns menu commands,
 // clicks and timer ticks into calls on it, and answers the game's requests as its host.
-class TOrbeni : public QMainWindow, public Host {
+class BitmapView;
+
+class TOrbeni : public QMainWindow, public Host, private MusicHost {
     Q_OBJECT
 
 public:
@@ -33,6 +43,7 @@ public:
     explicit TOrbeni(std::filesystem::path programFolder, QWidget* parent = nullptr);
 
     Game& game() { return m_game; }
+    BoardPainter& painter() { return m_painter; }
     // False when start-up found no layout: the program cannot run, and nothing is written.
     bool canRun() const { return m_canRun; }
 
@@ -54,13 +65,19 @@ public:
     std::uint32_t tickMilliseconds() override;
     std::uint32_t timeOfDayMilliseconds() override;
 
+    // The picture of the window, as a player would see it.
+    bool saveScreenshot(const QString& file);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // MusicHost
+    void showStatus(std::string_view text) override;
+    void showError(std::string_view text) override;
+
     void Init();
     void FormShow();
     void FormCloseQuery();
@@ -69,6 +86,11 @@ private:
     void writeSettings();
 
     void createBoardView();
+    void createHallPanel();
+    void createToolbar();
+    void createMediaButtons();
+    void createEditorPanel();
+    void createEditorMenus();
     void createStatusBar();
     void createMenus();
     void createFileMenu();
@@ -86,13 +108,46 @@ private:
     QAction* addMark(QMenu* menu, const char* caption, bool& mark, std::function<void()> command = {});
     QAction* addChoice(QMenu* menu, QActionGroup* group, const char* caption, int& choice, int value,
                        std::function<void()> command = {});
-    QAction* addMissing(QMenu* menu, const char* caption);
     void runCommand(const std::function<void()>& command);
 
     void Exit1Click();
     void ConfigClick();
+    void HelpClick();
     void About1Click();
+    void ShowScores();
     void ShowTitleClick();
+    void Toolbar1Click();
+    void ShowHallPanel();
+    void CoolMouseClick();
+    void CoolToolbarClick();
+    void applyToolbarTexture();
+    void applyBoardCursor();
+    void ShowPanelHOF();
+    void showMessage(const std::string& title, const std::string& text);
+
+    // Board and side panel
+    void boardMouseMoved(QPoint at);
+    void boardMouseReleased(Qt::MouseButton button, QPoint at);
+    void newDeal(const std::function<void()>& deal);
+    void Temps();
+
+    // Backgrounds and tilesets
+    void ActiveTilesetBackground();
+    void chooseBackground(int item);
+    void NouveauFond(const std::filesystem::path& file, int previousItem);
+    void LoadBackgroundClick(int previousItem);
+    void chooseTileset(int item);
+    void LoadTileset(const std::filesystem::path& file, int previousItem);
+    void Load1Click(int previousItem);
+    std::optional<std::string> askPictureFile(const char* title, const char* filter, const char* folder);
+    void chooseHighlight(int mode);
+
+    // Layout editor
+    void enterEditor(const std::function<void()>& command);
+    void leaveEditor(const std::function<void()>& command);
+    std::string editedLayoutName() const;
+    void showEditorChrome(bool editing);
+    void rebuildLayoutItems();
 
     struct Mark {
         QAction* action = nullptr;
@@ -107,6 +162,13 @@ private:
     std::filesystem::path m_programFolder;
     Game m_game{*this};
     LayoutMenu m_layoutMenu{m_game, *this};
+    LayoutEditor m_editor{m_game, *this, m_layoutMenu};
+    BoardPainter m_painter{m_game};
+    SystemMusic m_music{m_programFolder, *this, m_game.generator()};
+    QMenu* m_musicMenu = nullptr;
+    std::vector<QAction*> m_musicPieces;
+    DisplayMode m_displayMode;
+    bool m_displaySwitched = false;
     OrbeniSettings m_settings;
     bool m_canRun = true;
     bool m_shown = false;
@@ -115,7 +177,18 @@ private:
     QElapsedTimer m_clock;
     QTimer m_timer;
     QScrollArea* m_scrolling = nullptr;
-    QWidget* m_boardImage = nullptr;
+    BitmapView* m_boardImage = nullptr;
+    BitmapView* m_hofBox = nullptr;
+    QToolBar* m_tools = nullptr;
+    QPushButton* m_playerPanel = nullptr;
+    QToolButton* m_pauseButton = nullptr;
+    QToolBar* m_editorPanel = nullptr;
+    QLineEdit* m_editorName = nullptr;
+    QLabel* m_editorTilesLeft = nullptr;
+    QList<QAction*> m_mainMenus;
+    QList<QAction*> m_editorMenus;
+    QMenu* m_layoutItems = nullptr;
+    QActionGroup* m_layoutGroup = nullptr;
     std::array<QLabel*, kStatusPanelCount> m_statusPanels{};
     QAction* m_pauseAction = nullptr;
     std::vector<Mark> m_marks;

@@ -1,5 +1,6 @@
 #include <QActionGroup>
 #include <QDir>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -15,20 +16,38 @@
 #include <utility>
 
 #include "orbeni/ui/orbeni_window.h"
+#include "platform/bitmap/bmp_file.h"
 #include "platform/profile/profile.h"
 
 namespace {
 
-// A program folder of its own, with the layouts that ship, so that no test touches the build folder.
+// Copies every file under a folder to the same place under another.
+void copyFolder(const QString& from, const QString& to) {
+    const QDir source(from);
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        const QString target = QDir(to).filePath(source.relativeFilePath(file));
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(file, target);
+    }
+}
+
+// A program folder of its own, with the art, music and layouts that ship, so that no test
+// touches the build folder.
 class ProgramFolder {
 public:
     explicit ProgramFolder(bool withLayouts = true) {
+        for (const char* folder : {"Tilesets", "Backgrounds", "Musics", "resources"}) {
+            copyFolder(QStringLiteral(ORBENI_ART_DIR "/") + QLatin1String(folder),
+                       m_dir.filePath(QLatin1String(folder)));
+        }
+        for (const char* file : {"hof.bmp", "orbeni.rtf", "select.wav", "noway.wav", "done.wav"}) {
+            QFile::copy(QStringLiteral(ORBENI_ART_DIR "/") + QLatin1String(file),
+                        m_dir.filePath(QLatin1String(file)));
+        }
         if (withLayouts) {
-            QDir().mkpath(m_dir.filePath(QStringLiteral("Layouts")));
-            const QDir shipped(QStringLiteral(ORBENI_LAYOUTS_DIR));
-            for (const QString& name : shipped.entryList(QDir::Files)) {
-                QFile::copy(shipped.filePath(name), m_dir.filePath(QStringLiteral("Layouts/") + name));
-            }
+            copyFolder(QStringLiteral(ORBENI_LAYOUTS_DIR), m_dir.filePath(QStringLiteral("Layouts")));
         }
     }
     std::filesystem::path path() const { return m_dir.path().toStdString(); }
@@ -138,9 +157,15 @@ private slots:
             QAction* action = findAction(window->menuBar(), QString::fromUtf8(unchecked));
             QVERIFY2(action != nullptr && !action->isChecked(), unchecked);
         }
-        QVERIFY(!findAction(window->menuBar(), QStringLiteral("&Contents"))->isEnabled());
         QCOMPARE(window->game().currentLayout(), 1);
         QVERIFY(!window->game().GameStopped());
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Tools"))->isVisible());
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("HofBox"))->isVisible());
+        QVERIFY(window->statusBar()->isVisible());
+        // The first tile is drawn: its face shows the blue tileset's face colour, not the stars.
+        const orbeni::Game& game = window->game();
+        const QPoint face = faceMiddle(game, game.board().cell(game.board().position(1)));
+        QVERIFY(window->painter().gameImage().pixel(face.x(), face.y()) != platform::kBlack);
         window->grab().save(QDir::temp().filePath(QStringLiteral("orbeni-first-run.png")));
         QCOMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel0"))->text(),
                  QStringLiteral("Tiles left"));
@@ -299,6 +324,56 @@ private slots:
         status->trigger();
         QVERIFY(window->statusBar()->isVisible());
         QCOMPARE(window->height(), height);
+    }
+
+    void aHintMarksTwoTilesAndPauseHidesThemAll() {
+        ProgramFolder folder;
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        auto* time = window->findChild<QLabel*>(QStringLiteral("StatusPanel5"));
+        QTRY_VERIFY(!time->text().isEmpty());
+        const platform::Bitmap before = window->painter().gameImage();
+        findAction(window->menuBar(), QStringLiteral("&Hint"))->trigger();
+        const orbeni::Game& game = window->game();
+        QVERIFY(game.HintTileA() != 0 && game.HintTileB() != 0);
+        // The marked faces change colour behind their pictures; nothing else of the tile does.
+        for (const int tile : {game.HintTileA(), game.HintTileB()}) {
+            const QPoint corner = faceMiddle(game, tile) - QPoint(20, 25);
+            int changed = 0;
+            for (int y = 0; y < 50; ++y) {
+                for (int x = 0; x < 40; ++x) {
+                    const QPoint at = corner + QPoint(x, y);
+                    changed +=
+                        window->painter().gameImage().pixel(at.x(), at.y()) != before.pixel(at.x(), at.y());
+                }
+            }
+            QVERIFY2(changed > 200, qPrintable(QString::number(changed)));
+        }
+
+        findAction(window->menuBar(), QStringLiteral("&Pause"))->trigger();
+        QVERIFY(game.GamePaused());
+        QTRY_COMPARE(time->text(), QStringLiteral("---"));
+        // Only the background shows: the Andromeda picture, as large as the board, as it is.
+        const auto andromeda = platform::loadBmp(folder.path() / "Backgrounds" / "andromeda.bmp");
+        QVERIFY(andromeda);
+        QVERIFY(window->painter().gameImage() == andromeda.value());
+    }
+
+    void toolbarAndSidePanelTogglesResizeTheWindow() {
+        ProgramFolder folder;
+        writeStoredBounds(folder, QGuiApplication::primaryScreen()->geometry().width());
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        const QSize size = window->size();
+        findAction(window->menuBar(), QStringLiteral("Show &Toolbar"))->trigger();
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("Tools"))->isVisible());
+        QCOMPARE(window->height(), size.height() - 35);
+        findAction(window->menuBar(), QStringLiteral("Show &Toolbar"))->trigger();
+        QCOMPARE(window->height(), size.height());
+        auto* panel = window->findChild<QWidget*>(QStringLiteral("HofBox"));
+        findAction(window->menuBar(), QStringLiteral("Show Hall of &Fame"))->trigger();
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(window->width(), size.width() - panel->width());
     }
 
     void noLayoutMeansNoRunAndNothingWritten() {

@@ -85,6 +85,14 @@ void Music::PlayMusicClick() {
     succeeded(m_options.playMusic ? m_device.play() : m_device.stop());
 }
 
+void Music::mediaPlay() {
+    succeeded(m_device.play());
+}
+
+void Music::mediaPause() {
+    succeeded(m_device.stop());
+}
+
 void Music::RandomMusicClick() {
     m_options.randomMusic = !m_options.randomMusic;
     if (m_options.randomMusic) {

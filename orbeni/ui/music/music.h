@@ -53,6 +53,10 @@ public:
 
     void PlayMusicClick();
     void RandomMusicClick();
+    // The play and pause buttons of the toolbar's media control: the device alone, whatever the
+    // menu's "Play music" says.
+    void mediaPlay();
+    void mediaPause();
     void PlaySoundsClick() { m_options.playSounds = !m_options.playSounds; }
     void StartMusicClick() { m_options.startMusic = !m_options.startMusic; }
 

@@ -61,7 +61,7 @@ public:
     std::optional<std::string> NouveauFond(const std::filesystem::path& file);
     void drawNoBackground();
     void ChangeTexture();
-    // The side panel's picture; a missing one leaves the panel black.
+    // The side panel's picture; without one the panel has none.
     std::optional<std::string> loadHallPicture(const std::filesystem::path& file);
 
     void FullRedraw();
@@ -84,6 +84,7 @@ public:
     // Leaves the editor's preview and the hover rectangle, as entering or leaving the editor does.
     void resetPreview();
 
+    bool hasTileset() const { return !m_paiBuffer.isNull(); }
     const platform::Bitmap& gameImage() const { return m_gameImage; }
     const platform::Bitmap& tileImages() const { return m_pai; }
     const platform::Bitmap& hallPicture() const { return m_hofPic; }

@@ -1,0 +1,238 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "orbeni/ui/bitmap_image.h"
+#include "orbeni/ui/bitmap_view.h"
+#include "orbeni/ui/dialogs/hall_panel.h"
+#include "orbeni/ui/orbeni_window.h"
+
+// The window's chrome around the board: the toolbar with the player panel, the side panel, the
+// editor's panel and menu bar, and the commands that show and hide them.
+
+namespace orbeni {
+
+namespace {
+
+constexpr int kToolbarHeight = 35;
+
+QString resource(const std::filesystem::path& programFolder, const char* name) {
+    return QString::fromStdString((programFolder / "resources" / name).string());
+}
+
+}  // namespace
+
+void TOrbeni::createToolbar() {
+    m_tools = new QToolBar(QStringLiteral("Tools"), this);
+    m_tools->setObjectName(QStringLiteral("Tools"));
+    m_tools->setMovable(false);
+    m_tools->setFloatable(false);
+    m_tools->setFixedHeight(kToolbarHeight);
+    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_tools->toggleViewAction()->setVisible(false);
+    const auto button = [this](const char* caption, const char* hint, std::function<void()> command) {
+        QAction* action = m_tools->addAction(QString::fromUtf8(caption));
+        action->setToolTip(QString::fromUtf8(hint));
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+        return qobject_cast<QToolButton*>(m_tools->widgetForAction(action));
+    };
+    QToolButton* newGame = button("", "New Game", [this] { newDeal([this] { m_game.NewGame(); }); });
+    newGame->setObjectName(QStringLiteral("NewGame"));
+    newGame->setIcon(QIcon(resource(m_programFolder, "newgame.png")));
+    newGame->setIconSize(QSize(28, 28));
+    newGame->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button("Back", "Take back the last pair", [this] { m_game.Back(); });
+    button("Hint", "Show a pair you can take", [this] { m_game.Hint(); });
+    button("Shuffle", "Shuffle the tiles left", [this] { m_game.Shuffle1Click(); });
+    m_pauseButton = button("Pause", "Pause the game", [this] { m_game.PauseClick(); });
+    m_tools->addSeparator();
+    createMediaButtons();
+    m_tools->addSeparator();
+    m_playerPanel = new QPushButton(QString::fromStdString(m_game.playerName()), m_tools);
+    m_playerPanel->setObjectName(QStringLiteral("PlayerPanel"));
+    m_playerPanel->setToolTip(QStringLiteral("Player name"));
+    m_playerPanel->setFlat(true);
+    m_playerPanel->setMinimumWidth(80);
+    connect(m_playerPanel, &QPushButton::clicked, this, [this] { runCommand([this] { ConfigClick(); }); });
+    m_tools->addWidget(m_playerPanel);
+    m_tools->addSeparator();
+    button("Help", "Rules, tiles and notes", [this] { HelpClick(); });
+    button("About", "About Orbeni", [this] { About1Click(); });
+    button("Hall of Fame", "The best times of this layout", [this] { ShowScores(); });
+    button("Exit", "Leave Orbeni", [this] { Exit1Click(); });
+    addToolBar(Qt::TopToolBarArea, m_tools);
+}
+
+void TOrbeni::createMediaButtons() {
+    const auto media = [this](const char* caption, const char* hint, std::function<void()> command) {
+        QAction* action = m_tools->addAction(QString::fromUtf8(caption));
+        action->setToolTip(QString::fromUtf8(hint));
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    };
+    media("\u25B6", "Play the music", [this] { m_music.mediaPlay(); });
+    media("\u275A\u275A", "Pause the music", [this] { m_music.mediaPause(); });
+}
+
+// The toolbar's texture is painted behind its buttons; plain, the style's own colour shows.
+void TOrbeni::applyToolbarTexture() {
+    if (m_settings.coolToolbar) {
+        const QString texture = resource(m_programFolder, "toolbar.bmp");
+        m_tools->setStyleSheet(QStringLiteral("QToolBar { border-image: url(%1) 0 0 0 0 repeat repeat; }"
+                                              "QToolButton, QPushButton { color: white; font-weight: bold; }")
+                                   .arg(texture));
+    } else {
+        m_tools->setStyleSheet(QString());
+    }
+}
+
+void TOrbeni::applyBoardCursor() {
+    if (m_settings.coolMouse) {
+        const QPixmap pointer(resource(m_programFolder, "techno.png"));
+        m_boardImage->setCursor(pointer.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(pointer, 0, 0));
+    } else {
+        m_boardImage->unsetCursor();
+    }
+}
+
+void TOrbeni::createHallPanel() {
+    // Without its picture the panel stays black.
+    m_painter.loadHallPicture(m_programFolder / "hof.bmp");
+    m_hofBox = new BitmapView(m_painter.hallPanel(), QStringLiteral("HofBox"));
+    m_hofBox->setVisible(false);
+}
+
+// Draws the hall of fame of the current layout over the panel's picture.
+void TOrbeni::ShowPanelHOF() {
+    if (!m_game.options().showHallOfFame) {
+        return;
+    }
+    const int slot = m_game.RiversMode() ? kRiversSlot : m_game.currentLayout();
+    const HallPanelContent content =
+        m_game.EditorMode() ? HallPanelContent::BackgroundOnly : HallPanelContent::Scores;
+    const QImage panel =
+        orbeni::ShowPanelHOF(imageOf(m_painter.hallPicture()), m_game.hallOfFame(), slot, content);
+    platform::Bitmap& shown = m_painter.hallPanel();
+    if (shown.width() != panel.width() || shown.height() != panel.height()) {
+        shown = platform::Bitmap(panel.width(), panel.height());
+        m_hofBox->fitBitmap();
+    }
+    copyInto(panel, shown);
+    m_hofBox->update();
+}
+
+void TOrbeni::Toolbar1Click() {
+    m_settings.showToolbar = !m_settings.showToolbar;
+    const bool shown = m_settings.showToolbar;
+    m_game.ShowStatus(shown ? "Toolbar shown." : "Toolbar hidden.");
+    (m_game.EditorMode() ? static_cast<QWidget*>(m_editorPanel) : m_tools)->setVisible(shown);
+    resize(width(), height() + (shown ? kToolbarHeight : -kToolbarHeight));
+    m_painter.FullRedraw();
+}
+
+// Shows or hides the status bar; the window changes height with it so the board keeps its size.
+void TOrbeni::ShowTitleClick() {
+    m_settings.showStatus = !m_settings.showStatus;
+    statusBar()->setVisible(m_settings.showStatus);
+    resize(width(), height() + (m_settings.showStatus ? kToolbarHeight : -kToolbarHeight));
+    m_painter.FullRedraw();
+}
+
+void TOrbeni::ShowHallPanel() {
+    bool& shown = m_game.options().showHallOfFame;
+    shown = !shown;
+    m_hofBox->setVisible(shown);
+    resize(width() + (shown ? m_hofBox->width() : -m_hofBox->width()), height());
+    ShowPanelHOF();
+}
+
+void TOrbeni::CoolMouseClick() {
+    m_settings.coolMouse = !m_settings.coolMouse;
+    applyBoardCursor();
+}
+
+void TOrbeni::CoolToolbarClick() {
+    m_settings.coolToolbar = !m_settings.coolToolbar;
+    applyToolbarTexture();
+}
+
+void TOrbeni::createEditorPanel() {
+    m_editorPanel = new QToolBar(QStringLiteral("EditorPanel"), this);
+    m_editorPanel->setObjectName(QStringLiteral("EditorPanel"));
+    m_editorPanel->setMovable(false);
+    m_editorPanel->setFixedHeight(kToolbarHeight);
+    m_editorPanel->toggleViewAction()->setVisible(false);
+    m_editorPanel->addWidget(new QLabel(QStringLiteral("Layout Name"), m_editorPanel));
+    m_editorName = new QLineEdit(m_editorPanel);
+    m_editorName->setObjectName(QStringLiteral("Edit1"));
+    m_editorName->setFixedWidth(200);
+    m_editorPanel->addWidget(m_editorName);
+    m_editorPanel->addWidget(new QLabel(QStringLiteral("Tiles left"), m_editorPanel));
+    m_editorTilesLeft = new QLabel(m_editorPanel);
+    m_editorTilesLeft->setObjectName(QStringLiteral("Label4"));
+    m_editorPanel->addWidget(m_editorTilesLeft);
+    addToolBar(Qt::TopToolBarArea, m_editorPanel);
+    m_editorPanel->setVisible(false);
+}
+
+void TOrbeni::createEditorMenus() {
+    QMenu* editor = new QMenu(QStringLiteral("Exit"), this);
+    addCommand(editor, "Save", [this] {
+        leaveEditor([this] { m_editor.SaveandexitClick(EditorExit::Save, editedLayoutName()); });
+    });
+    addCommand(editor, "Save as...", [this] {
+        leaveEditor([this] { m_editor.SaveandexitClick(EditorExit::SaveAs, editedLayoutName()); });
+    });
+    addCommand(editor, "Try it", [this] {
+        leaveEditor([this] { m_editor.SaveandexitClick(EditorExit::TryIt, editedLayoutName()); });
+    });
+    editor->addSeparator();
+    addCommand(editor, "Exit", [this] { leaveEditor([this] { m_editor.Cancel2Click(); }); });
+    QMenu* move = new QMenu(QStringLiteral("Move Board"), this);
+    addCommand(move, "Move to left <", [this] { m_editor.Movetoleft1Click(); });
+    addCommand(move, "Move to right >", [this] { m_editor.Movetoright1Click(); });
+    addCommand(move, "Move to top /\\", [this] { m_editor.Movetotop1Click(); });
+    addCommand(move, "Move to bottom \\/", [this] { m_editor.Movetobottom1Click(); });
+    m_editorMenus = {editor->menuAction(), move->menuAction()};
+}
+
+std::string TOrbeni::editedLayoutName() const {
+    return m_editorName->text().toStdString();
+}
+
+void TOrbeni::enterEditor(const std::function<void()>& command) {
+    m_painter.resetPreview();
+    command();
+    m_painter.resetPreview();
+    showEditorChrome(true);
+    m_editorName->setText(QString::fromStdString(m_layoutMenu.currentName()));
+    ShowPanelHOF();
+}
+
+// Leaves the editor when the command allows it: a layout not yet finished keeps the editor open.
+void TOrbeni::leaveEditor(const std::function<void()>& command) {
+    command();
+    if (m_game.EditorMode()) {
+        return;
+    }
+    m_painter.resetPreview();
+    showEditorChrome(false);
+    m_painter.FullRedraw();
+    ShowPanelHOF();
+}
+
+// Swaps the main menu bar and toolbar for the editor's, and back.
+void TOrbeni::showEditorChrome(bool editing) {
+    QMenuBar* bar = menuBar();
+    for (QAction* menu : editing ? m_mainMenus : m_editorMenus) {
+        bar->removeAction(menu);
+    }
+    bar->addActions(editing ? m_editorMenus : m_mainMenus);
+    m_tools->setVisible(!editing && m_settings.showToolbar);
+    m_editorPanel->setVisible(editing && m_settings.showToolbar);
+}
+
+}  // namespace orbeni
