@@ -121,6 +121,7 @@ void TOrbeni::ShowPanelHOF() {
         m_hofBox->fitBitmap();
     }
     copyInto(panel, shown);
+    m_painter.hallPanelRedrawn();
     m_hofBox->update();
 }
 

@@ -145,6 +145,7 @@ std::optional<std::string> BoardPainter::loadHallPicture(const std::filesystem::
     }
     m_hofPic = std::move(loaded).value();
     m_saveHof = m_hofPic;
+    m_currentTilePicture = 0;
     return std::nullopt;
 }
 

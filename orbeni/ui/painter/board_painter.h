@@ -90,6 +90,8 @@ public:
     const platform::Bitmap& hallPicture() const { return m_hofPic; }
     // The side panel as shown: its picture, the hall-of-fame texts and the current-tile picture.
     platform::Bitmap& hallPanel() { return m_saveHof; }
+    // Tells that the side panel was drawn again from its picture, without the current tile.
+    void hallPanelRedrawn() { m_currentTilePicture = 0; }
     Position preview() const { return m_preview; }
     int hoverTile() const { return m_hoverTile; }
     bool cursorShown() const { return m_cursorShown; }
@@ -113,6 +115,7 @@ private:
     void saveUnderCursorAndDraw();
     void showCurrentTile(int tile);
     void eraseCurrentTile();
+    void panelChanged();
     void editorPreview(int boardX, int boardY);
     platform::Pixel penColour() const;
     void boardChanged(Edges area);
@@ -135,6 +138,7 @@ private:
     int m_pointerTile = 0;
     int m_prevPointerTile = 0;
     int m_hoverTile = 0;
+    int m_currentTilePicture = 0;  // the tile the side panel shows, 0 for none
     bool m_cursorShown = false;
     Edges m_cursorRect;
     Position m_preview;  // the editor's preview place; off the board when there is none

@@ -141,7 +141,8 @@ void BoardPainter::saveUnderCursorAndDraw() {
     boardChanged(m_cursorRect);
 }
 
-// Shows the tile under the pointer in the side panel when its face can be seen whole.
+// Shows the tile under the pointer in the side panel when its face can be seen whole. The panel
+// is touched only when its picture changes, so moving over one tile costs nothing.
 void BoardPainter::showCurrentTile(int tile) {
     const Position place = m_game.board().position(tile);
     const bool uncovered = place.z == kLayers || m_game.board().cell(place.x, place.y, place.z + 1) == 0;
@@ -149,19 +150,29 @@ void BoardPainter::showCurrentTile(int tile) {
         eraseCurrentTile();
         return;
     }
+    if (m_currentTilePicture == tile) {
+        return;
+    }
     const CellOrigin source = tileImageOrigin(faceOf(tile));
     blit(m_saveHof, kCurrentTileX, kCurrentTileY, kTileImageWidth, kTileImageHeight, m_paiBuffer, kTileMaskX,
          kSpecialTop, RasterOp::SourceAnd);
     blit(m_saveHof, kCurrentTileX, kCurrentTileY, kTileImageWidth, kTileImageHeight, m_pai, source.x,
          source.y, RasterOp::SourcePaint);
-    if (m_panelChanged) {
-        m_panelChanged();
-    }
+    m_currentTilePicture = tile;
+    panelChanged();
 }
 
 void BoardPainter::eraseCurrentTile() {
+    if (m_currentTilePicture == 0) {
+        return;
+    }
     blit(m_saveHof, kCurrentTileX, kCurrentTileY, kTileImageWidth, kTileImageHeight, m_hofPic, kCurrentTileX,
          kCurrentTileY);
+    m_currentTilePicture = 0;
+    panelChanged();
+}
+
+void BoardPainter::panelChanged() {
     if (m_panelChanged) {
         m_panelChanged();
     }
