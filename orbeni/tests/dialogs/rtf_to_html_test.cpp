@@ -24,19 +24,19 @@ struct TextCase {
 
 TEST(RtfToHtml, TextOfParagraphsGroupsAndEscapes) {
     const TextCase cases[] = {
-        {R"({\rtf1 Hello\par World})", "<p><span>Hello</span></p>\n<p><span>World</span></p>\n"},
-        {R"({\rtf1 a\\b\{c\}})", "<p><span>a\\b{c}</span></p>\n"},
-        {R"({\rtf1 caf\'e9 \'80})", "<p><span>caf\xC3\xA9 \xE2\x82\xAC</span></p>\n"},
-        {R"({\rtf1 x\u8364?y})", "<p><span>x\xE2\x82\xACy</span></p>\n"},
-        {R"({\rtf1\uc2 x\u-4064\'3f\'3fy})", "<p><span>x\xEF\x80\xA0y</span></p>\n"},
-        {R"({\rtf1 \u55357?\u56832?})", "<p><span>\xF0\x9F\x98\x80</span></p>\n"},
-        {R"({\rtf1 <b> & "q"})", "<p><span>&lt;b&gt; &amp; &quot;q&quot;</span></p>\n"},
+        {R"({\rtf1 Hello\par World})", "<p><span>Hello</span></p><p><span>World</span></p>"},
+        {R"({\rtf1 a\\b\{c\}})", "<p><span>a\\b{c}</span></p>"},
+        {R"({\rtf1 caf\'e9 \'80})", "<p><span>caf\xC3\xA9 \xE2\x82\xAC</span></p>"},
+        {R"({\rtf1 x\u8364?y})", "<p><span>x\xE2\x82\xACy</span></p>"},
+        {R"({\rtf1\uc2 x\u-4064\'3f\'3fy})", "<p><span>x\xEF\x80\xA0y</span></p>"},
+        {R"({\rtf1 \u55357?\u56832?})", "<p><span>\xF0\x9F\x98\x80</span></p>"},
+        {R"({\rtf1 <b> & "q"})", "<p><span>&lt;b&gt; &amp; &quot;q&quot;</span></p>"},
         {R"({\rtf1 a\endash b\tab c})",
          "<p><span>a\xE2\x80\x93"
-         "b&emsp;c</span></p>\n"},
-        {R"({\rtf1 a  b})", "<p><span>a &#160;b</span></p>\n"},
-        {R"({\rtf1 one\line two})", "<p><span>one<br />two</span></p>\n"},
-        {"{\\rtf1 no\r\nbreak}", "<p><span>nobreak</span></p>\n"},
+         "b&emsp;c</span></p>"},
+        {R"({\rtf1 a  b})", "<p><span>a &#160;b</span></p>"},
+        {R"({\rtf1 one\line two})", "<p><span>one<br />two</span></p>"},
+        {"{\\rtf1 no\r\nbreak}", "<p><span>nobreak</span></p>"},
     };
     for (const TextCase& c : cases) {
         EXPECT_EQ(withoutStyles(rtfToHtml(c.rtf)), c.html) << c.rtf;
@@ -46,10 +46,10 @@ TEST(RtfToHtml, TextOfParagraphsGroupsAndEscapes) {
 TEST(RtfToHtml, DestinationsShowNoText) {
     const TextCase cases[] = {
         {R"({\rtf1{\fonttbl{\f0\fswiss Arial;}}{\colortbl;\red1\green2\blue3;}Text})",
-         "<p><span>Text</span></p>\n"},
-        {R"({\rtf1{\*\generator Writer 1.0;}{\info{\title T}}Text})", "<p><span>Text</span></p>\n"},
-        {R"({\rtf1{\stylesheet{\s0 Normal;}}{\pict\pngblip 89504e47}Text})", "<p><span>Text</span></p>\n"},
-        {R"({\rtf1{\*\unknown {\b nested} words}Text})", "<p><span>Text</span></p>\n"},
+         "<p><span>Text</span></p>"},
+        {R"({\rtf1{\*\generator Writer 1.0;}{\info{\title T}}Text})", "<p><span>Text</span></p>"},
+        {R"({\rtf1{\stylesheet{\s0 Normal;}}{\pict\pngblip 89504e47}Text})", "<p><span>Text</span></p>"},
+        {R"({\rtf1{\*\unknown {\b nested} words}Text})", "<p><span>Text</span></p>"},
     };
     for (const TextCase& c : cases) {
         EXPECT_EQ(withoutStyles(rtfToHtml(c.rtf)), c.html) << c.rtf;
@@ -90,17 +90,17 @@ TEST(RtfToHtml, FormattingFollowsGroupsAndSwitches) {
 // Damaged files end where they end: nothing is read past the text, every open tag is closed.
 TEST(RtfToHtml, DamagedTextGivesWhatCouldBeRead) {
     const TextCase cases[] = {
-        {R"({\rtf1 open {\b group)", "<p><span>open </span><span>group</span></p>\n"},
-        {R"(}}}{\rtf1 x}}})", "<p><span>x</span></p>\n"},
-        {R"({\rtf1 cut\)", "<p><span>cut</span></p>\n"},
-        {R"({\rtf1 cut\')", "<p><span>cut</span></p>\n"},
-        {R"({\rtf1 cut\'4)", "<p><span>cut</span></p>\n"},
-        {R"({\rtf1 bad\'zzok})", "<p><span>badzzok</span></p>\n"},
-        {R"({\rtf1 x\u99999999999999999999y})", "<p><span>x\xEF\xBF\xBD</span></p>\n"},
-        {R"({\rtf1 x\u55357 y})", "<p><span>x\xEF\xBF\xBD</span></p>\n"},
-        {R"({\rtf1 \fs-40 x\li-99999999 y})", "<p><span>xy</span></p>\n"},
-        {R"({\rtf1 \aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa1 z})", "<p><span>z</span></p>\n"},
-        {std::string_view("{\\rtf1 a\0b}", 11), "<p><span>ab</span></p>\n"},
+        {R"({\rtf1 open {\b group)", "<p><span>open </span><span>group</span></p>"},
+        {R"(}}}{\rtf1 x}}})", "<p><span>x</span></p>"},
+        {R"({\rtf1 cut\)", "<p><span>cut</span></p>"},
+        {R"({\rtf1 cut\')", "<p><span>cut</span></p>"},
+        {R"({\rtf1 cut\'4)", "<p><span>cut</span></p>"},
+        {R"({\rtf1 bad\'zzok})", "<p><span>badzzok</span></p>"},
+        {R"({\rtf1 x\u99999999999999999999y})", "<p><span>x\xEF\xBF\xBD</span></p>"},
+        {R"({\rtf1 x\u55357 y})", "<p><span>x\xEF\xBF\xBD</span></p>"},
+        {R"({\rtf1 \fs-40 x\li-99999999 y})", "<p><span>xy</span></p>"},
+        {R"({\rtf1 \aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa1 z})", "<p><span>z</span></p>"},
+        {std::string_view("{\\rtf1 a\0b}", 11), "<p><span>ab</span></p>"},
         {"", ""},
     };
     for (const TextCase& c : cases) {

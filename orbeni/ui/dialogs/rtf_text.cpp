@@ -183,14 +183,14 @@ void HtmlWriter::lineBreak(const ParagraphStyle& paragraph) {
 void HtmlWriter::paragraphEnd(const ParagraphStyle& paragraph) {
     openParagraph(paragraph);
     closeSpan();
-    m_html += "</p>\n";
+    m_html += "</p>";
     m_inParagraph = false;
 }
 
 std::string HtmlWriter::finish() {
     if (m_inParagraph) {
         closeSpan();
-        m_html += "</p>\n";
+        m_html += "</p>";
         m_inParagraph = false;
     }
     return m_html;

@@ -1,0 +1,73 @@
+#include "orbeni/ui/dialogs/tiles_chart.h"
+
+#include <QPainter>
+
+#include "orbeni/ui/bitmap_image.h"
+#include "orbeni/ui/painter/face_cells.h"
+#include "platform/bitmap/bitmap.h"
+
+namespace orbeni {
+
+namespace {
+
+constexpr int kFacePitch = 45;
+constexpr int kLabelPixelSize = 12;
+const QColor kTeal(0, 128, 128);
+
+// One family of the chart: its name at a place, over a row of faces.
+struct Family {
+    const char* label;
+    QPoint labelAt;
+    int firstFace;
+    int lastFace;
+    QPoint firstFaceAt;
+};
+constexpr Family kFamilies[] = {
+    {"Craks (4 times each)", {0, 4}, 1, 9, {0, 24}},
+    {"Bamboos (4 times each)", {0, 82}, 10, 18, {0, 104}},
+    {"Dots (4 times each)", {0, 162}, 19, 27, {0, 184}},
+    {"Flowers (once each)", {0, 242}, 28, 31, {0, 264}},
+    {"Seasons (once each)", {0, 322}, 32, 35, {0, 344}},
+    {"Winds (4 times each)", {295, 242}, 39, 42, {225, 264}},
+    {"Dragons (4 times each)", {287, 322}, 36, 38, {270, 344}},
+};
+
+void drawFamily(QPainter& painter, const QImage& tileImages, const Family& family) {
+    const QRect labelRect(family.labelAt,
+                          QPoint(kTilesChartWidth - 1, family.labelAt.y() + kLabelPixelSize * 2));
+    painter.drawText(labelRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     QString::fromLatin1(family.label));
+    if (tileImages.isNull()) {
+        return;
+    }
+    for (int face = family.firstFace; face <= family.lastFace; ++face) {
+        const CellOrigin cell = tileImageOrigin(face);
+        const QRect faceArea =
+            QRect(cell.x + kTileEdge, cell.y, kFaceWidth, kFaceHeight).intersected(tileImages.rect());
+        if (!faceArea.isEmpty()) {
+            const QPoint at = family.firstFaceAt + QPoint((face - family.firstFace) * kFacePitch, 0);
+            painter.drawImage(at, tileImages, faceArea);
+        }
+    }
+}
+
+}  // namespace
+
+QImage drawTilesChart(const platform::Bitmap& tileImages) {
+    QImage chart(kTilesChartWidth, kTilesChartHeight, QImage::Format_RGB32);
+    chart.fill(kTeal);
+    const QImage faces = tileImages.isNull() ? QImage() : imageOf(tileImages);
+    QPainter painter(&chart);
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(kLabelPixelSize);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    for (const Family& family : kFamilies) {
+        drawFamily(painter, faces, family);
+    }
+    return chart;
+}
+
+}  // namespace orbeni
