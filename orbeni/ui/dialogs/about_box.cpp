@@ -14,7 +14,7 @@ namespace orbeni {
 namespace {
 
 constexpr int kEmblemSize = 64;
-constexpr int kTextWidth = 300;
+constexpr int kTextWidth = 330;
 
 QString programName() {
     return QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size())).trimmed();

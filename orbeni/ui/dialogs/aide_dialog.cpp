@@ -1,7 +1,6 @@
 #include "orbeni/ui/dialogs/aide_dialog.h"
 
 #include <QLabel>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -19,7 +18,7 @@ namespace {
 
 // A notes file larger than this is not ours: it is refused like a missing one.
 constexpr std::uintmax_t kMaxNotesBytes = 4 * 1024 * 1024;
-constexpr QSize kPageSize(430, 420);
+constexpr QSize kPageSize(440, 440);
 
 std::optional<std::string> readNotes(const std::filesystem::path& file) {
     std::error_code error;
@@ -44,15 +43,16 @@ QTextBrowser* makeTextPage(const QString& html, const QString& name, QWidget* pa
     return page;
 }
 
+// Shows the chart whole, centred on its page.
 QWidget* makeTilesPage(const platform::Bitmap& tileImages, QWidget* parent) {
-    auto* chart = new QLabel;
+    auto* page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("Tiles"));
+    auto* chart = new QLabel(page);
     chart->setObjectName(QStringLiteral("TilesChart"));
     chart->setPixmap(QPixmap::fromImage(drawTilesChart(tileImages)));
-    auto* page = new QScrollArea(parent);
-    page->setObjectName(QStringLiteral("Tiles"));
-    page->setAlignment(Qt::AlignCenter);
-    page->setBackgroundRole(QPalette::Dark);
-    page->setWidget(chart);
+    chart->setFixedSize(kTilesChartWidth, kTilesChartHeight);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(chart, 0, Qt::AlignCenter);
     return page;
 }
 

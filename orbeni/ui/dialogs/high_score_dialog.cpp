@@ -74,7 +74,8 @@ std::string THighScore::enteredName() const {
     return text == toQString(m_playerName).left(kNameLength) ? m_playerName : text.toStdString();
 }
 
-// Fills the list from one slot: rank, name, total time and the part of it that was penalties.
+// Fills the list from one slot: rank, name, total time and the part of it that was penalties. A
+// new entry's row stands out.
 void THighScore::GenerateList(int slot) {
     m_scores->clear();
     for (const HallRow& row : m_hall.GenerateList(slot)) {
@@ -83,8 +84,14 @@ void THighScore::GenerateList(int slot) {
         }
         auto* item = new QTreeWidgetItem(m_scores, {QString::number(row.rank), toQString(row.name),
                                                     toQString(row.time), toQString(row.penalty)});
+        item->setSizeHint(0, QSize(kScoreColumns[0].width, rowHeight()));
         for (int column = 0; column < m_scores->columnCount(); ++column) {
             item->setTextAlignment(column, kScoreColumns[column].alignment);
+            if (row.rank == m_newRank) {
+                QFont emphasis = m_scores->font();
+                emphasis.setBold(true);
+                item->setFont(column, emphasis);
+            }
         }
     }
 }
@@ -133,7 +140,9 @@ void THighScore::createNameEntry(ScoresOpening opening) {
     m_label->setObjectName(QStringLiteral("Label1"));
     QFont emphasis = m_label->font();
     emphasis.setBold(true);
+    emphasis.setPointSizeF(emphasis.pointSizeF() * 1.15);
     m_label->setFont(emphasis);
+    m_label->setStyleSheet(QStringLiteral("color: #0a5a50;"));
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("Edit1"));
     m_edit->setMaxLength(kNameLength);
@@ -141,6 +150,7 @@ void THighScore::createNameEntry(ScoresOpening opening) {
     m_edit->setFixedWidth(m_edit->fontMetrics().horizontalAdvance(QLatin1Char('W')) * (kNameLength + 2));
     const bool newEntry = opening == ScoresOpening::NewEntry;
     if (newEntry) {
+        m_newRank = m_hall.LastRank();
         m_label->setText(
             QStringLiteral("You reached rank #%1, %2 !").arg(m_hall.LastRank()).arg(toQString(m_playerName)));
     }
@@ -158,9 +168,12 @@ void THighScore::LayoutComboBoxChange(int lineIndex) {
 
 // Sizes the list to show its ten rows whole, without a scroll bar.
 void THighScore::fitScoresHeight() {
-    const int rowHeight = std::max(m_scores->sizeHintForRow(0), m_scores->fontMetrics().height() + 4);
-    m_scores->setFixedHeight(m_scores->header()->sizeHint().height() + kRanks * rowHeight +
+    m_scores->setFixedHeight(m_scores->header()->sizeHint().height() + kRanks * rowHeight() +
                              2 * m_scores->frameWidth());
+}
+
+int THighScore::rowHeight() const {
+    return m_scores->fontMetrics().height() + 6;
 }
 
 }  // namespace orbeni

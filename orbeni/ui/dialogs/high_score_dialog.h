@@ -35,10 +35,12 @@ private:
     void createNameEntry(ScoresOpening opening);
     void LayoutComboBoxChange(int lineIndex);
     void fitScoresHeight();
+    int rowHeight() const;
 
     HallOfFame& m_hall;
     std::vector<std::string> m_layoutNames;
     std::string m_playerName;
+    int m_newRank = 0;
     QComboBox* m_layoutComboBox = nullptr;
     QTreeWidget* m_scores = nullptr;
     QLabel* m_label = nullptr;

@@ -1,6 +1,8 @@
 #include "orbeni/ui/dialogs/tiles_chart.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 #include "orbeni/ui/bitmap_image.h"
 #include "orbeni/ui/painter/face_cells.h"
@@ -12,6 +14,7 @@ namespace {
 
 constexpr int kFacePitch = 45;
 constexpr int kLabelPixelSize = 12;
+constexpr int kSmallestLabelPixelSize = 8;
 const QColor kTeal(0, 128, 128);
 
 // One family of the chart: its name at a place, over a row of faces.
@@ -31,6 +34,25 @@ constexpr Family kFamilies[] = {
     {"Winds (4 times each)", {295, 242}, 39, 42, {225, 264}},
     {"Dragons (4 times each)", {287, 322}, 36, 38, {270, 344}},
 };
+
+// Chooses the largest label font, up to the chart's usual size, that keeps every label inside the
+// chart: the labels on the right have little room.
+QFont labelFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    for (int size = kLabelPixelSize; size >= kSmallestLabelPixelSize; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        const bool fits = std::all_of(std::begin(kFamilies), std::end(kFamilies), [&](const Family& family) {
+            return family.labelAt.x() + metrics.horizontalAdvance(QString::fromLatin1(family.label)) <=
+                   kTilesChartWidth;
+        });
+        if (fits) {
+            break;
+        }
+    }
+    return font;
+}
 
 void drawFamily(QPainter& painter, const QImage& tileImages, const Family& family) {
     const QRect labelRect(family.labelAt,
@@ -58,11 +80,7 @@ QImage drawTilesChart(const platform::Bitmap& tileImages) {
     chart.fill(kTeal);
     const QImage faces = tileImages.isNull() ? QImage() : imageOf(tileImages);
     QPainter painter(&chart);
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(kLabelPixelSize);
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(labelFont());
     painter.setPen(Qt::white);
     for (const Family& family : kFamilies) {
         drawFamily(painter, faces, family);
