@@ -18,8 +18,6 @@ namespace orbeni {
 
 namespace {
 
-constexpr int kToolbarHeight = 35;
-
 QString resource(const std::filesystem::path& programFolder, const char* name) {
     return QString::fromStdString((programFolder / "resources" / name).string());
 }
@@ -31,7 +29,7 @@ void TOrbeni::createToolbar() {
     m_tools->setObjectName(QStringLiteral("Tools"));
     m_tools->setMovable(false);
     m_tools->setFloatable(false);
-    m_tools->setFixedHeight(kToolbarHeight);
+    m_tools->setFixedHeight(kBarHeight);
     m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_tools->toggleViewAction()->setVisible(false);
     const auto button = [this](const char* caption, const char* hint, std::function<void()> command) {
@@ -130,7 +128,7 @@ void TOrbeni::Toolbar1Click() {
     const bool shown = m_settings.showToolbar;
     m_game.ShowStatus(shown ? "Toolbar shown." : "Toolbar hidden.");
     (m_game.EditorMode() ? static_cast<QWidget*>(m_editorPanel) : m_tools)->setVisible(shown);
-    resize(width(), height() + (shown ? kToolbarHeight : -kToolbarHeight));
+    resize(width(), height() + (shown ? kBarHeight : -kBarHeight));
     m_painter.FullRedraw();
 }
 
@@ -138,7 +136,7 @@ void TOrbeni::Toolbar1Click() {
 void TOrbeni::ShowTitleClick() {
     m_settings.showStatus = !m_settings.showStatus;
     statusBar()->setVisible(m_settings.showStatus);
-    resize(width(), height() + (m_settings.showStatus ? kToolbarHeight : -kToolbarHeight));
+    resize(width(), height() + (m_settings.showStatus ? kBarHeight : -kBarHeight));
     m_painter.FullRedraw();
 }
 
@@ -164,7 +162,7 @@ void TOrbeni::createEditorPanel() {
     m_editorPanel = new QToolBar(QStringLiteral("EditorPanel"), this);
     m_editorPanel->setObjectName(QStringLiteral("EditorPanel"));
     m_editorPanel->setMovable(false);
-    m_editorPanel->setFixedHeight(kToolbarHeight);
+    m_editorPanel->setFixedHeight(kBarHeight);
     m_editorPanel->toggleViewAction()->setVisible(false);
     m_editorPanel->addWidget(new QLabel(QStringLiteral("Layout Name"), m_editorPanel));
     m_editorName = new QLineEdit(m_editorPanel);

@@ -23,7 +23,6 @@ namespace {
 constexpr std::array<int, kStatusPanelCount> kPanelWidths{60, 45, 70, 35, 40, 50, 45, 50};
 constexpr std::array<const char*, kStatusPanelCount> kPanelLabels{"Tiles left", "", "Moves left", "",
                                                                   "Time",       "", "Status",     ""};
-constexpr int kStatusBarHeight = 35;
 constexpr int kMessagePanel = 7;
 
 QString toQString(std::string_view text) {
@@ -79,7 +78,7 @@ void TOrbeni::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("LigneStatus"));
     bar->setSizeGripEnabled(false);
-    bar->setFixedHeight(kStatusBarHeight);
+    bar->setFixedHeight(kBarHeight);
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     for (int index = 0; index < kStatusPanelCount; ++index) {

@@ -143,7 +143,6 @@ void TOrbeni::createConfigurationMenu() {
         m_game.options().playSounds = m_music.options().playSounds;
     });
     menu->addSeparator();
-    // FIXME: the switch to 800 x 600 is not built yet; the mark is kept.
     addMark(menu, "Switch to 800x600 at startup", m_settings.setRes800);
     addMark(menu, "Begin new game at startup", m_settings.startDirectly);
     addMark(menu, "Start new game when changing layout", options.neverWarn);

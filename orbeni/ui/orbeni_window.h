@@ -30,6 +30,8 @@ class QToolButton;
 namespace orbeni {
 
 inline constexpr int kStatusPanelCount = 8;
+// The toolbar and the status bar: showing or hiding one changes the window's height by this much.
+inline constexpr int kBarHeight = 35;
 
 // The main window of the desktop Mah-Jongg solitaire. It owns the game, turns menu commands,
 // clicks and timer ticks into calls on it, and answers the game's requests as its host.

@@ -376,6 +376,35 @@ private slots:
         QCOMPARE(window->width(), size.width() - panel->width());
     }
 
+    void theEditorShowsItsOwnMenusAndPanelUntilItIsLeft() {
+        ProgramFolder folder;
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        const QStringList mainMenus = menuTitles(window->menuBar());
+        // Leaving reloads the layout; with this mark no question about a new game is asked.
+        findAction(window->menuBar(), QStringLiteral("Start new game when changing layout"))->trigger();
+        findAction(window->menuBar(), QStringLiteral("Create Layout"))->trigger();
+        QVERIFY(window->game().EditorMode());
+        QCOMPARE(menuTitles(window->menuBar()), (QStringList{"Exit", "Move Board"}));
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("EditorPanel"))->isVisible());
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("Tools"))->isVisible());
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
+                 QStringLiteral("New Layout"));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("144"));
+
+        // A left click on the empty board places a tile.
+        auto* board = window->findChild<QWidget*>(QStringLiteral("Game"));
+        QTest::mouseClick(board, Qt::LeftButton, {}, QPoint(200, 200));
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("143"));
+
+        // "Exit" is both the editor's menu and its last item, which leaves without saving.
+        findAction(window->menuBar()->actions().first()->menu(), QStringLiteral("Exit"))->trigger();
+        QVERIFY(!window->game().EditorMode());
+        QCOMPARE(menuTitles(window->menuBar()), mainMenus);
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("Tools"))->isVisible());
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("EditorPanel"))->isVisible());
+    }
+
     void noLayoutMeansNoRunAndNothingWritten() {
         ProgramFolder folder(false);
         orbeni::TOrbeni window(folder.path());
