@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::uint32_t kDefaultTempo = 500000;  // microseconds per quarter note (120 beats a minute)
 constexpr const char* kNotMidi =
-    "The specified file cannot be played on the specified MCI device. The file may be corrupt, or not in "
+    "This piece cannot be played on the sequencer. The file may be corrupt, or not in "
     "the correct format.";
 
 // Reads big-endian numbers and variable-length quantities without ever leaving the bytes.

@@ -170,9 +170,9 @@ TEST_F(MusicTest, VanishedPieceLeavesThePreviousOnePlaying) {
 
 TEST_F(MusicTest, DeviceErrorIsShownAndTheStatusSkipped) {
     buildWithThreePieces();
-    m_device.openError = "The specified file cannot be played on the specified MCI device.";
+    m_device.openError = "This piece cannot be played on the sequencer.";
     m_music.LoadMidiClick(2);
-    EXPECT_EQ(m_host.errors, (Texts{"The specified file cannot be played on the specified MCI device."}));
+    EXPECT_EQ(m_host.errors, (Texts{"This piece cannot be played on the sequencer."}));
     EXPECT_TRUE(m_host.statuses.empty());
     EXPECT_FALSE(m_device.isOpen());
     m_music.poll();

@@ -42,7 +42,7 @@ TEST_F(SystemMusicTest, PieceTheSequencerCannotReadIsReportedInWords) {
     ASSERT_TRUE(music.build(1));
     music.LoadMidiClick(1);
     ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_NE(host.errors[0].find("MCI device"), std::string::npos);
+    EXPECT_NE(host.errors[0].find("cannot be played on the sequencer"), std::string::npos);
     EXPECT_TRUE(host.statuses.empty());
     music.PlayMusicClick();
     EXPECT_EQ(host.errors.back(), "No MCI device open");
