@@ -107,7 +107,7 @@ TEST_F(HallOfFameTest, WhereEachGameKeepsItsHallOfFame) {
     game.exitDesignMode();
     EXPECT_EQ(game.gameName(), "");
     game.hallOfFame();
-    EXPECT_EQ(host.messages.back(), "Att: No HOF Available: No Game File Specified");
+    EXPECT_EQ(host.messages.back(), "Att: No HOF Available: No Game File Chosen");
     host.calls.clear();
     removeAPair();
     EXPECT_EQ(host.messages.back(), "Congratulations: You won!!");

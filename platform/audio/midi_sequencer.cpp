@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kNoDevice = "No MCI device open";
 constexpr const char* kFileNotFound =
-    "The specified file cannot be found. Make sure the path and filename are correct.";
+    "The piece file cannot be found. Make sure the path and filename are correct.";
 constexpr const char* kNoOutput = "The MIDI device cannot be opened: no sound output is available.";
 constexpr double kSynthGain = 0.6;
 

@@ -15,9 +15,9 @@ constexpr double kBeepHertz = 880.0;
 constexpr float kBeepVolume = 0.25f;
 
 // Converts SDL's decoded wave data to float stereo at the given rate; empty when SDL cannot.
-std::vector<float> converted(const SDL_AudioSpec& spec, const Uint8* data, Uint32 bytes, int rate) {
-    SDL_AudioStream* stream =
-        SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_F32SYS, AudioOutput::kChannels, rate);
+std::vector<float> converted(const SDL_AudioSpec& waveFormat, const Uint8* data, Uint32 bytes, int rate) {
+    SDL_AudioStream* stream = SDL_NewAudioStream(waveFormat.format, waveFormat.channels, waveFormat.freq,
+                                                 AUDIO_F32SYS, AudioOutput::kChannels, rate);
     if (stream == nullptr) {
         return {};
     }
@@ -70,13 +70,13 @@ void WavePlayer::render(float* frames, int frameCount) {
 
 // Reads a wave file in any format SDL decodes; empty when it is missing or not a wave file.
 std::vector<float> WavePlayer::loadWave(const std::filesystem::path& file) const {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec waveFormat{};
     Uint8* data = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV(file.c_str(), &spec, &data, &bytes) == nullptr) {
+    if (SDL_LoadWAV(file.c_str(), &waveFormat, &data, &bytes) == nullptr) {
         return {};
     }
-    std::vector<float> samples = converted(spec, data, bytes, m_output->sampleRate());
+    std::vector<float> samples = converted(waveFormat, data, bytes, m_output->sampleRate());
     SDL_FreeWAV(data);
     return samples;
 }
