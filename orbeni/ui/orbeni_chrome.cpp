@@ -32,21 +32,15 @@ void TOrbeni::createToolbar() {
     m_tools->setFixedHeight(kBarHeight);
     m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_tools->toggleViewAction()->setVisible(false);
-    const auto button = [this](const char* caption, const char* hint, std::function<void()> command) {
-        QAction* action = m_tools->addAction(QString::fromUtf8(caption));
-        action->setToolTip(QString::fromUtf8(hint));
-        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-        return qobject_cast<QToolButton*>(m_tools->widgetForAction(action));
-    };
-    QToolButton* newGame = button("", "New Game", [this] { newDeal([this] { m_game.NewGame(); }); });
+    QToolButton* newGame = addToolButton("", "New Game", [this] { newDeal([this] { m_game.NewGame(); }); });
     newGame->setObjectName(QStringLiteral("NewGame"));
     newGame->setIcon(QIcon(resource(m_programFolder, "newgame.png")));
     newGame->setIconSize(QSize(28, 28));
     newGame->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    button("Back", "Take back the last pair", [this] { m_game.Back(); });
-    button("Hint", "Show a pair you can take", [this] { m_game.Hint(); });
-    button("Shuffle", "Shuffle the tiles left", [this] { m_game.Shuffle1Click(); });
-    m_pauseButton = button("Pause", "Pause the game", [this] { m_game.PauseClick(); });
+    addToolButton("Back", "Take back the last pair", [this] { m_game.Back(); });
+    addToolButton("Hint", "Show a pair you can take", [this] { m_game.Hint(); });
+    addToolButton("Shuffle", "Shuffle the tiles left", [this] { m_game.Shuffle1Click(); });
+    m_pauseButton = addToolButton("Pause", "Pause the game", [this] { m_game.PauseClick(); });
     m_tools->addSeparator();
     createMediaButtons();
     m_tools->addSeparator();
@@ -58,21 +52,24 @@ void TOrbeni::createToolbar() {
     connect(m_playerPanel, &QPushButton::clicked, this, [this] { runCommand([this] { ConfigClick(); }); });
     m_tools->addWidget(m_playerPanel);
     m_tools->addSeparator();
-    button("Help", "Rules, tiles and notes", [this] { HelpClick(); });
-    button("About", "About Orbeni", [this] { About1Click(); });
-    button("Hall of Fame", "The best times of this layout", [this] { ShowScores(); });
-    button("Exit", "Leave Orbeni", [this] { Exit1Click(); });
+    addToolButton("Help", "Rules, tiles and notes", [this] { HelpClick(); });
+    addToolButton("About", "About Orbeni", [this] { About1Click(); });
+    addToolButton("Hall of Fame", "The best times of this layout", [this] { ShowScores(); });
+    addToolButton("Exit", "Leave Orbeni", [this] { Exit1Click(); });
     addToolBar(Qt::TopToolBarArea, m_tools);
 }
 
+// Adds a toolbar button that runs a command, with its hint.
+QToolButton* TOrbeni::addToolButton(const char* caption, const char* hint, std::function<void()> command) {
+    QAction* action = m_tools->addAction(QString::fromUtf8(caption));
+    action->setToolTip(QString::fromUtf8(hint));
+    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    return qobject_cast<QToolButton*>(m_tools->widgetForAction(action));
+}
+
 void TOrbeni::createMediaButtons() {
-    const auto media = [this](const char* caption, const char* hint, std::function<void()> command) {
-        QAction* action = m_tools->addAction(QString::fromUtf8(caption));
-        action->setToolTip(QString::fromUtf8(hint));
-        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-    };
-    media("\u25B6", "Play the music", [this] { m_music.mediaPlay(); });
-    media("\u275A\u275A", "Pause the music", [this] { m_music.mediaPause(); });
+    addToolButton("\u25B6", "Play the music", [this] { m_music.mediaPlay(); });
+    addToolButton("\u275A\u275A", "Pause the music", [this] { m_music.mediaPause(); });
 }
 
 // The toolbar's texture is painted behind its buttons; plain, the style's own colour shows.
@@ -108,7 +105,7 @@ void TOrbeni::ShowPanelHOF() {
     if (!m_game.options().showHallOfFame) {
         return;
     }
-    const int slot = m_game.RiversMode() ? kRiversSlot : m_game.currentLayout();
+    const int slot = m_game.currentLayout();
     const HallPanelContent content =
         m_game.EditorMode() ? HallPanelContent::BackgroundOnly : HallPanelContent::Scores;
     const QImage panel =
@@ -203,7 +200,6 @@ std::string TOrbeni::editedLayoutName() const {
 }
 
 void TOrbeni::enterEditor(const std::function<void()>& command) {
-    m_painter.resetPreview();
     command();
     m_painter.resetPreview();
     showEditorChrome(true);

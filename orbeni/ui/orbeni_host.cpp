@@ -143,9 +143,8 @@ std::optional<std::string> TOrbeni::askSeed(int currentSeed) {
 
 // Shows the best times of the current layout; after a new entry the player names it.
 std::string TOrbeni::showScores(ScoresOpening opening) {
-    const int slot = m_game.RiversMode() ? kRiversSlot : m_game.currentLayout();
-    THighScore dialog(m_game.hallOfFame(), m_layoutMenu.list().captions(), slot, m_game.playerName(), opening,
-                      okGlyph(m_programFolder), this);
+    THighScore dialog(m_game.hallOfFame(), m_layoutMenu.list().captions(), m_game.currentLayout(),
+                      m_game.playerName(), opening, okGlyph(m_programFolder), this);
     dialog.exec();
     const std::string name = dialog.enteredName();
     m_playerPanel->setText(toQString(name));

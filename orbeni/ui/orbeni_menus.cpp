@@ -228,15 +228,20 @@ void TOrbeni::createHelpMenu() {
     addCommand(menu, "&About...", [this] { About1Click(); });
 }
 
+// Checks the piece that is selected; the end of a piece may choose another at random.
+void TOrbeni::updateMusicMarks() {
+    for (std::size_t index = 0; index < m_musicPieces.size(); ++index) {
+        m_musicPieces[index]->setChecked(m_music.isChecked(int(index) + 1));
+    }
+}
+
 // Shows every check mark and choice as the game and the settings hold it.
 void TOrbeni::updateActions() {
     if (m_layoutItems != nullptr && m_layoutItems->actions().size() != m_layoutMenu.list().count() + 3) {
         rebuildLayoutItems();
     }
     m_checkedLayout = m_game.currentLayout();
-    for (std::size_t index = 0; index < m_musicPieces.size(); ++index) {
-        m_musicPieces[index]->setChecked(m_music.isChecked(int(index) + 1));
-    }
+    updateMusicMarks();
     if (m_editorTilesLeft != nullptr) {
         m_editorTilesLeft->setText(QString::number(m_editor.EditorTilesLeft()));
     }

@@ -140,9 +140,10 @@ void TOrbeni::newDeal(const std::function<void()>& deal) {
 }
 
 // The 10 ms clock: the game's time and status bar, the status message, the end of the music.
+// Only the music's marks can change here; the other marks follow the commands.
 void TOrbeni::Temps() {
     m_game.Temps();
-    updateActions();
+    updateMusicMarks();
 }
 
 void TOrbeni::readSettings() {

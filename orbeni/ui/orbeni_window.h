@@ -91,6 +91,7 @@ private:
     void createHallPanel();
     void createToolbar();
     void createMediaButtons();
+    QToolButton* addToolButton(const char* caption, const char* hint, std::function<void()> command);
     void createEditorPanel();
     void createEditorMenus();
     void createStatusBar();
@@ -105,6 +106,7 @@ private:
     void createMusicMenu();
     void createHelpMenu();
     void updateActions();
+    void updateMusicMarks();
 
     QAction* addCommand(QMenu* menu, const char* caption, std::function<void()> command);
     QAction* addMark(QMenu* menu, const char* caption, bool& mark, std::function<void()> command = {});

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "orbeni/game/game.h"
+#include "orbeni/ui/painter/tileset_layout.h"
 #include "platform/bitmap/bmp_file.h"
 #include "platform/bitmap/raster_ops.h"
 
@@ -13,15 +14,8 @@ namespace {
 using platform::blit;
 using platform::RasterOp;
 
-// The special pieces of a tileset, below its face pictures.
-constexpr int kSpecialTop = 256;
-constexpr int kBlankTileX = 0;
-constexpr int kSelectedFaceX = 52;
-constexpr int kHighlightFaceX = 98;
-constexpr int kTileMaskX = 138;
-constexpr int kMaskCornerX = 178;
-constexpr int kMaskCornerY = 306;
-constexpr int kFaceMasksTop = 312;
+using namespace tileset;
+
 // A tileset's face cells are 41 x 51 apart, each picture one pixel in from the cell's corner.
 constexpr int kFacePitchX = 41;
 constexpr int kFacePitchY = 51;
@@ -47,14 +41,6 @@ bool overlaps(Edges a, Edges b) {
 
 platform::Rect rectOf(Edges edges) {
     return {edges.left, edges.top, edges.right - edges.left, edges.bottom - edges.top};
-}
-
-// The face corner of a place on the board image.
-int faceX(Position place) {
-    return CoordX(place.x - 1, place.z - 1);
-}
-int faceY(Position place) {
-    return CoordY(place.y - 1, place.z - 1);
 }
 
 }  // namespace
@@ -222,12 +208,12 @@ void BoardPainter::transfer() {
 }
 
 // Skips a tile outside the area being redrawn; the test is made in the redraw frame.
-bool BoardPainter::isClipped(int faceX, int faceY) const {
+bool BoardPainter::isClipped(int px, int py) const {
     if (!m_redrawRect) {
         return false;
     }
-    const Edges tile{faceX + kFrameShiftX - kTileEdge, faceY + kFrameShiftY,
-                     faceX + kFrameShiftX + kFaceWidth, faceY + kFrameShiftY + kTileImageHeight};
+    const Edges tile{px + kFrameShiftX - kTileEdge, py + kFrameShiftY, px + kFrameShiftX + kFaceWidth,
+                     py + kFrameShiftY + kTileImageHeight};
     return !overlaps(tile, *m_redrawRect);
 }
 

@@ -102,10 +102,10 @@ private:
     void paintTiles();
     void transfer();
     void ShowIt(Position place, int tile);
-    bool isClipped(int faceX, int faceY) const;
-    void drawBody(Position place, int faceX, int faceY, CellOrigin source);
-    void markFace(int tile, int faceX, int faceY);
-    void copyFace(int faceX, int faceY, int sourceX, int sourceY);
+    bool isClipped(int px, int py) const;
+    void drawBody(Position place, int px, int py, CellOrigin source);
+    void markFace(int tile, int px, int py);
+    void copyFace(int px, int py, int sourceX, int sourceY);
     void redrawWithin(Edges frame);
 
     void moveOverTile(int tile);

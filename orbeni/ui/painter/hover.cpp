@@ -2,6 +2,7 @@
 
 #include "orbeni/game/game.h"
 #include "orbeni/ui/painter/board_painter.h"
+#include "orbeni/ui/painter/tileset_layout.h"
 #include "platform/bitmap/raster_ops.h"
 
 // The hover feedback: a rectangle drawn straight onto the visible board over a save-under, or the
@@ -15,8 +16,8 @@ namespace {
 using platform::blit;
 using platform::RasterOp;
 
-constexpr int kTileMaskX = 138;
-constexpr int kSpecialTop = 256;
+using namespace tileset;
+
 // Where the side panel shows the tile under the pointer.
 constexpr int kCurrentTileX = 24;
 constexpr int kCurrentTileY = 400;
@@ -97,8 +98,8 @@ void BoardPainter::moveOverTile(int tile) {
     m_cursorShown = true;
     if (isRectangleMode()) {
         const Position place = m_game.board().position(tile);
-        const int px = CoordX(place.x - 1, place.z - 1);
-        const int py = CoordY(place.y - 1, place.z - 1);
+        const int px = faceX(place);
+        const int py = faceY(place);
         m_cursorRect = {px, py, px + kTileImageWidth, py + kTileImageHeight};
         saveUnderCursorAndDraw();
     } else if (m_highlightMode == HighlightMode::ColoredTile) {
