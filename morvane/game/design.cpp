@@ -157,7 +157,8 @@ void Game::exitDesignMode() {
     recomputeLimits(m_settings);
     const std::filesystem::path file = writeTemporaryGame();
     if (!file.empty()) {
-        readGameFile(file);
+        // The design keeps the pictures and sounds of the game it was made from.
+        readGameFileFrom(file, m_gameFolder);
     } else {
         // Nowhere to write: the design in memory is what the file would have given back.
         newGame();

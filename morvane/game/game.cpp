@@ -1,5 +1,7 @@
 #include "morvane/game/game.h"
 
+#include <system_error>
+
 #include "morvane/game/deal.h"
 #include "morvane/game/free_rule.h"
 #include "morvane/game/hall_of_fame.h"
@@ -25,15 +27,20 @@ void Game::start(const std::filesystem::path& commandLineGame) {
 }
 
 // Replaces the settings by the file's, and the tile picture when the file names another one.
-void Game::applyGameFile(const std::filesystem::path& file) {
+void Game::applyGameFile(const std::filesystem::path& file, const std::filesystem::path& gameFolder) {
     m_settings = morvane::readGameFile(file, m_programFolder);
+    m_gameFolder = gameFolder;
     refuseUndealableTileSet();
-    m_host.loadTileBitmap(m_settings.bitmapPath);
+    m_host.loadTileBitmap(besideGame(m_settings.bitmapPath));
     m_numberOfTiles = countTiles(m_settings.tileSet);
 }
 
 void Game::readGameFile(const std::filesystem::path& file) {
-    applyGameFile(file);
+    readGameFileFrom(file, file.parent_path());
+}
+
+void Game::readGameFileFrom(const std::filesystem::path& file, const std::filesystem::path& gameFolder) {
+    applyGameFile(file, gameFolder);
     m_gameName = file.string();
     resetPlay();
     dealNewGame();
@@ -41,9 +48,15 @@ void Game::readGameFile(const std::filesystem::path& file) {
     m_host.repaintAll();
 }
 
-void Game::loadGame(const std::filesystem::path& file) {
+bool Game::loadGame(const std::filesystem::path& file) {
+    if (const std::optional<std::string> problem = gameFileProblem(file)) {
+        m_host.messageBox("Cannot load the game " + file.string() + ": " + *problem + ".", kApplicationTitle,
+                          MessageIcon::Exclamation, MessageButtons::Ok);
+        return false;
+    }
     readGameFile(file);
     clearBookmarks();
+    return true;
 }
 
 void Game::resetToDefaultGame() {
@@ -55,6 +68,7 @@ void Game::resetToDefaultGame() {
     m_settings.tileSetIsDefault = true;
     applyBuiltInTileSet(m_settings);
     m_settings.rules = MoveRules{};
+    m_gameFolder.clear();
     m_host.loadTileBitmap(m_settings.bitmapPath);
     m_numberOfTiles = countTiles(m_settings.tileSet);
     m_gameName = kDefaultName;
@@ -145,8 +159,21 @@ bool Game::isFreeTile(const Position& tile) const {
 
 void Game::playSound(SoundSlot slot) {
     if (m_soundOn) {
-        m_host.playSound(slot, m_settings.sound(slot));
+        m_host.playSound(slot, besideGame(m_settings.sound(slot)));
     }
+}
+
+// A bitmap or sound named without a folder is looked for beside the game file first, so that a
+// game keeps its pictures and sounds wherever it is loaded from; otherwise the name stands as
+// the file gives it.
+std::string Game::besideGame(const std::string& file) const {
+    const std::filesystem::path name(file);
+    if (m_gameFolder.empty() || name.empty() || !name.is_relative() || file == kDefaultName) {
+        return file;
+    }
+    std::error_code error;
+    const std::filesystem::path beside = m_gameFolder / name;
+    return std::filesystem::exists(beside, error) ? beside.string() : file;
 }
 
 }  // namespace morvane

@@ -51,8 +51,9 @@ public:
     void start(const std::filesystem::path& commandLineGame);
     // Reads a game file and deals it; its path becomes the game's name (and hall of fame).
     void readGameFile(const std::filesystem::path& file);
-    // Load Game: reads the file and forgets the bookmarks.
-    void loadGame(const std::filesystem::path& file);
+    // Load Game: reads the file and forgets the bookmarks; a file that holds no game is refused
+    // with a message and the game in play stays.
+    bool loadGame(const std::filesystem::path& file);
     // Switches to the built-in layout, tile set, sounds and move rules, and deals.
     void resetToDefaultGame();
 
@@ -126,7 +127,9 @@ public:
     std::string cursorText() const;
 
 private:
-    void applyGameFile(const std::filesystem::path& file);
+    void applyGameFile(const std::filesystem::path& file, const std::filesystem::path& gameFolder);
+    // Reads a game file whose bitmap and sound names are looked for in the given folder.
+    void readGameFileFrom(const std::filesystem::path& file, const std::filesystem::path& gameFolder);
     void refuseUndealableTileSet();
     void dealNewGame();
     void resetPlay();
@@ -138,6 +141,7 @@ private:
     void showPair(int index);
     void buildMoveList();
     void playSound(SoundSlot slot);
+    std::string besideGame(const std::string& file) const;
     void gameWon();
     void enterHallOfFame(const std::filesystem::path& file);
     void showHallOfFameOf(const std::filesystem::path& file);
@@ -147,6 +151,7 @@ private:
 
     Host& m_host;
     std::filesystem::path m_programFolder;
+    std::filesystem::path m_gameFolder;  // where the game file lies; empty for the built-in game
     CrtRandom m_random;
 
     GameSettings m_settings;

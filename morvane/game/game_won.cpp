@@ -49,7 +49,7 @@ void Game::hallOfFame() {
     }
     const std::optional<std::filesystem::path> file = hallOfFameFile(m_gameName, kSettingsFolderName);
     if (!file) {
-        m_host.messageBox("No Game File Chosen", "Att: No HOF Available", MessageIcon::Exclamation,
+        m_host.messageBox("No Game File Specified", "Att: No HOF Available", MessageIcon::Exclamation,
                           MessageButtons::Ok);
         return;
     }

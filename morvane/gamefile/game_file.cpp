@@ -1,7 +1,9 @@
 #include "morvane/gamefile/game_file.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <fstream>
 #include <string_view>
 #include <system_error>
 
@@ -194,6 +196,26 @@ bool writeGameFile(const std::filesystem::path& file, const GameSettings& settin
     platform::Profile profile(file);
     return writeLayout(profile, settings) && writeTileSet(profile, settings) &&
            writeSounds(profile, settings) && writeRules(profile, settings.rules);
+}
+
+std::optional<std::string> gameFileProblem(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error) || !std::ifstream(file).good()) {
+        return "the file cannot be read";
+    }
+    const std::vector<std::string> sections = platform::Profile(file).sections();
+    constexpr std::string_view kGameSections[] = {"LAYOUT", "TILE", "SOUND", "GAME"};
+    const bool holdsAGame = std::any_of(sections.begin(), sections.end(), [&](const std::string& section) {
+        return std::any_of(std::begin(kGameSections), std::end(kGameSections), [&](std::string_view name) {
+            return std::equal(section.begin(), section.end(), name.begin(), name.end(), [](char a, char b) {
+                return std::toupper(static_cast<unsigned char>(a)) == b;
+            });
+        });
+    });
+    if (!holdsAGame) {
+        return "it holds no LAYOUT, TILE, SOUND or GAME section";
+    }
+    return std::nullopt;
 }
 
 }  // namespace morvane

@@ -107,7 +107,7 @@ TEST_F(HallOfFameTest, WhereEachGameKeepsItsHallOfFame) {
     game.exitDesignMode();
     EXPECT_EQ(game.gameName(), "");
     game.hallOfFame();
-    EXPECT_EQ(host.messages.back(), "Att: No HOF Available: No Game File Chosen");
+    EXPECT_EQ(host.messages.back(), "Att: No HOF Available: No Game File Specified");
     host.calls.clear();
     removeAPair();
     EXPECT_EQ(host.messages.back(), "Congratulations: You won!!");

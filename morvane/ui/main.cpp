@@ -1,10 +1,55 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 
 #include "morvane/ui/main_frame.h"
+#include "morvane/ui/splash_window.h"
+#include "platform/audio/audio_output.h"
+
+namespace {
+
+struct Options {
+    QString game;        // the game file named on the command line, or empty
+    QString screenshot;  // where to save a picture of the window once shown, or empty
+};
+
+Options parseCommandLine(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Morvane: a layered tile game played from .RVQ game files."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save a picture of the window to FILE.png and end."),
+                                        QStringLiteral("FILE.png"));
+    parser.addOption(screenshot);
+    parser.addPositionalArgument(QStringLiteral("game"), QStringLiteral("The game file (.RVQ) to play."),
+                                 QStringLiteral("[game]"));
+    parser.process(app);
+    const QStringList games = parser.positionalArguments();
+    return {games.isEmpty() ? QString() : games.join(QLatin1Char(' ')), parser.value(screenshot)};
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    morvane::CMainFrame window;
-    window.show();
+    app.setApplicationName(QStringLiteral("Morvane"));
+    app.setApplicationVersion(QStringLiteral("1.00"));
+    const Options options = parseCommandLine(app);
+    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    app.setWindowIcon(QIcon(QString::fromStdString((programFolder / "morvane.png").string())));
+
+    morvane::CMainFrame frame(programFolder);
+    frame.startGame(options.game.toStdString(), platform::AudioOutput::hasPlaybackDevice());
+    frame.showFromSettings();
+    if (!options.screenshot.isEmpty()) {
+        QTimer::singleShot(500, &frame, [&frame, file = options.screenshot] {
+            QCoreApplication::exit(frame.saveScreenshot(file) ? 0 : 1);
+        });
+    } else {
+        auto* splash = new morvane::SplashWindow(programFolder / "splash.bmp");
+        splash->showCentred();
+    }
     return app.exec();
 }

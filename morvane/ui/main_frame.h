@@ -1,15 +1,79 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMap>
+#include <filesystem>
+#include <memory>
+
+#include "morvane/game/frame_settings.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace platform {
+class Profile;
+}
 
 namespace morvane {
 
-// The main window of the layered tile game played from .RVQ game files.
+class CMorvaneView;
+struct MenuEntry;
+
+// The main window: menus, tool bar, status bar with its four panes, the saved window position
+// and full-screen mode, around the view that holds the game.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // The settings live in MORVANE.INI of the settings folder unless another file is given.
+    explicit CMainFrame(std::filesystem::path programFolder,
+                        std::filesystem::path settingsFile = kSettingsFile, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Records the start-up in the settings, enters the game's folder and starts that game (an
+    // empty path: the built-in game).
+    void startGame(const std::string& commandLineGame, bool soundOn);
+    // Shows the window where it was last closed, in the state it was in.
+    void showFromSettings();
+
+    CMorvaneView& view() { return *m_view; }
+    QAction* action(int id) const { return m_actions.value(id); }
+    QLabel* pane(int id) const { return m_panes.value(id); }
+    const platform::Profile& settings() const { return *m_settings; }
+
+    // Runs a menu command by its id, as a click on its menu entry would.
+    void runCommand(int id);
+    void toggleFullScreen();
+    bool saveScreenshot(const QString& file);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void fillMenu(QMenu* menu, const MenuEntry& entry);
+    void createToolBar();
+    void createStatusBar();
+    void updateActions();
+    void updatePanes();
+    void writeSettings();
+    void runGameCommand(int id);
+    void runDesignCommand(int id);
+    void loadGame();
+    void saveGame();
+    void editSettings();
+    QString fileDialogFolder() const;
+
+    std::filesystem::path m_programFolder;
+    std::unique_ptr<platform::Profile> m_settings;
+    CMorvaneView* m_view = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QMap<int, QAction*> m_actions;
+    QMap<int, QLabel*> m_panes;
+    bool m_maximizedBeforeFullScreen = false;
 };
 
 }  // namespace morvane

@@ -33,6 +33,19 @@ AudioOutput::AudioOutput() {
     openDevice();
 }
 
+bool AudioOutput::hasPlaybackDevice() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    const char* driver = SDL_GetCurrentAudioDriver();
+    const bool silentDriver =
+        driver == nullptr || SDL_strcmp(driver, "dummy") == 0 || SDL_strcmp(driver, "disk") == 0;
+    // Some drivers cannot count their devices (-1) and still play on the default one.
+    const bool found = !silentDriver && SDL_GetNumAudioDevices(0) != 0;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return found;
+}
+
 AudioOutput::~AudioOutput() {
     if (m_device != 0) {
         SDL_CloseAudioDevice(m_device);

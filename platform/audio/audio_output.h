@@ -29,6 +29,8 @@ public:
     AudioOutput& operator=(const AudioOutput&) = delete;
 
     bool isOpen() const { return m_device != 0; }
+    // Whether the machine has sound hardware to play on (not only the silent stand-in driver).
+    static bool hasPlaybackDevice();
     int sampleRate() const { return m_sampleRate; }
 
     // A source must be removed before it goes.

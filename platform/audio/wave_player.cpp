@@ -34,7 +34,7 @@ std::vector<float> converted(const SDL_AudioSpec& waveFormat, const Uint8* data,
 
 }  // namespace
 
-WavePlayer::WavePlayer() {
+WavePlayer::WavePlayer(MissingWave missing) : m_missing(missing) {
     m_output->add(*this);
 }
 
@@ -43,11 +43,20 @@ WavePlayer::~WavePlayer() {
 }
 
 void WavePlayer::play(const std::filesystem::path& file) {
-    if (!m_output->isOpen()) {
-        return;
+    if (m_output->isOpen()) {
+        start(decoded(SDL_RWFromFile(file.c_str(), "rb")));
     }
-    std::vector<float> samples = loadWave(file);
-    if (samples.empty()) {
+}
+
+void WavePlayer::play(std::span<const std::uint8_t> waveFile) {
+    if (m_output->isOpen()) {
+        start(decoded(SDL_RWFromConstMem(waveFile.data(), static_cast<int>(waveFile.size()))));
+    }
+}
+
+// Cuts off the sound playing and starts the new one, or the stand-in for one that did not decode.
+void WavePlayer::start(std::vector<float> samples) {
+    if (samples.empty() && m_missing == MissingWave::DefaultBeep) {
         samples = defaultBeep();
     }
     const AudioOutput::Lock lock(*m_output);
@@ -68,12 +77,12 @@ void WavePlayer::render(float* frames, int frameCount) {
     m_next += count;
 }
 
-// Reads a wave file in any format SDL decodes; empty when it is missing or not a wave file.
-std::vector<float> WavePlayer::loadWave(const std::filesystem::path& file) const {
+// Decodes a wave in any format SDL reads, and closes it; empty when it is missing or not a wave.
+std::vector<float> WavePlayer::decoded(SDL_RWops* wave) const {
     SDL_AudioSpec waveFormat{};
     Uint8* data = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV(file.c_str(), &waveFormat, &data, &bytes) == nullptr) {
+    if (wave == nullptr || SDL_LoadWAV_RW(wave, 1, &waveFormat, &data, &bytes) == nullptr) {
         return {};
     }
     std::vector<float> samples = converted(waveFormat, data, bytes, m_output->sampleRate());

@@ -1,25 +1,34 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "platform/audio/audio_output.h"
 
+struct SDL_RWops;
+
 namespace platform {
+
+// What a wave that is missing or unreadable sounds like.
+enum class MissingWave { DefaultBeep, Silence };
 
 // Plays wave files one at a time in the background, as the asynchronous system sound call did:
 // play() returns at once and a new sound cuts off the one still playing. A file that is missing
-// or unreadable plays the default beep instead.
+// or unreadable plays the default beep, or nothing when the player was made silent for it.
 class WavePlayer : private AudioSource {
 public:
-    WavePlayer();
+    explicit WavePlayer(MissingWave missing = MissingWave::DefaultBeep);
     ~WavePlayer() override;
     WavePlayer(const WavePlayer&) = delete;
     WavePlayer& operator=(const WavePlayer&) = delete;
 
     void play(const std::filesystem::path& file);
+    // Plays a whole wave file held in memory (a sound built into the program).
+    void play(std::span<const std::uint8_t> waveFile);
     // Whether a sound is still being heard.
     bool isPlaying() const;
     // Whether there is an output at all; without one every sound is silently dropped.
@@ -27,11 +36,13 @@ public:
 
 private:
     void render(float* frames, int frameCount) override;
-    std::vector<float> loadWave(const std::filesystem::path& file) const;
+    void start(std::vector<float> samples);
+    std::vector<float> decoded(SDL_RWops* wave) const;
     std::vector<float> defaultBeep() const;
 
     std::vector<float> m_samples;  // interleaved stereo, at the output's rate
     std::size_t m_next = 0;        // index of the next sample to hear
+    MissingWave m_missing;
     std::shared_ptr<AudioOutput> m_output = AudioOutput::shared();
 };
 

@@ -32,6 +32,20 @@ TEST_F(WavePlayerTest, SoundsPlayInTheBackgroundAndEnd) {
     }
 }
 
+TEST_F(WavePlayerTest, ASilentPlayerPlaysWavesInMemoryAndNothingForABadOne) {
+    WavePlayer player(MissingWave::Silence);
+    const std::vector<std::uint8_t> wave = testing::waveFile(0.1);
+    player.play(std::span<const std::uint8_t>(wave));
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_TRUE(waitUntil([&] { return !player.isPlaying(); }));
+
+    const std::vector<std::uint8_t> cut(wave.begin(), wave.begin() + 20);
+    player.play(std::span<const std::uint8_t>(cut));
+    EXPECT_FALSE(player.isPlaying());
+    player.play(m_folder / "missing.wav");
+    EXPECT_FALSE(player.isPlaying());
+}
+
 TEST_F(WavePlayerTest, NewSoundCutsOffTheOneStillPlaying) {
     WavePlayer player;
     player.play(fileWith(testing::waveFile(4.0), "long.wav"));
