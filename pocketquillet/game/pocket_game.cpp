@@ -11,27 +11,18 @@
 
 namespace pocketquillet {
 
-// Holds a running game while a dialog is up and lets it run again afterwards, unless the
-// dialog's answer has meanwhile ended or paused it.
-class PocketGame::Hold {
-public:
-    explicit Hold(GameState& state) : m_state(state), m_wasRunning(state == GameState::Running) {
-        if (m_wasRunning) {
-            m_state = GameState::Held;
-        }
+PocketGame::Hold::Hold(PocketGame& game)
+    : m_state(game.m_state), m_wasRunning(game.m_state == GameState::Running) {
+    if (m_wasRunning) {
+        m_state = GameState::Held;
     }
-    ~Hold() {
-        if (m_wasRunning && m_state == GameState::Held) {
-            m_state = GameState::Running;
-        }
-    }
-    Hold(const Hold&) = delete;
-    Hold& operator=(const Hold&) = delete;
+}
 
-private:
-    GameState& m_state;
-    bool m_wasRunning;
-};
+PocketGame::Hold::~Hold() {
+    if (m_wasRunning && m_state == GameState::Held) {
+        m_state = GameState::Running;
+    }
+}
 
 namespace {
 
@@ -278,14 +269,14 @@ void PocketGame::hiscoreEntry(int playerIndex, HiscoreCall call) {
         }
         if (playerIndex == 1) {
             playSound(Sound::Hiscore);
-            const Hold hold(m_state);
+            const Hold hold(*this);
             m_host.showHiscores(HiscoreView{{}, hiscoreRows(table, {})});
         }
         return;
     }
     if (enter && m_options.playMode == PlayMode::Tournament && rank < kHiscoreEntries) {
         playSound(Sound::Hiscore);
-        const Hold hold(m_state);
+        const Hold hold(*this);
         if (const std::optional<std::u16string> name = m_host.askHiscoreName()) {
             table.insert(rank, std::u16string_view(*name).substr(0, kPlayerNameLength), entering.points);
             writeHiscoreFile(m_hiscoreFile, table);
@@ -313,13 +304,13 @@ void PocketGame::showHiscoreView(const HiscoreTable& table, std::string headline
     } else {
         running[count++] = {m_players[0].points, utf8ToUtf16(text(m_options.language, Text::Player1))};
     }
-    const Hold hold(m_state);
+    const Hold hold(*this);
     m_host.showHiscores(
         HiscoreView{std::move(headline), hiscoreRows(table, std::span(running.data(), count))});
 }
 
 Answer PocketGame::askQuestion(Text question) {
-    const Hold hold(m_state);
+    const Hold hold(*this);
     return m_host.ask(kMessageCaption, text(m_options.language, question));
 }
 

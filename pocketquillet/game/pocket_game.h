@@ -54,6 +54,20 @@ struct Player {
 // The window owns it, hands it every command, click and one-second tick, and paints from it.
 class PocketGame {
 public:
+    // Holds a running game while a dialog is up (the About box, a question, a hiscore dialog)
+    // and lets it run again when the dialog closes, unless it was ended or paused meanwhile.
+    class Hold {
+    public:
+        explicit Hold(PocketGame& game);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        GameState& m_state;
+        bool m_wasRunning;
+    };
+
     PocketGame(Host& host, RandomSource& random, ProfileAccess& profile, std::filesystem::path hiscoreFile);
 
     void startGame();
@@ -97,7 +111,6 @@ public:
 private:
     enum class RoundStart { FirstOfGame, NextOfGame };
     enum class HiscoreCall { Enter, ViewOnly };
-    class Hold;
 
     void startRound(RoundStart start);
     bool askChallengeNames();
