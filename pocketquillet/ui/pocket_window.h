@@ -1,15 +1,97 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+#include "platform/audio/wave_player.h"
+#include "pocketquillet/game/hiscore_file.h"
+#include "pocketquillet/game/host.h"
+#include "pocketquillet/game/pocket_game.h"
+#include "pocketquillet/game/profile_access.h"
+#include "pocketquillet/game/random_source.h"
+#include "pocketquillet/ui/built_in_art.h"
+#include "pocketquillet/ui/painter/board_painter.h"
+#include "pocketquillet/ui/status_font.h"
+
+class QAction;
 
 namespace pocketquillet {
 
-// The main window of the small-screen stone game.
-class PocketWindow : public QMainWindow {
+class BoardView;
+
+// What the window plays with; tests hand in their own, the program takes the defaults.
+struct WindowServices {
+    RandomSource* random = nullptr;    // the device's own when none
+    ProfileAccess* profile = nullptr;  // the default profile when none
+    std::filesystem::path hiscoreFile = hiscoreFilePath();
+};
+
+// The pocket window: the menu bar of the language with a close button, the board with its status
+// box, the one-second clock of a Challenge, the sounds and the dialogs. It owns the game and
+// hands it every command, click and tick.
+class PocketWindow : public QMainWindow, private Host {
     Q_OBJECT
 
 public:
-    explicit PocketWindow(QWidget* parent = nullptr);
+    explicit PocketWindow(WindowServices services = {}, QWidget* parent = nullptr);
+    ~PocketWindow() override;
+
+    const PocketGame& game() const { return m_game; }
+    const BoardPainter& painter() const { return m_painter; }
+    QAction* action(Command command) const;
+    // Runs a menu command as the menu would.
+    void runCommand(Command command);
+    bool isClockRunning() const { return m_clock.isActive(); }
+    // The program ends without writing its settings, after a screenshot.
+    void setWritesSettings(bool writes) { m_writesSettings = writes; }
+    bool saveScreenshot(const QString& file);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void createCloseButton();
+    void updateActions();
+    void readSettings();
+    void writeSettings();
+    void clickAt(QPoint point);
+    void showAreas(const BoardPainter::Areas& areas);
+    void syncAudio();
+    void playNamedSound(const QString& name);
+    void showAbout();
+    void showOptions();
+
+    // Host
+    void playSound(Sound sound) override;
+    void repaintBoard() override;
+    void repaintCell(Cell cell) override;
+    void markCell(Cell cell, Mark mark) override;
+    void markPath(const ConnectionPath& path, Mark mark) override;
+    void repaintStatus() override;
+    void updateCommands() override;
+    Answer ask(std::string_view caption, std::string_view question) override;
+    void showHiscores(const HiscoreView& view) override;
+    std::optional<std::u16string> askHiscoreName() override;
+    std::optional<ChallengeNames> askChallengeNames() override;
+    void closeProgram() override;
+
+    DeviceRandom m_deviceRandom;
+    DefaultProfile m_defaultProfile;
+    ProfileAccess& m_profile;
+    PocketGame m_game;
+    BuiltInArt m_art;
+    StatusFont m_statusFont;
+    BoardPainter m_painter;
+    BoardView* m_view = nullptr;
+    QTimer m_clock;
+    std::unique_ptr<platform::WavePlayer> m_wavePlayer;  // only while Sound is on
+    std::map<Command, QAction*> m_actions;
+    Language m_menuLanguage = Language::English;
+    bool m_writesSettings = true;
 };
 
 }  // namespace pocketquillet

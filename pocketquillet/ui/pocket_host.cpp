@@ -1,0 +1,126 @@
+#include <QMessageBox>
+#include <QTimer>
+
+#include "pocketquillet/ui/board_view.h"
+#include "pocketquillet/ui/dialogs/about_dialog.h"
+#include "pocketquillet/ui/dialogs/challenge_dialog.h"
+#include "pocketquillet/ui/dialogs/dialog_texts.h"
+#include "pocketquillet/ui/dialogs/hiscore_dialogs.h"
+#include "pocketquillet/ui/dialogs/options_dialog.h"
+#include "pocketquillet/ui/pocket_window.h"
+
+namespace pocketquillet {
+
+// Opens the audio output while Sound is on and closes it while the game is silent.
+void PocketWindow::syncAudio() {
+    if (m_game.options().sound && !m_wavePlayer) {
+        m_wavePlayer = std::make_unique<platform::WavePlayer>(platform::MissingWave::Silence);
+    } else if (!m_game.options().sound) {
+        m_wavePlayer.reset();
+    }
+}
+
+void PocketWindow::playSound(Sound sound) {
+    if (m_wavePlayer) {
+        m_wavePlayer->play(m_art.wave(sound));
+    }
+}
+
+// The Options dialog's ">" plays a built-in sound by its name, or else a wave file; one that
+// is missing or is no wave plays nothing.
+void PocketWindow::playNamedSound(const QString& name) {
+    if (!m_game.options().sound || !m_wavePlayer) {
+        return;
+    }
+    const std::span<const std::uint8_t> builtIn = m_art.wave(name.toUpper().toStdString());
+    if (!builtIn.empty()) {
+        m_wavePlayer->play(builtIn);
+    } else if (!name.isEmpty()) {
+        m_wavePlayer->play(std::filesystem::path(name.toStdString()));
+    }
+}
+
+void PocketWindow::repaintBoard() {
+    showAreas(m_painter.repaintBoard());
+}
+
+void PocketWindow::repaintCell(Cell cell) {
+    showAreas(m_painter.repaintCell(cell));
+}
+
+void PocketWindow::markCell(Cell cell, Mark) {
+    showAreas(m_painter.markCell(cell));
+}
+
+void PocketWindow::markPath(const ConnectionPath& path, Mark) {
+    showAreas(m_painter.markPath(path));
+}
+
+void PocketWindow::repaintStatus() {
+    showAreas(m_painter.repaintStatus());
+}
+
+void PocketWindow::updateCommands() {
+    updateActions();
+}
+
+Answer PocketWindow::ask(std::string_view caption, std::string_view question) {
+    repaintStatus();
+    QMessageBox box(QMessageBox::Question, qt(caption), qt(question), QMessageBox::Yes | QMessageBox::No,
+                    this);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    return yes ? Answer::Yes : Answer::No;
+}
+
+void PocketWindow::showHiscores(const HiscoreView& view) {
+    repaintStatus();
+    ViewHiscoresDialog dialog(view, this);
+    dialog.exec();
+}
+
+std::optional<std::u16string> PocketWindow::askHiscoreName() {
+    EnterHiscoreDialog dialog(this);
+    return dialog.ask();
+}
+
+std::optional<ChallengeNames> PocketWindow::askChallengeNames() {
+    ChallengeDialog dialog(m_game.options().language, {m_game.player(0).name, m_game.player(1).name}, this);
+    return dialog.ask();
+}
+
+// The program ends once the game's question that asked for it has returned.
+void PocketWindow::closeProgram() {
+    QTimer::singleShot(0, this, &QWidget::close);
+}
+
+// Holds a running game while the About box is up; the status shows it held.
+void PocketWindow::showAbout() {
+    {
+        const PocketGame::Hold hold(m_game);
+        repaintStatus();
+        updateActions();
+        m_game.playSound(Sound::About);
+        AboutDialog dialog(m_game.options().language, this);
+        dialog.exec();
+    }
+    repaintStatus();
+}
+
+// OK and Apply take the dialog's values over; Apply opens it again at once.
+void PocketWindow::showOptions() {
+    for (;;) {
+        OptionsDialog dialog(
+            m_game.options(), m_game.state(), [this](const QString& name) { playNamedSound(name); }, this);
+        const OptionsDialog::Outcome outcome = dialog.run();
+        if (outcome == OptionsDialog::Outcome::Cancel) {
+            return;
+        }
+        m_game.applyOptions(takeOver(dialog.form(), m_game.options(), m_game.state()));
+        syncAudio();
+        if (outcome == OptionsDialog::Outcome::Ok) {
+            return;
+        }
+    }
+}
+
+}  // namespace pocketquillet
