@@ -24,6 +24,7 @@ constexpr int kLargestSpin = 9;
 constexpr int kSuitColumn = 1;
 constexpr int kIndiColumn = 2;
 constexpr int kFirstSizeRow = 3;
+constexpr int kSpinWidth = 64;
 
 QSpinBox* makeSpin(const QString& objectName, int value, QWidget* parent) {
     auto* spin = new QSpinBox(parent);
@@ -31,6 +32,7 @@ QSpinBox* makeSpin(const QString& objectName, int value, QWidget* parent) {
     spin->setRange(0, kLargestSpin);
     spin->setValue(std::clamp(value, 0, kLargestSpin));
     spin->setAlignment(Qt::AlignRight);
+    spin->setFixedWidth(kSpinWidth);
     return spin;
 }
 
@@ -76,7 +78,8 @@ private:
 // Two columns, "Suits" and "Indis": the number of groups on top, the size of each group below.
 QGridLayout* CustomTileSetDialog::createGroupGrid() {
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(12);
+    grid->setHorizontalSpacing(16);
+    grid->setColumnMinimumWidth(0, 110);
     grid->addWidget(new QLabel(QStringLiteral("Suits"), this), 0, kSuitColumn, Qt::AlignHCenter);
     grid->addWidget(new QLabel(QStringLiteral("Indis"), this), 0, kIndiColumn, Qt::AlignHCenter);
     grid->addWidget(new QLabel(QStringLiteral("Groups:"), this), 1, 0);

@@ -161,8 +161,8 @@ files <code>SELECT</code>, <code>DESELECT</code>, <code>MATCH</code>, <code>UNFR
 <code>TIME1</code>..<code>TIME10</code> in seconds and <code>AUTH1</code>..<code>AUTH10</code>;
 written by the game.</td></tr>
 </table>
-<p>A small game of eight tiles in one row, on a table of its own, with the built-in picture and
-sounds; the tiles leave to the left or the right:</p>
+<p>A small game: eight tiles in one row, with the built-in picture and sounds, leaving to the
+left or the right:</p>
 <pre>
 [GAME]
 MOVELEFT=1

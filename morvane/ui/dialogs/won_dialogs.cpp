@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kNameLength = static_cast<int>(kNameCapacity) - 1;
 constexpr int kNameFieldCharacters = 32;
+constexpr int kWonDialogWidth = 340;
 constexpr int kNameColumnWidth = 260;
 constexpr int kTimeColumnWidth = 80;
 constexpr int kAuthenticationColumnWidth = 120;
@@ -99,6 +100,8 @@ WonChoice showWonDialog(QWidget* parent, const QString& time) {
     dialog.setWindowTitle(QStringLiteral("Congratulations"));
     auto* layout = new QVBoxLayout(&dialog);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addStrut(kWonDialogWidth);
+    layout->addSpacing(4);
     layout->addWidget(makeHeadline(QStringLiteral("You've Won!!"), &dialog), 0, Qt::AlignHCenter);
     auto* form = new QFormLayout;
     QLineEdit* field = makeReadOnlyField(QStringLiteral("Time"), &dialog);
@@ -108,7 +111,7 @@ WonChoice showWonDialog(QWidget* parent, const QString& time) {
     form->addRow(QStringLiteral("Your time is:"), field);
     form->setFormAlignment(Qt::AlignHCenter);
     layout->addLayout(form);
-    layout->addSpacing(6);
+    layout->addSpacing(10);
     QDialogButtonBox* buttons = makeButtonBox(&dialog, QDialogButtonBox::Ok);
     QPushButton* hallOfFame =
         buttons->addButton(QStringLiteral("View Hall of Fame"), QDialogButtonBox::ActionRole);
