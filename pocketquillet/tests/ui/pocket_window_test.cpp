@@ -1,17 +1,253 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
+#include <deque>
+#include <functional>
+#include <memory>
 
+#include "pocketquillet/game/hiscore_file.h"
+#include "pocketquillet/game/menus.h"
+#include "pocketquillet/tests/test_support.h"
+#include "pocketquillet/ui/board_view.h"
 #include "pocketquillet/ui/pocket_window.h"
+
+using namespace pocketquillet;
+
+namespace {
+
+// Answers the modal dialogs the window opens, one after the other, as a player would.
+class DialogScript : public QObject {
+public:
+    using Step = std::function<bool(QWidget*)>;  // true once the step has dealt with the dialog
+
+    explicit DialogScript(std::deque<Step> steps) : m_steps(std::move(steps)) {
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog != nullptr && !m_steps.empty() && m_steps.front()(dialog)) {
+                m_steps.pop_front();
+            }
+        });
+        m_poll.start(20);
+    }
+    bool finished() const { return m_steps.empty(); }
+
+private:
+    std::deque<Step> m_steps;
+    QTimer m_poll;
+};
+
+DialogScript::Step answer(QMessageBox::StandardButton button, QString* question = nullptr) {
+    return [button, question](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        if (box == nullptr) {
+            return false;
+        }
+        if (question != nullptr) {
+            *question = box->text();
+        }
+        box->button(button)->click();
+        return true;
+    };
+}
+
+// Fills the line edits a dialog names and presses its OK.
+DialogScript::Step fillAndAccept(const QString& dialogName, std::function<void(QDialog*)> fill) {
+    return [dialogName, fill](QWidget* widget) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        if (dialog == nullptr || dialog->objectName() != dialogName) {
+            return false;
+        }
+        fill(dialog);
+        dialog->accept();
+        return true;
+    };
+}
+
+class WindowFixture {
+public:
+    explicit WindowFixture(PlayMode mode, Skill skill = Skill::Novice) {
+        profile.set(u"MAIN", u"PlayMode", decimalText(static_cast<std::uint32_t>(mode)));
+        profile.set(u"MAIN", u"Skill", decimalText(static_cast<std::uint32_t>(skill)));
+        profile.set(u"MAIN", u"Sound", u"OFF");
+        window =
+            std::make_unique<PocketWindow>(WindowServices{&random, &profile, folder.path() / "HISCORE.QZO"});
+        window->resize(640, 420);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // Board 1 holds eight stones in row 0: faces 1, 1, 1, 1, 2, 2, 2, 2.
+    void useTopRow() {
+        profile.set(u"Board1", u"Lane1", u"11111111");
+        for (int row = 2; row <= kRows; ++row) {
+            profile.set(u"Board1", u"Lane" + decimalText(static_cast<std::uint32_t>(row)), u"");
+        }
+        profile.set(u"Board1", u"StartStone", u"0");
+        random.draws = test::drawsFor({1, 1, 1, 1, 2, 2, 2, 2}, 0);
+    }
+
+    BoardView* view() const { return window->findChild<BoardView*>(QStringLiteral("board")); }
+
+    void click(Cell cell) {
+        const Point centre = window->painter().geometry().cellCentre(cell);
+        QTest::mouseClick(view(), Qt::LeftButton, {}, QPoint(centre.x, centre.y));
+    }
+
+    test::TempFolder folder;
+    test::ScriptedRandom random;
+    test::ScriptedProfile profile;
+    std::unique_ptr<PocketWindow> window;
+};
+
+}  // namespace
 
 class PocketWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTheProgramsCaption() {
-        pocketquillet::PocketWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    void idleWindowShowsTheStartPictureOnWhite() {
+        WindowFixture fixture(PlayMode::Tournament);
+        PocketWindow& window = *fixture.window;
         QCOMPARE(window.windowTitle(), QStringLiteral("PocketQuillet"));
-        QVERIFY(window.close());
+        QCOMPARE(window.game().state(), GameState::Idle);
+        QVERIFY(!window.isClockRunning());
+        QVERIFY(!window.action(Command::EndGame)->isEnabled());
+        QVERIFY(!window.action(Command::NextMove)->isEnabled());
+        const QImage shown = fixture.view()->grab().toImage();
+        QCOMPARE(shown.pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(shown.size(), fixture.view()->size());
+        const platform::Bitmap& image = window.painter().image();
+        const BuiltInArt art;
+        if (art.pictures().start.isNull()) {
+            QSKIP("the start picture is not built into the program yet");
+        }
+        const Point origin = startPictureOrigin(image.width(), image.height(), art.pictures().start.width(),
+                                                art.pictures().start.height());
+        QCOMPARE(image.pixel(origin.x + 5, origin.y + 5), art.pictures().start.pixel(5, 5));
+        QCOMPARE(shown.pixel(origin.x + 5, origin.y + 5),
+                 QColor::fromRgb(image.pixel(origin.x + 5, origin.y + 5)).rgb());
+    }
+
+    void solitairePairClickedOffTheBoard() {
+        WindowFixture fixture(PlayMode::Solitaire);
+        PocketWindow& window = *fixture.window;
+        window.action(Command::StartGame)->trigger();
+        QCOMPARE(window.game().state(), GameState::Running);
+        QVERIFY(!window.action(Command::StartGame)->isEnabled());
+        QVERIFY(!window.isClockRunning());  // no clock counts in Solitaire
+        const std::optional<StonePair> pair = findPair(window.game().board());
+        QVERIFY(pair.has_value());
+        fixture.click(pair->first);
+        QCOMPARE(window.game().selection(), std::optional<Cell>(pair->first));
+        fixture.click(pair->second);
+        QCOMPARE(window.game().stonesLeft(), kStoneCount - 2);
+        QVERIFY(window.game().board().isEmpty(pair->first));
+        QVERIFY(window.game().board().isEmpty(pair->second));
+        QVERIFY(window.game().shownPath().has_value());
+
+        // A click in the left margin is no cell: it only takes the path away.
+        QTest::mouseClick(fixture.view(), Qt::LeftButton, {}, QPoint(0, 10));
+        QVERIFY(!window.game().shownPath().has_value());
+        QVERIFY(!window.game().selection().has_value());
+        QCOMPARE(window.game().stonesLeft(), kStoneCount - 2);
+    }
+
+    void boardFollowsTheWindowsSize() {
+        WindowFixture fixture(PlayMode::Solitaire);
+        fixture.window->action(Command::StartGame)->trigger();
+        const int small = fixture.window->painter().geometry().cellWidth();
+        fixture.window->resize(1200, 800);
+        QTRY_VERIFY(fixture.window->painter().geometry().cellWidth() > small);
+        QCOMPARE(fixture.window->painter().image().width(), fixture.view()->width());
+    }
+
+    void languageSwitchRenamesEveryMenu() {
+        WindowFixture fixture(PlayMode::Tournament);
+        PocketWindow& window = *fixture.window;
+        DialogScript script({fillAndAccept(QStringLiteral("options"), [](QDialog* dialog) {
+            dialog->findChild<QComboBox*>()->setCurrentText(QStringLiteral("Deutsch"));
+            for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                if (button->text() == QStringLiteral("OK")) {
+                    button->click();
+                }
+            }
+        })});
+        window.runCommand(Command::Options);
+        QVERIFY(script.finished());
+        QCOMPARE(window.game().options().language, Language::German);
+        QStringList titles;
+        for (QAction* menu : window.menuBar()->actions()) {
+            titles << menu->text();
+        }
+        QCOMPARE(titles,
+                 (QStringList{QStringLiteral("Spiel"), QStringLiteral("Optionen"), QStringLiteral("?")}));
+        for (const Menu& menu : menuBar(Language::German)) {
+            for (const MenuItem& item : menu.items) {
+                if (!item.isSeparator()) {
+                    QCOMPARE(window.action(item.command)->text(),
+                             QString::fromUtf8(item.caption.data(), qsizetype(item.caption.size())));
+                }
+            }
+        }
+        QVERIFY(window.action(Command::StartGame)->isEnabled());
+        QVERIFY(window.action(Command::Sound)->isCheckable());
+    }
+
+    void challengeTurnGoesToTheComputer() {
+        WindowFixture fixture(PlayMode::Challenge);
+        fixture.useTopRow();
+        PocketWindow& window = *fixture.window;
+        DialogScript script({fillAndAccept(QStringLiteral("challenge"), [](QDialog* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("player1"))->setText(QStringLiteral("Ann"));
+            dialog->findChild<QPushButton*>(QStringLiteral("pc2"))->click();
+        })});
+        window.action(Command::StartGame)->trigger();
+        QVERIFY(script.finished());
+        QCOMPARE(window.game().state(), GameState::Running);
+        QCOMPARE(window.game().player(1).name, std::u16string(u"COMPUTER"));
+        QVERIFY(window.isClockRunning());
+        QVERIFY(window.action(Command::PauseGame)->isEnabled());
+
+        fixture.click({0, 0});
+        fixture.click({3, 0});  // Ann's pair leaves by the top edge
+        QCOMPARE(window.game().player(0).stonesRemoved, 2);
+        QCOMPARE(window.game().currentPlayer(), 1);
+        QVERIFY(!window.action(Command::NextMove)->isEnabled());  // no hints for the computer
+        fixture.click({1, 0});                                    // the player may not click for the computer
+        QVERIFY(!window.game().selection().has_value());
+        QTRY_COMPARE_WITH_TIMEOUT(window.game().player(1).stonesRemoved, 2, 5000);
+        QCOMPARE(window.game().currentPlayer(), 0);
+
+        window.action(Command::PauseGame)->trigger();
+        QCOMPARE(window.game().state(), GameState::Held);
+        QVERIFY(!window.isClockRunning());  // nothing counts while the game is held
+    }
+
+    void hiscoreNameIsAskedAfterATournamentGame() {
+        WindowFixture fixture(PlayMode::Tournament);
+        fixture.useTopRow();
+        PocketWindow& window = *fixture.window;
+        window.action(Command::StartGame)->trigger();
+        fixture.click({0, 0});
+        fixture.click({3, 0});  // 3 x 5 points
+        QCOMPARE(window.game().player(0).points, 15u);
+        QString question;
+        DialogScript script(
+            {answer(QMessageBox::Yes, &question),
+             fillAndAccept(QStringLiteral("enterHiscore"), [](QDialog* dialog) {
+                 dialog->findChild<QLineEdit*>(QStringLiteral("name"))->setText(QStringLiteral("Ann"));
+             })});
+        window.action(Command::EndGame)->trigger();
+        QVERIFY(script.finished());
+        QCOMPARE(question, QStringLiteral("Quit this game ?"));
+        QCOMPARE(window.game().state(), GameState::Idle);
+        const HiscoreTable table = readHiscoreFile(fixture.folder.path() / "HISCORE.QZO");
+        QCOMPARE(table.entry(0).name, std::u16string(u"Ann"));
+        QCOMPARE(table.entry(0).points, 15u);
     }
 };
 
