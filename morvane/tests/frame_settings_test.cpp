@@ -34,18 +34,18 @@ TEST_F(FrameSettingsTest, TheSettingsLiveInTheSettingsFolderAndReadBackByteForBy
     ASSERT_TRUE(writeFullScreen(settings, true));
     ASSERT_TRUE(turnFullScreenReminderOff(settings));
     EXPECT_EQ(contents(settings.path()),
-              "[PASSDATA]\n"
-              "CMDLINE=/home/ann/games/Lantern.RVQ\n"
-              "HELPPATH=/usr/games/morvane/\n"
-              "[WINDOWPOS]\n"
-              "WINMODE=MAX\n"
-              "WINLEFT=100\n"
-              "WINTOP=50\n"
-              "WINRIGHT=740\n"
-              "WINBOTTOM=530\n"
-              "FULLSCREEN=1\n"
-              "[REMINDERS]\n"
-              "FULLSCREEN=0\n");
+              "[PASSDATA]\r\n"
+              "CMDLINE=/home/ann/games/Lantern.RVQ\r\n"
+              "HELPPATH=/usr/games/morvane/\r\n"
+              "[WINDOWPOS]\r\n"
+              "WINMODE=MAX\r\n"
+              "WINLEFT=100\r\n"
+              "WINTOP=50\r\n"
+              "WINRIGHT=740\r\n"
+              "WINBOTTOM=530\r\n"
+              "FULLSCREEN=1\r\n"
+              "[REMINDERS]\r\n"
+              "FULLSCREEN=0\r\n");
 
     const platform::Profile again(kSettingsFile, "morvane");
     EXPECT_EQ(readWindowPlacement(again), (WindowPlacement{WindowMode::Maximized, {100, 50, 640, 480}}));
@@ -85,6 +85,7 @@ TEST_F(FrameSettingsTest, DamagedOrMissingValuesGiveTheDefaults) {
     EXPECT_EQ(readWindowPlacement(settings), WindowPlacement{});
     EXPECT_FALSE(fullScreenIsOn(settings));
     EXPECT_TRUE(fullScreenReminderWanted(settings));
+    std::filesystem::create_directories(settings.path().parent_path());
     std::ofstream(settings.path()) << "[WINDOWPOS]\nWINMODE=sideways\nWINLEFT=abc\nWINTOP=-\n"
                                       "WINRIGHT=30\nWINBOTTOM=-400\nFULLSCREEN=yes\n";
     const WindowPlacement placement = readWindowPlacement(settings);

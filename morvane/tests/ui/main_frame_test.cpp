@@ -1,18 +1,237 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
+#include <functional>
+#include <optional>
 
+#include "morvane/game/tile_set.h"
+#include "morvane/gamefile/game_file.h"
 #include "morvane/ui/main_frame.h"
+#include "morvane/ui/morvane_view.h"
+#include "platform/profile/profile.h"
+
+namespace {
+
+using morvane::CMainFrame;
+using morvane::Position;
+
+constexpr int kShowMoves = 32777;
+constexpr int kNext = 32783;
+constexpr int kDoIt = 32784;
+constexpr int kEnterDesign = 32779;
+constexpr int kExitDesign = 32787;
+
+QString paneText(CMainFrame& frame, int id) {
+    return frame.pane(id)->text();
+}
+
+// Answers the next modal dialog or message box by pressing its default button.
+void answerNextModal() {
+    QTimer::singleShot(50, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            QTest::keyClick(modal, Qt::Key_Return);
+        }
+    });
+}
+
+// Two free tiles that match, as a player would find them.
+std::optional<std::pair<Position, Position>> freePair(const morvane::Game& game) {
+    const morvane::Board& play = game.playBoard();
+    std::vector<Position> free;
+    for (int x = 0; x < morvane::kColumns; ++x) {
+        for (int y = 0; y < morvane::kRows; ++y) {
+            for (int z = 0; z < morvane::kLayers; ++z) {
+                if (play.at(x, y, z) != 0 && game.isFreeTile({x, y, z})) {
+                    free.push_back({x, y, z});
+                }
+            }
+        }
+    }
+    for (std::size_t a = 0; a < free.size(); ++a) {
+        for (std::size_t b = a + 1; b < free.size(); ++b) {
+            if (morvane::match(game.settings().tileSet, play.at(free[a]), play.at(free[b]))) {
+                return std::pair{free[a], free[b]};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// A window of its own: settings in a temporary home, the built-in game, no sound.
+class Window {
+public:
+    Window() : frame(std::filesystem::path(MORVANE_ART_DIR)) {
+        frame.startGame("", false);
+        frame.showFromSettings();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTRY_VERIFY(!frame.view().paintingSuspended());
+    }
+    CMainFrame frame;
+};
+
+}  // namespace
 
 class CMainFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTheProgramsCaption() {
-        morvane::CMainFrame window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Morvane"));
-        QVERIFY(window.close());
+    void init() {
+        m_home.emplace();
+        qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
     }
+
+    void aFirstRunShowsTheBuiltInGameWithItsMenusAndPanes() {
+        Window window;
+        CMainFrame& frame = window.frame;
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Morvane"));
+        QStringList menus;
+        for (QAction* menu : frame.menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus, (QStringList{"File", "Hints/Cheats", "View", "Help"}));
+        QCOMPARE(paneText(frame, 59145), QStringLiteral("<       >"));
+        QCOMPARE(paneText(frame, 59143), QStringLiteral("144"));
+        QCOMPARE(paneText(frame, 59144), QString());
+        QCOMPARE(paneText(frame, 59142), QStringLiteral("0:00"));
+        QVERIFY(!frame.action(32782)->isEnabled());  // Previous, outside show moves
+        QVERIFY(!frame.action(32774)->isEnabled());  // Save Position, a future version
+        QVERIFY(!frame.action(32827)->isChecked());  // no sound device here
+        QCOMPARE(frame.findChild<QToolBar*>()->actions().size(), 33);
+        const std::string settings = frame.settings().path().string();
+        QCOMPARE(QString::fromStdString(settings), m_home->filePath("morvane/MORVANE.INI"));
+    }
+
+    void aPairClickedOffTheBoardGoesAndThePanesFollow() {
+        Window window;
+        CMainFrame& frame = window.frame;
+        const auto pair = freePair(frame.view().game());
+        QVERIFY(pair);
+        QTest::mouseClick(&frame.view(), Qt::LeftButton, {}, frame.view().faceCentre(pair->first));
+        QCOMPARE(frame.view().game().firstSelection(), pair->first);
+        QVERIFY(!paneText(frame, 59144).isEmpty());
+        QTest::mouseClick(&frame.view(), Qt::LeftButton, {}, frame.view().faceCentre(pair->second));
+        QCOMPARE(paneText(frame, 59143), QStringLiteral("142"));
+        QCOMPARE(paneText(frame, 59144), QString());
+        QVERIFY(frame.view().game().playBoard().at(pair->first) == 0);
+    }
+
+    void showMovesStepsThroughThePairsAndDoesOne() {
+        Window window;
+        CMainFrame& frame = window.frame;
+        frame.runCommand(kShowMoves);
+        QVERIFY(frame.view().game().inShowMoves());
+        QVERIFY(frame.action(kNext)->isEnabled());
+        QVERIFY(!frame.action(kShowMoves)->isEnabled());
+        QCOMPARE(paneText(frame, 59142), QStringLiteral("0:30"));
+        const int pairs = frame.view().game().moveListLength();
+        frame.runCommand(kNext);
+        QCOMPARE(frame.view().game().moveIndex(), pairs > 1 ? 1 : 0);
+        frame.runCommand(kDoIt);
+        QVERIFY(!frame.view().game().inShowMoves());
+        QCOMPARE(paneText(frame, 59143), QStringLiteral("142"));
+    }
+
+    void designModePlacesAndRemovesSpacesAndSavesAGameThatLoadsAgain() {
+        Window window;
+        CMainFrame& frame = window.frame;
+        morvane::CMorvaneView& view = frame.view();
+        frame.runCommand(32803 /* Clear Board: not yet in design mode */);
+        QCOMPARE(view.game().spaceCount(), 0);
+        frame.runCommand(kEnterDesign);
+        QVERIFY(view.game().inDesignMode());
+        frame.runCommand(32803);
+        QCOMPARE(paneText(frame, 59143), QStringLiteral("0"));
+        const int cellWidth = view.width() / 40;
+        const int cellHeight = view.height() / 40;
+        const QPoint cell(5 * cellWidth + 1, 6 * cellHeight + 1);
+        QTest::mouseMove(&view, cell);
+        QCOMPARE(paneText(frame, 59145), QStringLiteral("05 - 06 - 00"));
+        QTest::mouseClick(&view, Qt::LeftButton, {}, cell);
+        QTest::mouseClick(&view, Qt::LeftButton, {}, cell + QPoint(2 * cellWidth, 0));
+        QTest::mouseClick(&view, Qt::LeftButton, {}, cell + QPoint(4 * cellWidth, 0));
+        QCOMPARE(paneText(frame, 59143), QStringLiteral("3"));
+        QTest::mouseClick(&view, Qt::RightButton, {}, cell + QPoint(4 * cellWidth, 0));
+        QCOMPARE(paneText(frame, 59143), QStringLiteral("2"));
+        QTest::mouseMove(&view, cell + QPoint(1, 1));
+        QCOMPARE(paneText(frame, 59145), QStringLiteral("05 - 06 - 01"));
+
+        const std::filesystem::path file = m_home->filePath("pair.rvq").toStdString();
+        QVERIFY(view.game().saveGame(file));
+        answerNextModal();  // "Too Many tiles: 144 tiles, 2 spaces"
+        frame.runCommand(kExitDesign);
+        QVERIFY(!view.game().inDesignMode());
+        QVERIFY(view.game().loadGame(file));
+        QCOMPARE(view.game().settings().layout.at(5, 6, 0), std::uint8_t(1));
+        QCOMPARE(view.game().settings().layout.at(7, 6, 0), std::uint8_t(1));
+        QCOMPARE(morvane::countSpaces(view.game().settings().layout), 2);
+    }
+
+    void theWindowOpensWhereItWasClosed() {
+        QRect placed;
+        {
+            Window first;
+            first.frame.setGeometry(40, 30, 700, 520);  // on the 800 x 600 offscreen screen
+            QTRY_COMPARE(first.frame.geometry().size(), QSize(700, 520));
+            placed = first.frame.geometry();
+            first.frame.close();
+        }
+        const platform::Profile settings("MORVANE.INI", "morvane");
+        QCOMPARE(settings.readString("WINDOWPOS", "WINMODE", ""), std::string("NORM"));
+        Window second;
+        QCOMPARE(second.frame.geometry(), placed);
+    }
+
+    void fullScreenTogglesAndTheReminderCanBeSwitchedOff() {
+        Window window;
+        CMainFrame& frame = window.frame;
+        QTimer::singleShot(50, [] {
+            QWidget* modal = QApplication::activeModalWidget();
+            QVERIFY(modal != nullptr);
+            if (auto* box = modal->findChild<QCheckBox*>()) {
+                box->setChecked(true);
+            }
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        frame.toggleFullScreen();
+        QVERIFY(frame.isFullScreen());
+        QVERIFY(!frame.menuBar()->isVisible());
+        QCOMPARE(frame.settings().readString("WINDOWPOS", "FULLSCREEN", ""), std::string("1"));
+        QCOMPARE(frame.settings().readString("REMINDERS", "FULLSCREEN", ""), std::string("0"));
+        frame.toggleFullScreen();
+        QVERIFY(!frame.isFullScreen());
+        QCOMPARE(frame.settings().readString("WINDOWPOS", "FULLSCREEN", ""), std::string("0"));
+        frame.toggleFullScreen();  // no reminder any more: nothing waits for an answer
+        QVERIFY(frame.isFullScreen());
+    }
+
+    void aGameFileWithAMissingBitmapPlaysOnWithTheBuiltInTilesAndSaysSo() {
+        Window window;
+        CMainFrame& frame = window.frame;
+        morvane::GameSettings settings = frame.view().game().settings();
+        settings.layoutIsDefault = true;
+        settings.bitmapIsDefault = false;
+        settings.bitmapPath = "missing.bmp";
+        settings.width = 60;
+        settings.height = 80;
+        settings.depth = 8;
+        const std::filesystem::path file = m_home->filePath("missing.rvq").toStdString();
+        QVERIFY(morvane::writeGameFile(file, settings));
+        QVERIFY(frame.view().game().loadGame(file));
+        QCOMPARE(frame.view().painter().tileSize().width, 44);
+        QVERIFY(frame.statusBar()->currentMessage().contains(QStringLiteral("missing.bmp")));
+
+        answerNextModal();
+        QVERIFY(!frame.view().game().loadGame(m_home->filePath("nothing.rvq").toStdString()));
+        QCOMPARE(frame.view().game().gameName(), file.string());
+    }
+
+private:
+    std::optional<QTemporaryDir> m_home;
 };
 
 QTEST_MAIN(CMainFrameTest)

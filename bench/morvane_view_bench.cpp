@@ -1,0 +1,76 @@
+#include <benchmark/benchmark.h>
+
+#include "morvane/game/game.h"
+#include "morvane/game/view_geometry.h"
+#include "morvane/ui/painter/view_painter.h"
+
+namespace {
+
+using namespace morvane;
+
+// A window that draws nothing and answers every dialog with OK.
+class SilentHost : public Host {
+public:
+    void playSound(SoundSlot, const std::string&) override {}
+    void toggleHighlight(const Position&) override {}
+    void repaintTile(const Position&, TileRepaint) override {}
+    void repaintDesignCell(int, int) override {}
+    void repaintAll() override {}
+    void loadTileBitmap(const std::string&) override {}
+    MessageAnswer messageBox(std::string_view, std::string_view, MessageIcon, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    std::string askWinnerName() override { return {}; }
+    WonChoice showWonDialog(std::string_view) override { return WonChoice::Ok; }
+    void showHallOfFame(const HallOfFameRows&) override {}
+    void startClock() override {}
+    void stopClock() override {}
+};
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+
+// The built-in game dealt, painted with a tile picture of the built-in size.
+struct DealtView {
+    SilentHost host;
+    Game game{host, "/nonexistent"};
+    ViewPainter painter;
+
+    DealtView() {
+        game.seedRandom(1);
+        game.start({});
+        platform::Bitmap tiles(426, 500, platform::rgb(0, 90, 60));
+        for (int y = 1; y < tiles.height(); ++y) {
+            for (int x = 0; x < tiles.width(); ++x) {
+                tiles.setPixel(x, y, platform::rgb(std::uint8_t(x), std::uint8_t(y), 200));
+            }
+        }
+        painter.setTiles(std::move(tiles), {44, 59, 6});
+    }
+};
+
+// A whole repaint of the full-HD view: the table and every tile scaled, as after a resize.
+void BM_PaintBuiltInGameFullHd(benchmark::State& state) {
+    DealtView view;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(view.painter.paint(view.game, kWidth, kHeight).pixels().data());
+    }
+}
+BENCHMARK(BM_PaintBuiltInGameFullHd)->Unit(benchmark::kMillisecond);
+
+// The hit test of one click, top layer first, over the whole board.
+void BM_HitTestFullHd(benchmark::State& state) {
+    DealtView view;
+    const PlayGeometry geometry = view.painter.playGeometry(view.game, kWidth, kHeight);
+    const GameSettings& settings = view.game.settings();
+    int column = 0;
+    for (auto _ : state) {
+        const platform::Rect face = geometry.faceRect({column % 29, 7, 0});
+        benchmark::DoNotOptimize(hitTest(view.game.playBoard(), settings.hlimit, settings.vlimit, geometry,
+                                         face.x + face.width / 2, face.y + face.height / 2));
+        ++column;
+    }
+}
+BENCHMARK(BM_HitTestFullHd)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
