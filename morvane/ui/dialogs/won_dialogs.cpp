@@ -34,6 +34,18 @@ QLabel* makeHeadline(const QString& text, QWidget* parent) {
     return headline;
 }
 
+// Keeps a name within the 49 bytes an entry holds, so that cutting it there never splits a letter
+// that takes more than one byte.
+void keepNameWithinEntry(QLineEdit* name) {
+    QString text = name->text();
+    while (text.toUtf8().size() > kNameLength) {
+        text.chop(text.size() >= 2 && text.back().isLowSurrogate() ? 2 : 1);
+    }
+    if (text != name->text()) {
+        name->setText(text);
+    }
+}
+
 QTableWidget* makeHallOfFameTable(const HallOfFameRows& rows, QWidget* parent) {
     auto* table = new QTableWidget(kHallOfFameEntries, 3, parent);
     table->setObjectName(QStringLiteral("HallOfFame"));
@@ -85,6 +97,7 @@ QString askWinnerName(QWidget* parent) {
     name->setObjectName(QStringLiteral("Name"));
     name->setMaxLength(kNameLength);
     name->setMinimumWidth(name->fontMetrics().averageCharWidth() * kNameFieldCharacters);
+    QObject::connect(name, &QLineEdit::textChanged, name, [name] { keepNameWithinEntry(name); });
     QObject::connect(name, &QLineEdit::returnPressed, &dialog, &QDialog::accept);
     layout->addWidget(name);
     layout->addSpacing(4);
