@@ -58,6 +58,24 @@ void BM_PaintBuiltInGameFullHd(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintBuiltInGameFullHd)->Unit(benchmark::kMillisecond);
 
+// What a removed pair costs: the two areas it uncovered painted again, at full HD.
+void BM_RepaintRemovedPairFullHd(benchmark::State& state) {
+    DealtView view;
+    view.painter.paint(view.game, kWidth, kHeight);
+    const PlayGeometry geometry = view.painter.playGeometry(view.game, kWidth, kHeight);
+    view.game.showMoves();
+    const MovePair pair = view.game.movePair(0);
+    view.game.doIt();
+    for (auto _ : state) {
+        for (const Position& tile : {pair.first, pair.second}) {
+            const platform::Rect area = geometry.repaintRect(tile, TileRepaint::Removed);
+            benchmark::DoNotOptimize(
+                view.painter.paint(view.game, kWidth, kHeight, std::nullopt, area).pixels().data());
+        }
+    }
+}
+BENCHMARK(BM_RepaintRemovedPairFullHd)->Unit(benchmark::kMicrosecond);
+
 // The hit test of one click, top layer first, over the whole board.
 void BM_HitTestFullHd(benchmark::State& state) {
     DealtView view;

@@ -26,11 +26,16 @@ void CMorvaneView::playSound(SoundSlot, const std::string& file) {
     testSound(file);
 }
 
-// A new sound cuts off the one playing; a missing file is silent, and told once.
-void CMorvaneView::testSound(const std::string& file) {
+// A new sound cuts off the one playing; a missing file is silent, and told once. A bare name that
+// is not in the current folder is one of the program's own sounds.
+void CMorvaneView::testSound(const std::string& name) {
     std::error_code error;
+    std::string file = name;
+    if (!std::filesystem::is_regular_file(file, error) && std::filesystem::path(name).is_relative()) {
+        file = (m_programFolder / name).string();
+    }
     if (!std::filesystem::is_regular_file(file, error)) {
-        tellOnce(file, tr("The sound %1 cannot be found; it stays silent.").arg(qText(file)));
+        tellOnce(file, tr("The sound %1 cannot be found; it stays silent.").arg(qText(name)));
         return;
     }
     if (!m_sounds) {
@@ -48,7 +53,7 @@ void CMorvaneView::repaintTile(const Position& tile, TileRepaint kind) {
 }
 
 void CMorvaneView::repaintDesignCell(int column, int row) {
-    m_designCursor.reset();
+    hideDesignCursor();
     invalidate(DesignGeometry(width(), height()).clickRepaintRect(column, row));
 }
 

@@ -80,10 +80,11 @@ void CMorvaneView::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), QColor::fromRgb(fill));
         return;
     }
-    if (m_pictureStale || m_painter.picture().width() != width() ||
-        m_painter.picture().height() != height()) {
-        m_painter.paint(m_game, width(), height(), m_game.inDesignMode() ? m_designCursor : std::nullopt);
+    if (m_pictureStale || m_staleArea) {
+        const std::optional<Position> cursor = m_game.inDesignMode() ? m_designCursor : std::nullopt;
+        m_painter.paint(m_game, width(), height(), cursor, m_pictureStale ? std::nullopt : m_staleArea);
         m_pictureStale = false;
+        m_staleArea.reset();
     }
     painter.drawImage(event->rect(), imageOf(m_painter.picture()), event->rect());
 }
@@ -162,8 +163,22 @@ void CMorvaneView::stopClock() {
     m_clock.stop();
 }
 
+void CMorvaneView::hideDesignCursor() {
+    if (m_designCursor) {
+        invalidate(DesignGeometry(width(), height())
+                       .markerRect(m_designCursor->x, m_designCursor->y, m_designCursor->z));
+        m_designCursor.reset();
+    }
+}
+
+// Paints a part of the picture again at the next paint, and shows it.
 void CMorvaneView::invalidate(const platform::Rect& area) {
-    m_pictureStale = true;
+    if (m_staleArea) {
+        const QRect both = qRect(*m_staleArea).united(qRect(area));
+        m_staleArea = platform::Rect{both.x(), both.y(), both.width(), both.height()};
+    } else {
+        m_staleArea = area;
+    }
     update(qRect(area));
 }
 

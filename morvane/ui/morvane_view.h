@@ -80,6 +80,7 @@ private:
     void playClickAt(QPoint point);
     void designClickAt(QPoint point, Qt::MouseButton button);
     void moveDesignCursorTo(QPoint point);
+    void hideDesignCursor();
     void invalidate(const platform::Rect& area);
     PlayGeometry playGeometry() const;
     void useBuiltInTiles();
@@ -89,7 +90,8 @@ private:
     std::filesystem::path m_programFolder;
     Game m_game;
     ViewPainter m_painter;
-    bool m_pictureStale = true;
+    bool m_pictureStale = true;                 // all of the picture is to be painted again
+    std::optional<platform::Rect> m_staleArea;  // else this part of it, when set
     bool m_paintSuspended = false;
     std::optional<Position> m_designCursor;  // column, row and stack height of the outline shown
     QTimer m_clock;

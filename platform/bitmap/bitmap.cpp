@@ -1,5 +1,7 @@
 #include "platform/bitmap/bitmap.h"
 
+#include <algorithm>
+
 namespace platform {
 
 Bitmap::Bitmap(int width, int height, Pixel fill) {
@@ -23,6 +25,19 @@ void Bitmap::setPixel(int x, int y, Pixel value) {
         return;
     }
     row(y)[x] = value | 0xFF000000u;
+}
+
+Rect intersected(const Rect& a, const Rect& b) {
+    const int left = std::max(a.x, b.x);
+    const int top = std::max(a.y, b.y);
+    const long long right =
+        std::min(static_cast<long long>(a.x) + a.width, static_cast<long long>(b.x) + b.width);
+    const long long bottom =
+        std::min(static_cast<long long>(a.y) + a.height, static_cast<long long>(b.y) + b.height);
+    if (a.width <= 0 || a.height <= 0 || b.width <= 0 || b.height <= 0 || right <= left || bottom <= top) {
+        return {};
+    }
+    return {left, top, static_cast<int>(right - left), static_cast<int>(bottom - top)};
 }
 
 }  // namespace platform

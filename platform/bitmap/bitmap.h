@@ -35,6 +35,9 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The part two rectangles share; empty (0 x 0 at the origin) when they do not overlap.
+Rect intersected(const Rect& a, const Rect& b);
+
 // A picture of 32-bit pixels in top-down rows, the stand-in for a memory device context with its
 // selected bitmap. A null bitmap has no pixels: a width or height below 1 makes one, 0 x 0.
 // The constructor and setPixel() store every pixel opaque (alpha byte 0xFF), as do the raster

@@ -110,16 +110,17 @@ void blit(Bitmap& dest, int destX, int destY, int width, int height, const Bitma
 // Maps every destination pixel to the source pixel under its centre. Destination pixels outside
 // dest, and those whose source pixel lies outside source, are left as they are. An empty or
 // mirrored rectangle (width or height not positive) copies nothing.
-void stretchBlit(Bitmap& dest, Rect destRect, const Bitmap& source, Rect sourceRect, RasterOp op) {
+void stretchBlit(Bitmap& dest, Rect destRect, const Bitmap& source, Rect sourceRect, RasterOp op,
+                 std::optional<Rect> clip) {
     if (sourceRect.width <= 0 || sourceRect.height <= 0 || source.isNull()) {
         return;
     }
     if (&dest == &source) {
         const Bitmap copy = source;
-        stretchBlit(dest, destRect, copy, sourceRect, op);
+        stretchBlit(dest, destRect, copy, sourceRect, op, clip);
         return;
     }
-    const Rect visible = clipRect(dest, destRect);
+    const Rect visible = clip ? intersected(clipRect(dest, destRect), *clip) : clipRect(dest, destRect);
     if (visible.width == 0) {
         return;
     }

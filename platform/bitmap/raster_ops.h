@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/bitmap/bitmap.h"
 
 namespace platform {
@@ -23,9 +25,10 @@ void blit(Bitmap& dest, int destX, int destY, int width, int height, const Bitma
 // default stretch mode does (each destination pixel takes the source pixel under its centre);
 // clipped to both bitmaps without changing the scale: destination pixels outside dest, or whose
 // source pixel lies outside source, stay as they are. A rectangle with a width or height below
-// 1 copies nothing (Windows would mirror a negative one).
+// 1 copies nothing (Windows would mirror a negative one). With a clip rectangle only the
+// destination pixels inside it change, each taking the pixel the whole stretch would give it.
 void stretchBlit(Bitmap& dest, Rect destRect, const Bitmap& source, Rect sourceRect,
-                 RasterOp op = RasterOp::SourceCopy);
+                 RasterOp op = RasterOp::SourceCopy, std::optional<Rect> clip = std::nullopt);
 
 // Fills a rectangle with one colour; clipped to the bitmap.
 void fillRect(Bitmap& dest, Rect rect, Pixel colour);

@@ -208,6 +208,27 @@ TEST(RasterOpsTest, StretchClipsToBothBitmapsKeepingTheScale) {
     }
 }
 
+TEST(RasterOpsTest, AClippedStretchChangesOnlyItsClipAndGivesThoseTheWholeStretchsPixels) {
+    const Bitmap source = numbered(5, 3, 9);
+    Bitmap whole(13, 7, kWhite);
+    stretchBlit(whole, {1, 1, 11, 5}, source, {0, 0, 5, 3});
+    const Rect clips[] = {{3, 2, 4, 2}, {0, 0, 2, 2}, {10, 4, 10, 10}, {20, 20, 3, 3}, {4, 4, 0, 2}};
+    for (const Rect& clip : clips) {
+        Bitmap part(13, 7, kWhite);
+        stretchBlit(part, {1, 1, 11, 5}, source, {0, 0, 5, 3}, RasterOp::SourceCopy, clip);
+        for (int y = 0; y < 7; ++y) {
+            for (int x = 0; x < 13; ++x) {
+                const Rect inside = intersected(clip, {x, y, 1, 1});
+                EXPECT_EQ(part.pixel(x, y), inside.width > 0 ? whole.pixel(x, y) : kWhite)
+                    << clip.x << "," << clip.y << " at " << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(intersected({0, 0, 4, 4}, {2, 2, 4, 4}), (Rect{2, 2, 2, 2}));
+    EXPECT_EQ(intersected({0, 0, 4, 4}, {4, 0, 4, 4}), Rect{});
+    EXPECT_EQ(intersected({INT_MAX - 1, 0, INT_MAX, 1}, {0, 0, INT_MAX, 1}), (Rect{INT_MAX - 1, 0, 1, 1}));
+}
+
 TEST(RasterOpsTest, FillAndInvertClipToTheBitmap) {
     const struct {
         Rect rect;

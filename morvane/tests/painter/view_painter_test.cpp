@@ -93,6 +93,27 @@ TEST_F(ViewPainterTest, TheSelectedTilesFaceIsInverted) {
     EXPECT_EQ(picture.pixel(37 + 10, 20), kFace) << "an unselected face";
 }
 
+TEST_F(ViewPainterTest, APartialPaintAfterAPairLeftEqualsAWholeOneThereAndKeepsTheRest) {
+    deal({{4, 0, 0}, {5, 2, 0}, {10, 0, 0}, {0, 0, 0}, {0, 2, 0}, {12, 2, 0}});
+    const platform::Bitmap before = painter.paint(game, 140, 80);
+    const PlayGeometry geometry = painter.playGeometry(game, 140, 80);
+    game.showMoves();
+    const Position first = game.movePair(0).first;
+    game.doIt();
+    const platform::Rect area = geometry.repaintRect(first, TileRepaint::Removed);
+    const platform::Bitmap partial = painter.paint(game, 140, 80, std::nullopt, area);
+    ViewPainter fresh;
+    fresh.setTiles(tilePicture(), kTile);
+    const platform::Bitmap& whole = fresh.paint(game, 140, 80);
+    for (int y = 0; y < 80; ++y) {
+        for (int x = 0; x < 140; ++x) {
+            const bool inside = platform::intersected(area, {x, y, 1, 1}).width > 0;
+            ASSERT_EQ(partial.pixel(x, y), inside ? whole.pixel(x, y) : before.pixel(x, y)) << x << "," << y;
+        }
+    }
+    EXPECT_NE(partial, before);
+}
+
 TEST_F(ViewPainterTest, DesignModeShowsMarkersLiftedPerLayerUnderAWhiteGridAndTheCursor) {
     deal({{4, 0, 0}, {5, 2, 0}, {10, 0, 0}, {0, 0, 0}, {0, 2, 0}, {12, 2, 0}});
     game.enterDesignMode();

@@ -17,9 +17,14 @@ PlayGeometry ViewPainter::playGeometry(const Game& game, int clientWidth, int cl
 }
 
 const platform::Bitmap& ViewPainter::paint(const Game& game, int clientWidth, int clientHeight,
-                                           std::optional<Position> designCursor) {
+                                           std::optional<Position> designCursor, std::optional<Rect> area) {
     if (m_picture.width() != clientWidth || m_picture.height() != clientHeight) {
         m_picture = platform::Bitmap(clientWidth, clientHeight);
+        area.reset();
+    }
+    m_area = area ? platform::intersected(*area, m_picture.rect()) : m_picture.rect();
+    if (m_area.width == 0) {
+        return m_picture;
     }
     if (game.inDesignMode()) {
         paintDesign(game, designCursor);
@@ -32,7 +37,7 @@ const platform::Bitmap& ViewPainter::paint(const Game& game, int clientWidth, in
 // Lower layers first, and within a layer from the right, so that higher and more left tiles
 // cover the edges of the others; then the selection marks.
 void ViewPainter::paintPlay(const Game& game) {
-    platform::fillRect(m_picture, m_picture.rect(), background());
+    platform::fillRect(m_picture, m_area, background());
     const PlayGeometry geometry = playGeometry(game, m_picture.width(), m_picture.height());
     const Board& play = game.playBoard();
     const int hlimit = game.settings().hlimit;
@@ -40,7 +45,8 @@ void ViewPainter::paintPlay(const Game& game) {
     for (int z = 0; z < kLayers; ++z) {
         for (int x = hlimit; x >= 0; --x) {
             for (int y = 0; y <= vlimit; ++y) {
-                if (play.at(x, y, z) != 0) {
+                if (play.at(x, y, z) != 0 &&
+                    platform::intersected(geometry.imageRect({x, y, z}), m_area).width > 0) {
                     paintTile(play, geometry, {x, y, z});
                 }
             }
@@ -48,7 +54,7 @@ void ViewPainter::paintPlay(const Game& game) {
     }
     for (const Position& selected : {game.firstSelection(), game.secondSelection()}) {
         if (!selected.isNone() && play.at(selected) != 0) {
-            platform::invertRect(m_picture, geometry.faceRect(selected));
+            platform::invertRect(m_picture, platform::intersected(geometry.faceRect(selected), m_area));
         }
     }
 }
@@ -64,27 +70,25 @@ void ViewPainter::paintTile(const Board& play, const PlayGeometry& geometry, con
     const int sourceY = h * ((code >> 4) - 1);
     const Rect image = geometry.imageRect(tile);
     const int faceHeight = geometry.tileHeight() - geometry.depth();
-    platform::stretchBlit(m_picture, {image.x, image.y, image.width, faceHeight}, m_tiles,
-                          {sourceX, sourceY, w, h - d});
+    stretch({image.x, image.y, image.width, faceHeight}, m_tiles, {sourceX, sourceY, w, h - d});
     if (play.at(tile.x, tile.y + 2, tile.z) != 0) {
         return;
     }
     const int halfWidth = geometry.tileWidth() / 2;
     const int edgeY = image.y + faceHeight;
     if (play.at(tile.x - 1, tile.y + 2, tile.z) == 0) {
-        platform::stretchBlit(m_picture, {image.x, edgeY, halfWidth, geometry.depth()}, m_tiles,
-                              {sourceX, sourceY + h - d, w / 2, d});
+        stretch({image.x, edgeY, halfWidth, geometry.depth()}, m_tiles, {sourceX, sourceY + h - d, w / 2, d});
     }
     if (play.at(tile.x + 1, tile.y + 2, tile.z) == 0) {
-        platform::stretchBlit(m_picture, {image.x + halfWidth, edgeY, halfWidth, geometry.depth()}, m_tiles,
-                              {sourceX + w / 2, sourceY + h - d, w / 2, d});
+        stretch({image.x + halfWidth, edgeY, halfWidth, geometry.depth()}, m_tiles,
+                {sourceX + w / 2, sourceY + h - d, w / 2, d});
     }
 }
 
 // The layout on black: a marker per space, lifted per layer, then the white grid over it, and the
 // outline where the next space would go.
 void ViewPainter::paintDesign(const Game& game, std::optional<Position> designCursor) {
-    platform::fillRect(m_picture, m_picture.rect(), platform::kBlack);
+    platform::fillRect(m_picture, m_area, platform::kBlack);
     const DesignGeometry grid(m_picture.width(), m_picture.height());
     const Board& layout = game.settings().layout;
     const Rect markerSource = m_marker.rect();
@@ -92,17 +96,26 @@ void ViewPainter::paintDesign(const Game& game, std::optional<Position> designCu
         for (int x = kHighestColumn; x >= 0; --x) {
             for (int y = 0; y < kRows; ++y) {
                 if (layout.at(x, y, z) == 1) {
-                    platform::stretchBlit(m_picture, grid.markerRect(x, y, z), m_marker, markerSource);
+                    stretch(grid.markerRect(x, y, z), m_marker, markerSource);
                 }
             }
         }
     }
     for (int k = 1; k < kColumns; ++k) {
-        platform::fillRect(m_picture, {0, k * grid.cellHeight(), m_picture.width(), 1}, platform::kWhite);
-        platform::fillRect(m_picture, {k * grid.cellWidth(), 0, 1, m_picture.height()}, platform::kWhite);
+        const Rect row{0, k * grid.cellHeight(), m_picture.width(), 1};
+        const Rect column{k * grid.cellWidth(), 0, 1, m_picture.height()};
+        platform::fillRect(m_picture, platform::intersected(row, m_area), platform::kWhite);
+        platform::fillRect(m_picture, platform::intersected(column, m_area), platform::kWhite);
     }
     if (designCursor) {
-        platform::invertRect(m_picture, grid.markerRect(designCursor->x, designCursor->y, designCursor->z));
+        const Rect outline = grid.markerRect(designCursor->x, designCursor->y, designCursor->z);
+        platform::invertRect(m_picture, platform::intersected(outline, m_area));
+    }
+}
+
+void ViewPainter::stretch(Rect destination, const platform::Bitmap& source, Rect part) {
+    if (platform::intersected(destination, m_area).width > 0) {
+        platform::stretchBlit(m_picture, destination, source, part, platform::RasterOp::SourceCopy, m_area);
     }
 }
 

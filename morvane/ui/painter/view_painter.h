@@ -21,10 +21,11 @@ public:
     TileImageSize tileSize() const { return m_tileSize; }
     platform::Pixel background() const { return m_tiles.pixel(0, 0); }
 
-    // Paints the whole client area from the game's state; the design cursor's outline is drawn
-    // only when given.
+    // Paints the client area from the game's state: all of it, or only the area given when the
+    // picture already has the client's size. The design cursor's outline is drawn only when given.
     const platform::Bitmap& paint(const Game& game, int clientWidth, int clientHeight,
-                                  std::optional<Position> designCursor = std::nullopt);
+                                  std::optional<Position> designCursor = std::nullopt,
+                                  std::optional<platform::Rect> area = std::nullopt);
     const platform::Bitmap& picture() const { return m_picture; }
 
     // The geometry of the play board at this client size with the game's limits and our tiles.
@@ -34,11 +35,14 @@ private:
     void paintPlay(const Game& game);
     void paintTile(const Board& play, const PlayGeometry& geometry, const Position& tile);
     void paintDesign(const Game& game, std::optional<Position> designCursor);
+    // Copies a stretched part of a picture, only inside the area being painted.
+    void stretch(platform::Rect destination, const platform::Bitmap& source, platform::Rect part);
 
     platform::Bitmap m_tiles;
     TileImageSize m_tileSize;
     platform::Bitmap m_marker;
     platform::Bitmap m_picture;
+    platform::Rect m_area;  // what this paint changes
 };
 
 }  // namespace morvane
