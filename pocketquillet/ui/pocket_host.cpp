@@ -1,4 +1,5 @@
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include "pocketquillet/ui/board_view.h"

@@ -108,7 +108,8 @@ void OptionsDialog::createSounds(const OptionsForm& form) {
         events->addItem(qt(text(m_language, event)));
     }
     events->setCurrentRow(0);
-    events->setMaximumHeight(4 * events->sizeHintForRow(0) + 6);
+    constexpr int kEventsShown = 4;
+    events->setFixedHeight(kEventsShown * events->sizeHintForRow(0) + 2 * events->frameWidth());
     column->addWidget(events);
     auto* row = new QHBoxLayout;
     m_hiscoreSound = new QLineEdit(QString::fromStdU16String(form.hiscoreSound), box);
