@@ -45,6 +45,9 @@ public:
     // Runs a menu command as the menu would.
     void runCommand(Command command);
     bool isClockRunning() const { return m_clock.isActive(); }
+    // Whether the audio output is open (only while Sound is on) and a sound is being heard.
+    bool holdsAudioOutput() const { return m_wavePlayer != nullptr; }
+    bool isSoundPlaying() const { return m_wavePlayer && m_wavePlayer->isPlaying(); }
     // The program ends without writing its settings, after a screenshot.
     void setWritesSettings(bool writes) { m_writesSettings = writes; }
     bool saveScreenshot(const QString& file);

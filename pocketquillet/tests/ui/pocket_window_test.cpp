@@ -4,6 +4,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QtTest>
 #include <deque>
 #include <functional>
@@ -69,13 +71,14 @@ DialogScript::Step fillAndAccept(const QString& dialogName, std::function<void(Q
 
 class WindowFixture {
 public:
-    explicit WindowFixture(PlayMode mode, Skill skill = Skill::Novice) {
+    explicit WindowFixture(PlayMode mode, Skill skill = Skill::Novice, std::u16string windowPos = u"MAX",
+                           std::u16string sound = u"OFF") {
         profile.set(u"MAIN", u"PlayMode", decimalText(static_cast<std::uint32_t>(mode)));
         profile.set(u"MAIN", u"Skill", decimalText(static_cast<std::uint32_t>(skill)));
-        profile.set(u"MAIN", u"Sound", u"OFF");
+        profile.set(u"MAIN", u"Sound", sound);
+        profile.set(u"MAIN", u"WindowPos", windowPos);
         window =
             std::make_unique<PocketWindow>(WindowServices{&random, &profile, folder.path() / "HISCORE.QZO"});
-        window->resize(640, 420);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -156,10 +159,25 @@ private slots:
         QCOMPARE(window.game().stonesLeft(), kStoneCount - 2);
     }
 
+    void windowOpensWhereWindowPosSaysAndWritesItBack() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        WindowFixture placed(PlayMode::Tournament, Skill::Novice, u"10,20,60,70");
+        QCOMPARE(placed.window->size(), QSize(screen.width() / 2, screen.height() / 2));
+        WindowFixture damaged(PlayMode::Tournament, Skill::Novice, u"10,20,60");  // as "MAX"
+        QCOMPARE(damaged.window->pos(), screen.topLeft());
+        damaged.window->close();
+        const std::u16string written = damaged.profile.written.at({u"MAIN", u"WindowPos"});
+        QVERIFY(QString::fromStdU16String(written).contains(
+            QRegularExpression(QStringLiteral("^-?\\d+(,-?\\d+){3}$"))));
+    }
+
     void boardFollowsTheWindowsSize() {
         WindowFixture fixture(PlayMode::Solitaire);
         fixture.window->action(Command::StartGame)->trigger();
         const int small = fixture.window->painter().geometry().cellWidth();
+        const int shortCells = fixture.window->painter().geometry().cellHeight();
+        fixture.window->action(Command::ShowScore)->trigger();  // the status lines give way to the cells
+        QVERIFY(fixture.window->painter().geometry().cellHeight() > shortCells);
         fixture.window->resize(1200, 800);
         QTRY_VERIFY(fixture.window->painter().geometry().cellWidth() > small);
         QCOMPARE(fixture.window->painter().image().width(), fixture.view()->width());
@@ -225,6 +243,37 @@ private slots:
         window.action(Command::PauseGame)->trigger();
         QCOMPARE(window.game().state(), GameState::Held);
         QVERIFY(!window.isClockRunning());  // nothing counts while the game is held
+    }
+
+    void soundsPlayOnlyWhileSoundIsOnAndABadFilePlaysNothing() {
+        WindowFixture fixture(PlayMode::Tournament, Skill::Novice, u"MAX", u"ON");
+        PocketWindow& window = *fixture.window;
+        QVERIFY(window.holdsAudioOutput());
+        const QString notAWave = QString::fromStdString((fixture.folder.path() / "noise.wav").string());
+        QFile file(notAWave);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("RIFF but nothing a wave holds");
+        file.close();
+        const auto pressPlay = [](const QString& sound) {
+            return fillAndAccept(QStringLiteral("options"), [sound](QDialog* dialog) {
+                dialog->findChild<QLineEdit*>(QStringLiteral("hiscoreSound"))->setText(sound);
+                dialog->findChild<QPushButton*>(QStringLiteral("playSound"))->click();
+            });
+        };
+        DialogScript badFile({pressPlay(notAWave)});
+        window.runCommand(Command::Options);
+        QVERIFY(badFile.finished());
+        QVERIFY(!window.isSoundPlaying());
+        if (!BuiltInArt().wave("QZ3").empty()) {
+            DialogScript builtIn({pressPlay(QStringLiteral("QZ3"))});
+            window.runCommand(Command::Options);
+            QVERIFY(window.isSoundPlaying());
+        }
+        window.action(Command::Sound)->trigger();
+        QVERIFY(!window.game().options().sound);
+        QVERIFY(!window.holdsAudioOutput());  // no audio device while silent
+        window.action(Command::Sound)->trigger();
+        QVERIFY(window.holdsAudioOutput());
     }
 
     void hiscoreNameIsAskedAfterATournamentGame() {
