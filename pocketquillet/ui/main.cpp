@@ -44,6 +44,9 @@ int main(int argc, char* argv[]) {
                    stdout);
         return 0;
     }
+    // The sound library would otherwise take over Ctrl+C and termination requests and wait for a
+    // quit event this program never reads, so that it could not be stopped.
+    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(pocketquillet::qt(pocketquillet::kApplicationTitle));
     parser.process(app);
