@@ -58,24 +58,25 @@ platform::Bitmap makeMarker() {
 
 namespace {
 
-// A small pyramid of the built-in tiles for the splash.
+// A stepped heap of the built-in tiles for the splash: three layers, each on top of the one below.
 std::vector<LaidTile> splashHeap() {
+    const int faces[][2] = {{1, 1}, {2, 5}, {3, 9}, {4, 1}, {5, 1}, {6, 1}, {7, 4}, {1, 5}, {3, 3}, {5, 2},
+                            {2, 1}, {4, 3}, {6, 2}, {3, 7}, {7, 2}, {1, 9}, {5, 3}, {2, 8}, {3, 1}, {4, 2}};
     std::vector<LaidTile> heap;
-    const int faces[][2] = {{1, 1}, {2, 5}, {3, 9}, {4, 1}, {5, 1}, {6, 1}, {7, 4}, {1, 5}, {3, 3}, {5, 2}};
     int next = 0;
-    for (int y = 0; y < 6; y += 2) {
-        for (int x = 0; x < 8; x += 2) {
-            const auto& face = faces[next++ % 10];
-            heap.push_back({x, y, 0, face[0], face[1]});
+    const auto lay = [&](int x, int y, int z) {
+        heap.push_back({x, y, z, faces[next][0], faces[next][1]});
+        next = (next + 1) % 20;
+    };
+    for (int y = 0; y <= 4; y += 2) {
+        for (int x = 0; x <= 6; x += 2) {
+            lay(x, y, 0);
         }
+        lay(2, y, 1);
+        lay(4, y, 1);
     }
-    heap.push_back({1, 1, 1, 6, 2});
-    heap.push_back({3, 1, 1, 7, 3});
-    heap.push_back({5, 1, 1, 2, 1});
-    heap.push_back({1, 3, 1, 4, 3});
-    heap.push_back({3, 3, 1, 5, 3});
-    heap.push_back({5, 3, 1, 3, 7});
-    heap.push_back({3, 2, 2, 1, 9});
+    lay(2, 2, 2);
+    lay(4, 2, 2);
     return heap;
 }
 
@@ -87,7 +88,7 @@ void drawTable(QPainter& painter, const QRect& area, const QColor& table) {
 }
 
 void drawTitle(QPainter& painter, const QRect& area, const art_common::ArtFonts& fonts) {
-    painter.setFont(fonts.serifAt(70));
+    painter.setFont(fonts.serifAt(60));
     painter.setPen(QColor(0, 0, 0, 150));
     painter.drawText(area.translated(3, 4), Qt::AlignCenter, QStringLiteral("Morvane"));
     QLinearGradient gold(area.topLeft(), area.bottomLeft());
@@ -114,9 +115,9 @@ platform::Bitmap makeSplash(const platform::Bitmap& tiles, const art_common::Art
     heapTiles.setAlphaChannel(heapTiles.createMaskFromColor(style.table.rgb(), Qt::MaskOutColor));
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.translate(30, 92);
-    painter.scale(1.5, 1.5);
-    drawHeap(painter, QPoint(0, 12), heapTiles, style, splashHeap());
+    painter.translate(24, 70);
+    painter.scale(1.45, 1.45);
+    drawHeap(painter, QPoint(0, 14), heapTiles, style, splashHeap());
     painter.restore();
     drawTitle(painter, QRect(262, 90, 310, 120), fonts);
     painter.setFont(fonts.serifItalicAt(18));
