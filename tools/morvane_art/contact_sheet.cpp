@@ -12,25 +12,33 @@ namespace {
 
 constexpr int kMargin = 16;
 
-// A small stepped heap that shows a set's edges, overlaps and layers.
+// A small stepped heap that shows a set's edges, overlaps and layers, and one tile alone with
+// its whole bottom edge.
 std::vector<LaidTile> sampleHeap(int groups) {
     std::vector<LaidTile> heap;
     int face = 0;
-    for (int z = 0; z < 3; ++z) {
-        for (int y = z; y < 6 - z; y += 2) {
-            for (int x = z; x < 10 - z; x += 2) {
-                heap.push_back({x, y, z, 1 + face % groups, 1 + face % 3});
-                ++face;
-            }
+    const auto lay = [&](int x, int y, int z) {
+        heap.push_back({x, y, z, 1 + face % groups, 1 + face % 3});
+        ++face;
+    };
+    for (int y = 0; y <= 4; y += 2) {
+        for (int x = 0; x <= 8; x += 2) {
+            lay(x, y, 0);
         }
     }
-    heap.push_back({12, 1, 0, groups, 1});  // one alone, to show its whole bottom edge
+    for (int y = 0; y <= 2; y += 2) {
+        for (int x = 2; x <= 6; x += 2) {
+            lay(x, y, 1);
+        }
+    }
+    lay(4, 0, 2);
+    lay(12, 1, 0);
     return heap;
 }
 
 QImage heapPicture(const platform::Bitmap& tiles, const TileStyle& style, int groups) {
     const QImage image = art_common::toImage(tiles);
-    QImage picture(style.width * 8, style.height * 4, QImage::Format_RGB32);
+    QImage picture(style.width * 8, style.height * 3 + style.depth * 6, QImage::Format_RGB32);
     picture.fill(image.pixelColor(0, 0));
     QPainter painter(&picture);
     drawHeap(painter, QPoint(style.depth * 3, style.depth * 3), image, style, sampleHeap(groups));
@@ -50,7 +58,7 @@ QImage makeContactSheet(const MorvanePictures& pictures) {
     const QImage heaps[] = {heapPicture(pictures.builtInTiles, builtInStyle(), 7),
                             heapPicture(pictures.lanternTiles, lanternStyle(), 4),
                             heapPicture(pictures.terraceTiles, terraceStyle(), 5)};
-    QImage sheet(1460, 1560, QImage::Format_RGB32);
+    QImage sheet(1460, 1240, QImage::Format_RGB32);
     sheet.fill(QColor(48, 48, 52));
     QPainter painter(&sheet);
     int x = kMargin;
