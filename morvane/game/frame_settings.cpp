@@ -75,12 +75,14 @@ WindowPlacement readWindowPlacement(const platform::Profile& settings) {
 
 bool writeWindowPlacement(platform::Profile& settings, const WindowPlacement& placement) {
     const platform::Rect& r = placement.normal;
-    return settings.writeString(kWindowSection, "WINMODE",
-                                windowModeText(placement.mode.value_or(WindowMode::Normal))) &&
-           settings.writeInt(kWindowSection, "WINLEFT", r.x) &&
-           settings.writeInt(kWindowSection, "WINTOP", r.y) &&
-           settings.writeInt(kWindowSection, "WINRIGHT", r.x + r.width) &&
-           settings.writeInt(kWindowSection, "WINBOTTOM", r.y + r.height);
+    const char* mode = windowModeText(placement.mode.value_or(WindowMode::Normal));
+    return settings.writeBatch([&](platform::Profile& profile) {
+        return profile.writeString(kWindowSection, "WINMODE", mode) &&
+               profile.writeInt(kWindowSection, "WINLEFT", r.x) &&
+               profile.writeInt(kWindowSection, "WINTOP", r.y) &&
+               profile.writeInt(kWindowSection, "WINRIGHT", r.x + r.width) &&
+               profile.writeInt(kWindowSection, "WINBOTTOM", r.y + r.height);
+    });
 }
 
 platform::Rect broughtOnScreen(platform::Rect window, platform::Rect screen) {
@@ -118,8 +120,11 @@ StartupGame recordStartup(platform::Profile& settings, const std::string& comman
     StartupGame startup{game, programFolder};
     // The view reads the game back as it was recorded; a settings file that cannot be written
     // still starts the game asked for.
-    if (settings.writeString(kPassSection, "CMDLINE", game.string()) &&
-        settings.writeString(kPassSection, "HELPPATH", folderText(programFolder))) {
+    const bool recorded = settings.writeBatch([&](platform::Profile& profile) {
+        return profile.writeString(kPassSection, "CMDLINE", game.string()) &&
+               profile.writeString(kPassSection, "HELPPATH", folderText(programFolder));
+    });
+    if (recorded) {
         startup.game = settings.readString(kPassSection, "CMDLINE", "", kCommandLineCapacity);
         startup.programFolder = settings.readString(kPassSection, "HELPPATH", "");
     }

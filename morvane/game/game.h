@@ -172,6 +172,7 @@ private:
     std::array<int, kBookmarks> m_bookmarks{-1, -1, -1, -1};
 
     int m_elapsedSeconds = 0;
+    std::filesystem::path m_unreadableHallOfFame;  // told once: wins are not entered there
     bool m_soundOn = true;
 
     bool m_designMode = false;

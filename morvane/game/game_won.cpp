@@ -19,6 +19,16 @@ void Game::gameWon() {
 void Game::enterHallOfFame(const std::filesystem::path& file) {
     platform::Profile profile(file);
     HallOfFame entries = readHallOfFame(profile);
+    if (profile.isUnreadable()) {
+        // Its entries would be lost if the list were written anew from nothing: say so once.
+        const bool told = m_unreadableHallOfFame == file;
+        m_unreadableHallOfFame = file;
+        m_host.messageBox(told ? "You won!!"
+                               : "You won in " + timeText() + ", but the Hall of Fame " + file.string() +
+                                     " cannot be read, so the win is not entered in it.",
+                          "Congratulations", MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
     const std::optional<int> place = hallOfFamePlace(entries, m_elapsedSeconds);
     if (!place) {
         if (m_host.showWonDialog(timeText()) == WonChoice::ViewHallOfFame) {

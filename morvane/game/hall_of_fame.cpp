@@ -57,17 +57,20 @@ HallOfFame readHallOfFame(const platform::Profile& file) {
     return hallOfFame;
 }
 
+// All ten entries in one replacement of the file, so that a save cut off keeps the old list.
 bool writeHallOfFame(platform::Profile& file, const HallOfFame& hallOfFame) {
-    bool written = true;
-    for (int index = 0; index < kHallOfFameEntries && written; ++index) {
-        const HallOfFameEntry& entry = hallOfFame[static_cast<std::size_t>(index)];
-        written = file.writeString(kSection, entryKey("NAME", index), entry.name);
-        if (written && !entry.name.empty()) {
-            written = file.writeInt(kSection, entryKey("TIME", index), entry.time) &&
-                      file.writeInt(kSection, entryKey("AUTH", index), entry.authentication);
+    return file.writeBatch([&](platform::Profile& profile) {
+        bool written = true;
+        for (int index = 0; index < kHallOfFameEntries && written; ++index) {
+            const HallOfFameEntry& entry = hallOfFame[static_cast<std::size_t>(index)];
+            written = profile.writeString(kSection, entryKey("NAME", index), entry.name);
+            if (written && !entry.name.empty()) {
+                written = profile.writeInt(kSection, entryKey("TIME", index), entry.time) &&
+                          profile.writeInt(kSection, entryKey("AUTH", index), entry.authentication);
+            }
         }
-    }
-    return written;
+        return written;
+    });
 }
 
 std::optional<int> hallOfFamePlace(const HallOfFame& hallOfFame, int seconds) {

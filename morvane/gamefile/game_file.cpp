@@ -187,15 +187,18 @@ GameSettings readGameFile(const std::filesystem::path& file, const std::filesyst
 }
 
 bool writeGameFile(const std::filesystem::path& file, const GameSettings& settings) {
-    // Saving starts the game afresh, hall of fame included; a folder is never removed.
+    // Saving starts the game afresh, hall of fame included: the new file is made as from nothing
+    // and replaces the old one in one step, so a save that fails keeps the old game whole.
     std::error_code error;
     if (std::filesystem::is_directory(file, error)) {
         return false;
     }
-    std::filesystem::remove(file, error);
-    platform::Profile profile(file);
-    return writeLayout(profile, settings) && writeTileSet(profile, settings) &&
-           writeSounds(profile, settings) && writeRules(profile, settings.rules);
+    return platform::Profile(file).writeBatch(
+        [&](platform::Profile& profile) {
+            return writeLayout(profile, settings) && writeTileSet(profile, settings) &&
+                   writeSounds(profile, settings) && writeRules(profile, settings.rules);
+        },
+        platform::Profile::BatchStart::FromEmpty);
 }
 
 std::optional<std::string> gameFileProblem(const std::filesystem::path& file) {

@@ -16,8 +16,8 @@ GameSettings readGameFile(const std::filesystem::path& file, const std::filesyst
 // sections a game file is made of. None for a game file.
 std::optional<std::string> gameFileProblem(const std::filesystem::path& file);
 
-// Deletes the file (and with it its hall of fame), then writes every section of the settings.
-// False when the file could not be written.
+// Makes the file anew (its hall of fame starts empty) with every section of the settings, and
+// replaces the old one in one step. False when it could not be written: the old file stays.
 bool writeGameFile(const std::filesystem::path& file, const GameSettings& settings);
 
 }  // namespace morvane

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <fstream>
 #include <sstream>
@@ -173,6 +176,32 @@ TEST(GameFileRead, MissingFileOrFolderGivesTheReaderDefaults) {
     EXPECT_FALSE(settings.bitmapIsDefault);
     EXPECT_EQ(countTiles(settings.tileSet), 0);
     EXPECT_EQ(settings.sound(SoundSlot::Select), "");
+}
+
+TEST(GameFileWrite, ASaveThatCannotBeWrittenKeepsTheOldGameWhole) {
+    TemporaryHome home;
+    const std::filesystem::path file = home.folder() / "game.rvq";
+    writeText(file, "[GAME]\nMOVELIFT=1\n[HOF]\nNAME1=Ann\nTIME1=99\n");
+    const std::string before = fileText(file);
+    // A disk that takes no more than 200 bytes a file, as a full one would.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 200;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = writeGameFile(file, customGame());
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(fileText(file), before);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(home.folder())) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"game.rvq"}) << "no half-written file is left";
+
+    ASSERT_TRUE(writeGameFile(file, customGame()));
+    EXPECT_EQ(fileText(file).find("[HOF]"), std::string::npos) << "a saved game starts a new hall of fame";
 }
 
 TEST(GameFileRead, DamagedLayoutStaysInsideTheBoard) {

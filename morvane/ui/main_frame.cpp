@@ -67,6 +67,10 @@ void CMainFrame::startGame(const std::string& commandLineGame, bool soundOn) {
             tr("The folder of %1 cannot be entered.").arg(QString::fromStdString(startup.game)));
     }
     m_view->start(startup.game, soundOn);
+    if (m_settings->isUnreadable()) {
+        statusBar()->showMessage(tr("%1 cannot be read; the settings are not saved in this run.")
+                                     .arg(QString::fromStdString(m_settings->path().string())));
+    }
 }
 
 void CMainFrame::showFromSettings() {

@@ -4,6 +4,7 @@
 #include <climits>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <system_error>
 
 #include "platform/profile/settings_folder.h"
@@ -29,14 +30,15 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
            std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// The name of a "[name]" line, or nothing for any other line.
+// The name of a "[name]" line, or nothing for any other line. The name ends at the line's last
+// "]", so that a name holding one ("Pyramid [hard]") reads back as it was written.
 std::optional<std::string_view> sectionName(std::string_view line) {
     line = trim(line);
     if (line.empty() || line.front() != '[') {
         return std::nullopt;
     }
     line.remove_prefix(1);
-    return trim(line.substr(0, line.find(']')));
+    return trim(line.substr(0, line.rfind(']')));
 }
 
 struct KeyLine {
@@ -89,6 +91,54 @@ bool isBlankLine(std::string_view line) {
     return trim(line).empty();
 }
 
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// A key that a reader would not find again: cut at its "=", taken for a comment or a section.
+bool isUnreadableKey(std::string_view key) {
+    key = trim(key);
+    return key.empty() || hasLineBreak(key) || key.find('=') != std::string_view::npos ||
+           key.front() == ';' || key.front() == '[';
+}
+
+// A value written on one line: each line break becomes a blank.
+std::string oneLine(std::string_view value) {
+    std::string text(value);
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+// Files of this run that exist but could not be read; none of them is ever written. Only the
+// window's thread reads and writes profiles.
+std::set<std::filesystem::path>& unreadableFiles() {
+    static std::set<std::filesystem::path> files;
+    return files;
+}
+
+// The bytes of a file, or none when it cannot be opened or a read fails.
+std::optional<std::string> readWhole(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in.is_open()) {
+        return std::nullopt;
+    }
+    try {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return in.bad() ? std::nullopt : std::optional(std::move(bytes));
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;  // the stream reports an I/O error this way
+    }
+}
+
+bool knownUnreadable(const std::filesystem::path& file) {
+    return unreadableFiles().count(file) != 0;
+}
+
+void markUnreadable(const std::filesystem::path& file) {
+    unreadableFiles().insert(file);
+}
+
 }  // namespace
 
 Profile::Profile(std::filesystem::path file, std::string_view programFolderName)
@@ -96,8 +146,12 @@ Profile::Profile(std::filesystem::path file, std::string_view programFolderName)
 
 Profile::Profile(std::filesystem::path file) : m_path(std::move(file)) {}
 
-// Parses the file again only when its time or size changed since the last look.
+// Parses the file again only when its time or size changed since the last look; while a batch
+// of changes is made the changes in memory are the contents.
 const Profile::Contents& Profile::contents() const {
+    if (m_batching) {
+        return m_contents;
+    }
     std::error_code error;
     const bool exists = std::filesystem::is_regular_file(m_path, error);
     const auto writeTime =
@@ -112,13 +166,25 @@ const Profile::Contents& Profile::contents() const {
     if (!exists) {
         return m_contents;  // a missing file, or a folder of that name: nothing to read
     }
-    std::ifstream in(m_path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::optional<std::string> bytes = readWhole(m_path);
+    if (!bytes) {
+        m_contents.unreadable = true;
+        markUnreadable(m_path);
+        return m_contents;
+    }
+    parse(*bytes);
+    return m_contents;
+}
+
+// Splits the bytes into lines with their endings; a last line ending in a lone CR keeps it.
+void Profile::parse(const std::string& bytes) const {
     std::size_t start = 0;
     while (start < bytes.size()) {
         const std::size_t newline = bytes.find('\n', start);
         if (newline == std::string::npos) {
-            m_contents.lines.push_back({bytes.substr(start), ""});
+            const bool lone = bytes.back() == '\r';
+            m_contents.lines.push_back(
+                {bytes.substr(start, bytes.size() - start - (lone ? 1 : 0)), lone ? "\r" : ""});
             break;
         }
         const bool crlf = newline > start && bytes[newline - 1] == '\r';
@@ -126,7 +192,10 @@ const Profile::Contents& Profile::contents() const {
         m_contents.lines.push_back({bytes.substr(start, textEnd - start), crlf ? "\r\n" : "\n"});
         start = newline + 1;
     }
-    return m_contents;
+}
+
+bool Profile::isUnreadable() const {
+    return contents().unreadable || knownUnreadable(m_path);
 }
 
 std::optional<Profile::SectionRange> Profile::findSection(std::string_view section) const {
@@ -208,6 +277,13 @@ std::string Profile::newLineEnding() const {
 
 bool Profile::writeString(std::string_view section, std::string_view key,
                           std::optional<std::string_view> value) {
+    if (hasLineBreak(section) || trim(section).empty() || isUnreadableKey(key)) {
+        return false;
+    }
+    if (value && hasLineBreak(*value)) {
+        const std::string line = oneLine(*value);
+        return writeString(section, key, std::string_view(line));
+    }
     const auto range = findSection(section);
     const auto index = range ? findKey(*range, key) : std::nullopt;
     if (!index) {
@@ -254,16 +330,53 @@ bool Profile::writeInt(std::string_view section, std::string_view key, int value
 }
 
 bool Profile::deleteSection(std::string_view section) {
-    const auto range = findSection(section);
-    if (!range) {
+    if (!findSection(section)) {
         return true;
     }
     std::vector<Line> lines = contents().lines;
-    lines.erase(lines.begin() + std::ptrdiff_t(range->header), lines.begin() + std::ptrdiff_t(range->end));
+    bool inSection = false;
+    std::erase_if(lines, [&](const Line& line) {
+        if (const auto name = sectionName(line.text)) {
+            inSection = equalIgnoringCase(*name, trim(section));
+        }
+        return inSection;
+    });
+    return save(std::move(lines));
+}
+
+bool Profile::writeBatch(const std::function<bool(Profile&)>& changes, BatchStart start) {
+    if (isUnreadable()) {
+        return false;
+    }
+    const Contents before = contents();
+    if (start == BatchStart::FromEmpty) {
+        m_contents.lines.clear();
+    }
+    m_batching = true;
+    m_batchChanged = start == BatchStart::FromEmpty;
+    const bool complete = changes(*this);
+    m_batching = false;
+    if (!complete) {
+        m_contents = before;
+        return false;
+    }
+    if (!m_batchChanged) {
+        return true;
+    }
+    std::vector<Line> lines = std::move(m_contents.lines);
+    m_contents = before;
     return save(std::move(lines));
 }
 
 bool Profile::save(std::vector<Line> lines) {
+    if (isUnreadable()) {
+        return false;
+    }
+    if (m_batching) {
+        m_contents.lines = std::move(lines);
+        m_batchChanged = true;
+        return true;
+    }
     std::string bytes;
     for (const auto& line : lines) {
         bytes += line.text;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,7 +18,11 @@ namespace platform {
 // - white space around names and values is trimmed, and one pair of matching quotes (" or ')
 //   around a value is removed;
 // - lines without "=" and comment lines (";") never match a key;
-// - a write keeps every other line byte for byte and reaches the disk whole or not at all.
+// - a write keeps every other line byte for byte and reaches the disk whole or not at all;
+// - a file that exists but cannot be read is never written in this run, so that what it holds
+//   is not replaced by defaults;
+// - line breaks in a value become blanks, and a section or key that could not be found again
+//   (a line break in it, or a key with "=" or starting with ";" or "[") is refused.
 //
 // The file is parsed once and again only when it changes on disk, so many reads cost little.
 class Profile {
@@ -27,6 +32,10 @@ public:
     explicit Profile(std::filesystem::path file);
 
     const std::filesystem::path& path() const { return m_path; }
+
+    // Whether the file exists but could not be read: it then reads as missing and every write
+    // fails.
+    bool isUnreadable() const;
 
     // The value of a key, or the default when the section or the key is missing; at most
     // capacity - 1 characters, as a buffer of that size would hold.
@@ -46,8 +55,15 @@ public:
     // False when the file cannot be written (nothing on disk changes then).
     bool writeString(std::string_view section, std::string_view key, std::optional<std::string_view> value);
     bool writeInt(std::string_view section, std::string_view key, int value);
-    // Removes a section with all its lines.
+    // Removes a section with all its lines, and every other copy of it.
     bool deleteSection(std::string_view section);
+
+    // Makes all the changes and writes the file once: the same bytes the writes one by one would
+    // give, but a save that fails or is cut off leaves the old file whole. Reads inside see the
+    // changes made so far. The changes start from the file, or from an empty one when the file is
+    // to be made anew; when they return false nothing is written. False when nothing was written.
+    enum class BatchStart { FromFile, FromEmpty };
+    bool writeBatch(const std::function<bool(Profile&)>& changes, BatchStart start = BatchStart::FromFile);
 
     static constexpr std::size_t kDefaultCapacity = 4096;
 
@@ -61,6 +77,7 @@ private:
         std::filesystem::file_time_type writeTime{};
         std::uintmax_t size = 0;
         bool exists = false;
+        bool unreadable = false;
     };
     struct SectionRange {
         std::size_t header = 0;  // index of the "[name]" line
@@ -68,6 +85,7 @@ private:
     };
 
     const Contents& contents() const;
+    void parse(const std::string& bytes) const;
     std::optional<SectionRange> findSection(std::string_view section) const;
     std::optional<std::size_t> findKey(const SectionRange& range, std::string_view key) const;
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
@@ -79,6 +97,8 @@ private:
     std::filesystem::path m_path;
     mutable Contents m_contents;
     mutable bool m_loaded = false;
+    bool m_batching = false;  // inside writeBatch: changes stay in memory
+    bool m_batchChanged = false;
 };
 
 }  // namespace platform

@@ -32,6 +32,8 @@ std::filesystem::path resolveSettingsFile(const std::filesystem::path& file,
 
 namespace {
 
+constexpr std::size_t kTemporarySuffixLength = 6;  // mkstemp's XXXXXX
+
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -43,25 +45,61 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The file a write replaces: the target of a symbolic link, so that the link stays a link.
+std::filesystem::path replacedFile(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(file, error)) {
+        return file;
+    }
+    const std::filesystem::path target = std::filesystem::read_symlink(file, error);
+    return target.is_absolute() ? target : file.parent_path() / target;
+}
+
+// Removes what writes of this file that were cut off left behind: their temporary files.
+void removeStaleTemporaries(const std::filesystem::path& folder, const std::string& prefix) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == prefix.size() + kTemporarySuffixLength && name.starts_with(prefix)) {
+            std::filesystem::remove(entry.path(), error);
+        }
+    }
+}
+
+// Makes the rename in the folder last across a power cut.
+void syncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 }  // namespace
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
     std::error_code error;
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    const std::filesystem::path target = replacedFile(file);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::filesystem::create_directories(folder, error);
-    std::string temporary = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+    const std::string prefix = "." + target.filename().string() + ".";
+    removeStaleTemporaries(folder, prefix);
+    std::string temporary = (folder / (prefix + "XXXXXX")).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         return false;
     }
-    // mkstemp makes the file private; settings files are as readable as any other file.
-    ::fchmod(fd, 0644);
+    // mkstemp makes the file private; a replaced file keeps its mode, a new one is as readable as
+    // any other file.
+    struct stat old {};
+    ::fchmod(fd, ::stat(target.c_str(), &old) == 0 ? old.st_mode & 07777 : 0644);
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), file.c_str()) != 0) {
+    if (!written || !closed || std::rename(temporary.c_str(), target.c_str()) != 0) {
         std::remove(temporary.c_str());
         return false;
     }
+    syncFolder(folder);
     return true;
 }
 

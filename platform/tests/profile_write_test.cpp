@@ -1,4 +1,6 @@
 #include "platform/profile/profile.h"
+
+#include <algorithm>
 #include "platform/tests/profile_test_support.h"
 
 namespace platform {
@@ -29,6 +31,9 @@ TEST_F(ProfileWriteTest, WritesKeepEveryOtherLine) {
         {"deleting a missing key changes nothing", "[A]\n x = 1\n", "A", "q", std::nullopt, "[A]\n x = 1\n"},
         {"an empty file", "", "S", "k", "v", "[S]\r\nk=v\r\n"},
         {"a section with no keys yet", "[S]\r\n[T]\r\n", "S", "k", "v", "[S]\r\nk=v\r\n[T]\r\n"},
+        {"a lone CR ending the last line stays", "[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\ry=2\r\n"},
+        {"line breaks in a value become blanks", "[A]\r\n", "A", "Name1", "Ann\r\n[A]\nTime1=1",
+         "[A]\r\nName1=Ann  [A] Time1=1\r\n"},
     };
     for (const auto& c : cases) {
         const auto file = fileWith(c.before);
@@ -38,8 +43,9 @@ TEST_F(ProfileWriteTest, WritesKeepEveryOtherLine) {
     }
 }
 
-TEST_F(ProfileWriteTest, DeletesAWholeSection) {
-    const auto file = fileWith("[A]\r\nx=1\r\n; about B\r\n[B]\r\ny=2\r\n;tail\r\n[C]\r\nz=3\r\n");
+TEST_F(ProfileWriteTest, DeletesAWholeSectionWithEveryCopyOfIt) {
+    const auto file =
+        fileWith("[A]\r\nx=1\r\n; about B\r\n[B]\r\ny=2\r\n;tail\r\n[C]\r\nz=3\r\n[b]\r\ny=old\r\n");
     Profile profile(file);
     EXPECT_TRUE(profile.deleteSection("b"));
     EXPECT_EQ(bytesOf(file), "[A]\r\nx=1\r\n; about B\r\n[C]\r\nz=3\r\n");
@@ -65,6 +71,98 @@ TEST_F(ProfileWriteTest, AFileThatCannotBeWrittenReportsFailureAndStaysAsItWas) 
     Profile profile(blocker / "Orbeni.ini");
     EXPECT_FALSE(profile.writeString("S", "k", "v"));
     EXPECT_EQ(bytesOf(blocker), "not a folder");
+}
+
+TEST_F(ProfileWriteTest, NamesMadeFromPlayersTextReadBackOrAreRefused) {
+    const auto file = m_folder / "Hallfame.ini";
+    Profile profile(file);
+    EXPECT_TRUE(profile.writeString("Pyramid [hard]", "Name1", "Ann"));
+    EXPECT_TRUE(profile.writeString("Pyramid [hard]", "Name2", "Bob"));
+    EXPECT_TRUE(profile.writeString("a=b; [c]", "Name1", "Cy"));
+    EXPECT_EQ(Profile(file).readString("Pyramid [hard]", "Name1", ""), "Ann");
+    EXPECT_EQ(Profile(file).readString("a=b; [c]", "Name1", ""), "Cy");
+    EXPECT_EQ(Profile(file).sections(), (std::vector<std::string>{"Pyramid [hard]", "a=b; [c]"}));
+    for (const std::string_view key : {"a=b", ";note", "[x]", "two\nlines", ""}) {
+        EXPECT_FALSE(profile.writeString("S", key, "v")) << key;
+    }
+    EXPECT_FALSE(profile.writeString("two\nlines", "k", "v"));
+    EXPECT_EQ(Profile(file).sections().size(), 2u);
+}
+
+TEST_F(ProfileWriteTest, ABatchWritesTheFileOnceWithTheSameBytesAsWriteByWrite) {
+    const std::string start = "; kept\n[Options]\nSound=1\n";
+    const auto changes = [](Profile& p) {
+        p.writeString("Options", "Sound", "0");
+        p.writeInt("Options", "Left", 10);
+        p.writeString("Hall", "Name1", "Ann");
+        p.writeString("Options", "Left", std::nullopt);
+        p.deleteSection("Hall");
+        p.writeString("Hall", "Name1", "Bob");
+    };
+    const auto oneByOne = fileWith(start, "one.ini");
+    Profile single(oneByOne);
+    changes(single);
+
+    const auto batched = fileWith(start, "batch.ini");
+    Profile batch(batched);
+    EXPECT_TRUE(batch.writeBatch([&](Profile& p) {
+        changes(p);
+        // Reads see the changes, the disk does not yet: a save cut off here leaves the old file.
+        EXPECT_EQ(p.readString("Hall", "Name1", ""), "Bob");
+        EXPECT_EQ(bytesOf(batched), start);
+        return true;
+    }));
+    EXPECT_EQ(bytesOf(batched), bytesOf(oneByOne));
+
+    const auto abandoned = [&](Profile& p) {
+        changes(p);
+        return false;
+    };
+    EXPECT_FALSE(Profile(oneByOne).writeBatch(abandoned));
+    EXPECT_EQ(bytesOf(oneByOne), bytesOf(batched));
+
+    const auto anew = fileWith(start, "anew.ini");
+    EXPECT_TRUE(Profile(anew).writeBatch([](Profile& p) { return p.writeString("Hall", "Name1", "Cy"); },
+                                         Profile::BatchStart::FromEmpty));
+    EXPECT_EQ(bytesOf(anew), "[Hall]\r\nName1=Cy\r\n");
+
+    const auto blocker = fileWith("not a folder", "blocker");
+    Profile blocked(blocker / "Orbeni.ini");
+    EXPECT_FALSE(blocked.writeBatch([&](Profile& p) {
+        changes(p);
+        return true;
+    }));
+    EXPECT_EQ(blocked.readString("Hall", "Name1", "none"), "none");
+}
+
+TEST_F(ProfileWriteTest, AFileThatCannotBeReadIsNeverWritten) {
+    // Reading this file fails at its first byte, as a disk with an I/O error would.
+    Profile broken("/proc/self/mem");
+    EXPECT_EQ(broken.readString("S", "k", "default"), "default");
+    EXPECT_TRUE(broken.isUnreadable());
+    EXPECT_FALSE(broken.writeString("S", "k", "v"));
+    EXPECT_FALSE(broken.writeBatch([](Profile& p) { return p.writeString("S", "k", "v"); }));
+    EXPECT_TRUE(Profile("/proc/self/mem").isUnreadable()) << "known for the whole run";
+    EXPECT_FALSE(Profile(m_folder / "missing.ini").isUnreadable());
+}
+
+TEST_F(ProfileWriteTest, WritesLeaveNoTemporaryFilesAndKeepALinkAndTheFilesMode) {
+    const auto target = fileWith("[A]\nx=1\n", "real.ini");
+    std::filesystem::permissions(target, std::filesystem::perms(0600));
+    fileWith("half a write", ".real.ini.Ab12Cd");
+    const auto link = m_folder / "link.ini";
+    std::filesystem::create_symlink("real.ini", link);
+    Profile profile(link);
+    EXPECT_TRUE(profile.writeString("A", "y", "2"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(bytesOf(target), "[A]\nx=1\ny=2\n");
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0600));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"link.ini", "real.ini"}));
 }
 
 }  // namespace
