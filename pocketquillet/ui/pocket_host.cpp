@@ -45,8 +45,18 @@ void PocketWindow::repaintBoard() {
     showAreas(m_painter.repaintBoard());
 }
 
+// A pair's cells are emptied a moment late, so that its path shows over both stones before
+// they go; the painter then draws each cell as the game has it, the path still on it.
 void PocketWindow::repaintCell(Cell cell) {
-    showAreas(m_painter.repaintCell(cell));
+    m_cellsToEmpty.push_back(cell);
+    m_pairFlash.start();
+}
+
+void PocketWindow::emptyRemovedCells() {
+    for (const Cell cell : m_cellsToEmpty) {
+        showAreas(m_painter.repaintCell(cell));
+    }
+    m_cellsToEmpty.clear();
 }
 
 void PocketWindow::markCell(Cell cell, Mark) {

@@ -18,6 +18,7 @@ namespace {
 constexpr int kSystemWidth = 640;
 constexpr int kSystemHeight = 420;
 constexpr int kClockMilliseconds = 1000;
+constexpr int kPairFlashMilliseconds = 350;
 
 }  // namespace
 
@@ -44,6 +45,9 @@ PocketWindow::PocketWindow(WindowServices services, QWidget* parent)
         updateActions();
         repaintStatus();
     });
+    m_pairFlash.setSingleShot(true);
+    m_pairFlash.setInterval(kPairFlashMilliseconds);
+    connect(&m_pairFlash, &QTimer::timeout, this, &PocketWindow::emptyRemovedCells);
     readSettings();
     syncAudio();
     updateActions();

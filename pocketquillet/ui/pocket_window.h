@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/audio/wave_player.h"
 #include "pocketquillet/game/hiscore_file.h"
@@ -63,6 +64,7 @@ private:
     void writeSettings();
     void clickAt(QPoint point);
     void showAreas(const BoardPainter::Areas& areas);
+    void emptyRemovedCells();
     void syncAudio();
     void playNamedSound(const QString& name);
     void showAbout();
@@ -91,6 +93,8 @@ private:
     BoardPainter m_painter;
     BoardView* m_view = nullptr;
     QTimer m_clock;
+    QTimer m_pairFlash;  // single shot: a removed pair's stones stay under its path this long
+    std::vector<Cell> m_cellsToEmpty;
     std::unique_ptr<platform::WavePlayer> m_wavePlayer;  // only while Sound is on
     std::map<Command, QAction*> m_actions;
     Language m_menuLanguage = Language::English;

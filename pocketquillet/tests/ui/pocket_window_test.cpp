@@ -146,7 +146,14 @@ private slots:
         QVERIFY(pair.has_value());
         fixture.click(pair->first);
         QCOMPARE(window.game().selection(), std::optional<Cell>(pair->first));
+        const platform::Rect cell = window.painter().geometry().cellRect(pair->second);
+        const auto quarterPixel = [&] {
+            return window.painter().image().pixel(cell.x + cell.width / 4, cell.y + cell.height / 4);
+        };
+        const platform::Pixel stone = quarterPixel();
         fixture.click(pair->second);
+        QCOMPARE(quarterPixel(), stone);  // the stones stay a moment under their path
+        QTRY_COMPARE(quarterPixel(), platform::kWhite);
         QCOMPARE(window.game().stonesLeft(), kStoneCount - 2);
         QVERIFY(window.game().board().isEmpty(pair->first));
         QVERIFY(window.game().board().isEmpty(pair->second));
