@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include "morvane/ui/main_frame.h"
 #include "morvane/ui/splash_window.h"
 #include "platform/audio/audio_output.h"
+#include "platform/process/quit_signals.h"
 
 namespace {
 
@@ -41,6 +43,14 @@ int main(int argc, char* argv[]) {
     app.setWindowIcon(QIcon(QString::fromStdString((programFolder / "morvane.png").string())));
 
     morvane::CMainFrame frame(programFolder);
+    // A logout or `kill` closes the window as Exit does, so its place is saved.
+    QSocketNotifier quitSignals(platform::watchQuitSignals(), QSocketNotifier::Read);
+    QObject::connect(&quitSignals, &QSocketNotifier::activated, &frame, [&frame] {
+        platform::drainQuitSignals();
+        if (frame.close()) {
+            QCoreApplication::quit();
+        }
+    });
     frame.startGame(options.game.toStdString(), platform::AudioOutput::hasPlaybackDevice());
     frame.showFromSettings();
     if (!options.screenshot.isEmpty()) {

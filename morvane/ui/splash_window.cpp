@@ -26,6 +26,8 @@ SplashWindow::SplashWindow(const std::filesystem::path& picture, QWidget* parent
       m_picture(loadPicture(picture)) {
     setObjectName(QStringLiteral("SplashWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Closing the main window ends the program even while the splash still shows.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(m_picture.isNull() ? kSplashSize : m_picture.size());
     m_closeTimer.setSingleShot(true);
     connect(&m_closeTimer, &QTimer::timeout, this, &QWidget::close);

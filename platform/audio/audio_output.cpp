@@ -10,6 +10,13 @@ namespace {
 
 constexpr int kBufferFrames = 1024;
 
+// SDL would take SIGTERM and SIGINT for itself and leave the window running: the programs end in
+// order on them instead.
+int initAudio() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    return SDL_InitSubSystem(SDL_INIT_AUDIO);
+}
+
 }  // namespace
 
 std::shared_ptr<AudioOutput> AudioOutput::shared() {
@@ -34,7 +41,7 @@ AudioOutput::AudioOutput() {
 }
 
 bool AudioOutput::hasPlaybackDevice() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (initAudio() != 0) {
         return false;
     }
     const char* driver = SDL_GetCurrentAudioDriver();
@@ -55,7 +62,7 @@ AudioOutput::~AudioOutput() {
 
 // Opens the default playback device of the current driver and starts it.
 bool AudioOutput::openDevice() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (initAudio() != 0) {
         return false;
     }
     SDL_AudioSpec wanted{};
