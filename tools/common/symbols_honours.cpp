@@ -17,17 +17,17 @@ double lineWidth(const QRectF& area, double fraction) {
     return std::max(0.8, std::min(area.width(), area.height()) * fraction);
 }
 
-// A small compass needle under a wind's letter, pointing the way the wind comes from.
-void drawNeedle(QPainter& painter, QPointF centre, double size, int wind, const Inks& inks) {
+// A small red arrowhead under a wind's letter, pointing the way the wind's name says.
+void drawPointer(QPainter& painter, QPointF centre, double size, int wind, const Inks& inks) {
     const double angle = (wind - 1) * kPi / 2;  // north up, then clockwise
-    const QPointF tip(centre.x() + std::sin(angle) * size, centre.y() - std::cos(angle) * size);
-    const QPointF tail(centre.x() - std::sin(angle) * size, centre.y() + std::cos(angle) * size);
-    const QPointF side(std::cos(angle) * size * 0.38, std::sin(angle) * size * 0.38);
-    painter.setPen(QPen(inks.dark, std::max(0.6, size * 0.12)));
+    const QPointF ahead(std::sin(angle), -std::cos(angle));
+    const QPointF side(-ahead.y(), ahead.x());
+    const QPointF tip = centre + ahead * size;
+    const QPointF back = centre - ahead * size * 0.6;
+    painter.setPen(QPen(inks.dark, std::max(0.6, size * 0.1)));
     painter.setBrush(inks.red);
-    painter.drawPolygon(QPolygonF({tip, centre + side, centre - side}));
-    painter.setBrush(inks.face);
-    painter.drawPolygon(QPolygonF({tail, centre + side, centre - side}));
+    painter.drawPolygon(
+        QPolygonF({tip, back + side * size * 0.8, centre - ahead * size * 0.2, back - side * size * 0.8}));
 }
 
 void drawFlame(QPainter& painter, const QRectF& area, const Inks& inks) {
@@ -127,12 +127,12 @@ void drawSnowflake(QPainter& painter, QPointF c, double r, const Inks& inks) {
 
 void drawWind(QPainter& painter, const QRectF& area, int wind, const Inks& inks, const ArtFonts& fonts) {
     static const char* const kLetters[] = {"N", "E", "S", "W"};
-    painter.setFont(fonts.sansAt(std::max(8, int(std::min(area.height() * 0.56, area.width() * 0.95)))));
+    painter.setFont(fonts.sansAt(std::max(8, int(std::min(area.height() * 0.62, area.width() * 0.95)))));
     painter.setPen(inks.dark);
-    const QRectF letterArea(area.left(), area.top(), area.width(), area.height() * 0.64);
+    const QRectF letterArea(area.left(), area.top(), area.width(), area.height() * 0.68);
     painter.drawText(letterArea, Qt::AlignCenter, QString::fromLatin1(kLetters[std::clamp(wind, 1, 4) - 1]));
     const double size = std::min(area.width(), area.height()) * 0.2;
-    drawNeedle(painter, QPointF(area.center().x(), area.bottom() - size * 1.02), size, wind, inks);
+    drawPointer(painter, QPointF(area.center().x(), area.bottom() - size * 1.02), size, wind, inks);
 }
 
 void drawEmblem(QPainter& painter, const QRectF& area, int emblem, const Inks& inks) {

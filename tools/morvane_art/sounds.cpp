@@ -96,7 +96,9 @@ art_common::Samples makeGameSound(SoundKit kit, GameSound sound) {
             samples = victory(kit);
             break;
     }
-    art_common::finish(samples, sound == GameSound::Won ? 0.75 : 0.65);
+    // The refusal is a dense buzz that sounds louder than a tap at the same peak.
+    const double peak = sound == GameSound::Won ? 0.75 : (sound == GameSound::Unfree ? 0.42 : 0.65);
+    art_common::finish(samples, peak);
     return samples;
 }
 

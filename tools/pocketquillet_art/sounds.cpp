@@ -113,8 +113,9 @@ art_common::Samples makePocketSound(PocketSound sound) {
             samples = emptyCell();
             break;
     }
-    art_common::finish(samples,
-                       sound == PocketSound::Qz1Hiscore || sound == PocketSound::Qz8Gong ? 0.75 : 0.6);
+    const bool fanfareOrGong = sound == PocketSound::Qz1Hiscore || sound == PocketSound::Qz8Gong;
+    // The fault is a dense buzz that sounds louder than a click at the same peak.
+    art_common::finish(samples, fanfareOrGong ? 0.75 : (sound == PocketSound::Qz7Fault ? 0.4 : 0.6));
     return samples;
 }
 
