@@ -136,7 +136,10 @@ std::uint64_t ticksToMilliseconds(std::uint64_t endTick, const TempoMap& tempos,
         tempo = changeTempo;
     }
     microseconds += static_cast<double>(endTick - tick) * tempo / ticksPerQuarter;
-    return static_cast<std::uint64_t>(microseconds / 1000.0 + 0.5);
+    // A piece longer than anything playable (a huge tempo map) saturates instead of overflowing.
+    const double milliseconds = microseconds / 1000.0 + 0.5;
+    return milliseconds < static_cast<double>(UINT32_MAX) ? static_cast<std::uint64_t>(milliseconds)
+                                                          : UINT32_MAX;
 }
 
 struct Header {
@@ -198,7 +201,7 @@ Result<std::uint32_t> midiLengthMilliseconds(std::span<const std::uint8_t> file)
         const std::uint32_t framesPerSecond = 256 - (header->division >> 8);
         const std::uint32_t ticksPerSecond =
             std::max<std::uint32_t>(framesPerSecond * (header->division & 0xFF), 1);
-        milliseconds = *endTick * 1000 / ticksPerSecond;
+        milliseconds = std::min<std::uint64_t>(*endTick, UINT64_MAX / 1000) * 1000 / ticksPerSecond;
     } else {
         milliseconds = ticksToMilliseconds(*endTick, tempos, header->division);
     }

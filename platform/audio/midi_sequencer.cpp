@@ -19,9 +19,13 @@ constexpr const char* kFileNotFound =
 constexpr const char* kNoOutput = "The MIDI device cannot be opened: no sound output is available.";
 constexpr double kSynthGain = 0.6;
 
+// Far above any piece of music; a larger file is not read into memory.
+constexpr std::uintmax_t kMaxPieceBytes = std::uintmax_t(16) << 20;
+
 std::optional<std::vector<std::uint8_t>> readFile(const std::filesystem::path& file) {
     std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
+    if (!std::filesystem::is_regular_file(file, error) ||
+        std::filesystem::file_size(file, error) > kMaxPieceBytes) {
         return std::nullopt;
     }
     std::ifstream in(file, std::ios::binary);

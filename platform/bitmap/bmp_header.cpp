@@ -16,7 +16,9 @@ constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kV2HeaderSize = 52;  // the info header with the three masks inside
 constexpr std::int64_t kMaxSide = 16384;
-constexpr std::int64_t kMaxPixelBytes = std::int64_t(256) << 20;
+// Far above any tileset, background or board the games draw: a damaged header cannot make the
+// reader take more memory than this.
+constexpr std::int64_t kMaxPixelBytes = std::int64_t(64) << 20;
 
 // What the info header says before any check.
 struct InfoHeader {
@@ -59,7 +61,7 @@ const char* sizeProblem(const InfoHeader& info) {
         return "the picture is more than 16384 pixels wide or high";
     }
     if (info.width * height * 4 > kMaxPixelBytes) {
-        return "the picture has more than 256 MiB of pixels";
+        return "the picture has more than 64 MiB of pixels";
     }
     return nullptr;
 }

@@ -9,8 +9,8 @@ namespace platform {
 
 namespace {
 
-// 256 MiB of 32-bit pixels, with room for the headers, a colour table and RLE escapes.
-constexpr std::uintmax_t kMaxFileSize = std::uintmax_t(320) << 20;
+// 64 MiB of 32-bit pixels, with room for the headers, a colour table and RLE escapes.
+constexpr std::uintmax_t kMaxFileSize = std::uintmax_t(80) << 20;
 
 }  // namespace
 
