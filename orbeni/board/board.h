@@ -51,6 +51,7 @@ public:
     // Empties the playing area and the tile table.
     void clear();
     void clearPositions() { m_positions.fill(Position{}); }
+    bool operator==(const Board&) const = default;
 
     // Answers whether the tile anchored at p could be picked: not blocked on both sides under
     // the rule and not covered by anything on the layer above.

@@ -21,6 +21,7 @@ public:
         }
     }
     void clear() { m_cells.fill(0); }
+    bool operator==(const LayoutTemplate&) const = default;
     // The number of tile positions (nonzero cells).
     int positionCount() const;
 

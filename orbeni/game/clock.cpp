@@ -35,14 +35,7 @@ void Game::WriteScore() {
         }
         return;
     }
-    IsItFree();
-    m_host.setStatusText(StatusPanel::TilesLeft, std::to_string(m_tilesLeft));
-    m_host.setStatusText(StatusPanel::MovesLeft, m_options.showMoves && !m_riversMode
-                                                     ? std::to_string(m_free.movesLeft)
-                                                     : std::string("--"));
-    m_host.setStatusText(StatusPanel::Time, !m_gamePaused && m_options.showTime
-                                                ? formatMinutes(m_elapsedSeconds + m_penaltySeconds)
-                                                : std::string("---"));
+    writeScorePanels();
     if (m_free.movesLeft > 0) {
         m_noMovesShown = false;
     }
@@ -56,9 +49,22 @@ void Game::WriteScore() {
     }
 }
 
-// A board emptied before the clock shows a second is only reported once it does.
+// Shows the tiles, moves and time of the game, also the final ones of a finished game.
+void Game::writeScorePanels() {
+    IsItFree();
+    m_host.setStatusText(StatusPanel::TilesLeft, std::to_string(m_tilesLeft));
+    m_host.setStatusText(StatusPanel::MovesLeft, m_options.showMoves && !m_riversMode
+                                                     ? std::to_string(m_free.movesLeft)
+                                                     : std::string("--"));
+    m_host.setStatusText(StatusPanel::Time, !m_gamePaused && m_options.showTime
+                                                ? formatMinutes(m_elapsedSeconds + m_penaltySeconds)
+                                                : std::string("---"));
+}
+
+// A board emptied before the clock shows a second is only reported once it does; only a dealt
+// game can be won, never an editor's board or an empty one.
 void Game::redrawBoard() {
-    if (m_tilesLeft == 0 && !m_editorMode && m_elapsedSeconds > 0) {
+    if (m_tilesLeft == 0 && m_tilesTotal > 0 && !m_editorMode && m_elapsedSeconds > 0) {
         m_boardFinished = true;
     }
     m_host.redrawBoard();
@@ -82,8 +88,7 @@ void Game::GameOver() {
     }
     m_finishHandled = true;
     Stop();
-    WriteScore();
-    m_gameStopped = true;
+    writeScorePanels();
     const int total = m_elapsedSeconds + m_penaltySeconds;
     std::string title = "Board finished";
     if (m_options.enableHall && m_hall.qualifies(m_currentLayout, total)) {
@@ -124,6 +129,8 @@ void Game::loadHallOfFame(const std::filesystem::path& file, std::vector<std::st
     m_hall.load(platform::Profile(m_hallFile), m_layoutNames);
 }
 
+// Reads the slot of a layout added to the list; its name may move another layout's entries to
+// a section of their own, so the file is written at once.
 void Game::loadHallSlot(int slot, const std::string& layoutName) {
     if (slot < 1 || slot > kMaxLayouts) {
         return;
@@ -134,9 +141,10 @@ void Game::loadHallSlot(int slot, const std::string& layoutName) {
     m_layoutNames[static_cast<std::size_t>(slot - 1)] = layoutName;
     if (m_hallFile.empty()) {
         m_hall.resetSlot(slot);
-    } else {
-        m_hall.loadSlot(platform::Profile(m_hallFile), slot, layoutName);
+        return;
     }
+    m_hall.loadSlot(platform::Profile(m_hallFile), slot, m_layoutNames);
+    saveHallOfFame();
 }
 
 // Writes "Hallfame.ini" at once, so that new entries and deletions survive a crash.

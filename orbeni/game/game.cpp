@@ -43,26 +43,52 @@ bool Game::dealAnimated() const {
     return m_options.Animate && !m_editorMode && !m_options.RandomSeed1 && !m_gameStopped;
 }
 
-void Game::BeginGame() {
+// The reason a layout cannot be dealt: a game needs an even number of places, at most 144; the
+// editor also lays out odd and empty ones.
+std::optional<std::string> Game::dealRefusal() const {
     const int positions = m_layout.positionCount();
-    if ((positions % 2 != 0 && !m_editorMode) || positions > kMaxTiles) {
-        m_host.ask("Layout",
-                   "This layout has " + std::to_string(positions) +
-                       " tile positions; a game needs an even number, at most 144.",
-                   Buttons::Ok, Icon::Warning);
-        return;
+    const bool playable = positions % 2 == 0 && positions > 0;
+    if ((playable || m_editorMode) && positions <= kMaxTiles) {
+        return std::nullopt;
     }
-    m_riversMode = false;
+    return "This layout has " + std::to_string(positions) +
+           " tile positions; a game needs an even number, at most 144.";
+}
+
+bool Game::BeginGame() {
+    if (const std::optional<std::string> refusal = dealRefusal()) {
+        m_host.ask("Layout", *refusal, Buttons::Ok, Icon::Warning);
+        return false;
+    }
+    m_riversMode = m_layoutChosen = false;
     setPauseCaptions(false);
-    if (m_currentLayout == kRiversSlot) {
-        m_currentLayout = m_checkedLayout;
-    }
-    dealSolitaire(positions);
+    m_currentLayout = m_layoutUnlisted ? 0 : m_checkedLayout;
+    dealSolitaire(m_layout.positionCount());
+    m_dealtBoard = m_board;
     resetPlay();
     m_gameStopped = false;
     m_host.redrawHallPanel();
     redrawBoard();
     m_startTick = m_host.tickMilliseconds();
+    return true;
+}
+
+void Game::chooseLayout(int number) {
+    m_checkedLayout = number;
+    m_layoutChosen = true;
+    if (m_gameStopped || m_boardFinished) {
+        m_riversMode = false;
+        m_currentLayout = number;
+    }
+}
+
+// Leaves the layout editor without a game: its board was laid out, never dealt to be played.
+void Game::closeEditor() {
+    m_editorMode = false;
+    m_board.clear();
+    m_tilesLeft = m_tilesTotal = 0;
+    resetPlay();
+    Stop();
 }
 
 // Fills the reserved layout with tiles: winnable when asked and possible, otherwise at random
@@ -93,6 +119,9 @@ void Game::dealSolitaire(int tileCount) {
 }
 
 void Game::showDealMessage() {
+    if (m_editorMode) {
+        return;
+    }
     if (!m_options.neverWarn) {
         ShowStatus("Mahjongg Solitaire started.");
     }
@@ -111,8 +140,9 @@ void Game::resetPlay() {
     m_pauseElapsed = 0;
 }
 
+// A new game plays the last game's kind, or the layout chosen since.
 void Game::NewGame() {
-    if (m_riversMode) {
+    if (m_riversMode && !m_layoutChosen) {
         FourRivers();
     } else {
         BeginGame();

@@ -37,7 +37,10 @@ public:
     explicit Game(Host& host) : m_host(host) {}
 
     // Deals and play
-    void BeginGame();
+    // Deals the layout; false (and the player told why) when it cannot be dealt.
+    bool BeginGame();
+    std::optional<std::string> dealRefusal() const;
+    void closeEditor();
     void NewGame();
     void FourRivers();
     void ButtonDown(MouseButton button, int mouseX, int mouseY);
@@ -72,6 +75,7 @@ public:
     // Clock, status bar, end of game
     void Temps();
     void WriteScore();
+    void writeScorePanels();
     void ShowStatus(std::string_view text);
     // Redraws the board; once the last tile is gone this is where the end of the game is noticed.
     void redrawBoard();
@@ -91,17 +95,25 @@ public:
     const Board& board() const { return m_board; }
     Board& board() { return m_board; }
     LayoutTemplate& layoutTemplate() { return m_layout; }
+    // Takes the board as it stands for the dealt one, which Restart brings back.
+    void takeBoardAsDealt() { m_dealtBoard = m_board; }
     RandomGenerator& generator() { return m_generator; }
     HallOfFame& hallOfFame() { return m_hall; }
     const FreeTiles& freeTiles() const { return m_free; }
     const StatusMessage& statusMessage() const { return m_status; }
     const HistoryEntry& history(int index) const { return m_history[static_cast<std::size_t>(index)]; }
-    // Chooses the layout of the next deal (1..99); it is also the one the menu shows checked.
+    // Makes a layout (1..99, 0 for one the list does not hold) the current one at once.
     void setCurrentLayout(int number) { m_currentLayout = m_checkedLayout = number; }
+    // Chooses the layout of the next deal, the one the menu shows checked; a running game, Rivers
+    // included, keeps its own rules and hall of fame until then.
+    void chooseLayout(int number);
+    // The hall-of-fame slot of the game on the board: a layout's number, or 100 in Rivers.
     int currentLayout() const { return m_currentLayout; }
+    int checkedLayout() const { return m_checkedLayout; }
+    // Marks the template as one no file of the list holds (a layout tried from the editor): its
+    // games enter no hall of fame until a layout is loaded or saved.
+    void setLayoutUnlisted(bool unlisted) { m_layoutUnlisted = unlisted; }
     void setEditorMode(bool on) { m_editorMode = on; }
-    // Makes the next game an ordinary one, as choosing a layout does.
-    void leaveRivers() { m_riversMode = false; }
     void setPlayerName(std::string name) { m_playerName = std::move(name); }
     const std::string& playerName() const { return m_playerName; }
     void setSpecificSeed(int seed) { m_specificSeed = seed; }
@@ -154,6 +166,8 @@ private:
     Host& m_host;
     Options m_options;
     Board m_board;
+    // The board as it was dealt, for Restart: shuffles move tiles the history does not know of.
+    Board m_dealtBoard;
     LayoutTemplate m_layout;
     RandomGenerator m_generator;
     FreeTiles m_free;
@@ -180,6 +194,8 @@ private:
     bool m_finishHandled = false;
     bool m_noMovesShown = false;
     bool m_riversMode = false;
+    bool m_layoutChosen = false;
+    bool m_layoutUnlisted = false;
     bool m_editorMode = false;
     std::uint32_t m_startTick = 0;
     int m_elapsedSeconds = 0;

@@ -1,8 +1,11 @@
 #include "orbeni/game/hall_of_fame.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <map>
+#include <set>
 
 #include "platform/profile/profile.h"
 
@@ -11,6 +14,40 @@ namespace orbeni {
 namespace {
 
 constexpr int kUnreadableTime = 9999;
+constexpr std::size_t kNameCharacters = 8;
+
+bool continuesCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The bytes of the first `characters` characters of a UTF-8 text; a cut never splits a letter.
+std::size_t bytesOfCharacters(std::string_view text, std::size_t characters) {
+    std::size_t bytes = 0;
+    for (std::size_t counted = 0; bytes < text.size() && counted < characters; ++counted) {
+        ++bytes;
+        while (bytes < text.size() && continuesCharacter(text[bytes])) {
+            ++bytes;
+        }
+    }
+    return bytes;
+}
+
+// A name cut or padded with blanks to eight characters.
+std::string nameField(std::string_view name) {
+    std::string field(name.substr(0, bytesOfCharacters(name, kNameCharacters)));
+    std::size_t characters = 0;
+    for (const char byte : field) {
+        characters += continuesCharacter(byte) ? 0 : 1;
+    }
+    field.append(kNameCharacters - characters, ' ');
+    return field;
+}
+
+// A value the file keeps as it is: a leading blank (a name starting with one, or no name at all)
+// would be dropped on reading, so such a value is kept between quotes.
+std::string storedValue(const std::string& entry) {
+    return !entry.empty() && entry.front() == ' ' ? '"' + entry + '"' : entry;
+}
 
 // Right-aligns a number in four characters, as the entries store times.
 std::string widthFour(int value) {
@@ -57,22 +94,58 @@ std::string HallOfFame::defaultEntry(int rank) {
 }
 
 std::string HallOfFame::makeEntry(std::string_view name, int totalSeconds, int penaltySeconds) {
-    std::string entry(name.substr(0, 8));
-    entry.resize(8, ' ');
-    return entry + " " + widthFour(totalSeconds) + " " + widthFour(penaltySeconds);
+    return nameField(name) + " " + widthFour(totalSeconds) + " " + widthFour(penaltySeconds);
 }
 
+std::string HallOfFame::entryName(std::string_view entry) {
+    return std::string(entry.substr(0, bytesOfCharacters(entry, kNameCharacters)));
+}
+
+// The times follow the eight characters of the name, whatever bytes those take.
 int HallOfFame::totalTime(std::string_view entry) {
-    return numberAt(entry, 9);
+    return numberAt(entry, bytesOfCharacters(entry, kNameCharacters) + 1);
 }
 int HallOfFame::penaltyTime(std::string_view entry) {
-    return numberAt(entry, 14);
+    return numberAt(entry, bytesOfCharacters(entry, kNameCharacters) + 6);
 }
 
 std::string HallOfFame::sectionName(std::string_view listName) {
     std::string section(listName);
     std::erase(section, ' ');
     return section;
+}
+
+namespace {
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+// Every layout keeps the section of its name without spaces, unless another name of the list
+// comes to the same one (the file does not tell letter case apart): then a name with spaces
+// takes its own name as it is, so that both keep their entries; a number ends any tie left.
+std::vector<std::string> HallOfFame::sectionNames(const std::vector<std::string>& listNames) {
+    std::map<std::string, int> plainUses;
+    for (const std::string& name : listNames) {
+        ++plainUses[lowerCase(sectionName(name))];
+    }
+    std::vector<std::string> sections;
+    std::set<std::string> taken{"rivers"};
+    for (const std::string& name : listNames) {
+        const std::string plain = sectionName(name);
+        std::string section = plainUses[lowerCase(plain)] > 1 && plain != name ? name : plain;
+        const std::string base = section;
+        for (int suffix = 2; taken.contains(lowerCase(section)); ++suffix) {
+            section = base + " " + std::to_string(suffix);
+        }
+        taken.insert(lowerCase(section));
+        sections.push_back(section);
+    }
+    return sections;
 }
 
 const std::string& HallOfFame::entry(int slot, int rank) const {
@@ -113,10 +186,7 @@ void HallOfFame::renameLastEntry(int slot, std::string_view name) {
         return;
     }
     std::string& entry = m_entries[slot][m_lastRank];
-    std::string newName(name.substr(0, 8));
-    newName.resize(8, ' ');
-    entry.resize(std::max<std::size_t>(entry.size(), 8), ' ');
-    entry.replace(0, 8, newName);
+    entry = makeEntry(name, totalTime(entry), penaltyTime(entry));
 }
 
 void HallOfFame::resetSlot(int slot) {
@@ -138,8 +208,8 @@ std::array<HallRow, kRanks> HallOfFame::GenerateList(int slot) {
         if (entry.empty()) {
             entry = emptyEntry((r + 7) * 30);
         }
-        rows[r - 1] = HallRow{r, entry.substr(0, 8), formatMinutes(totalTime(entry)),
-                              formatMinutes(penaltyTime(entry))};
+        rows[r - 1] =
+            HallRow{r, entryName(entry), formatMinutes(totalTime(entry)), formatMinutes(penaltyTime(entry))};
     }
     return rows;
 }
@@ -158,16 +228,30 @@ void HallOfFame::readSection(const platform::Profile& file, int slot, const std:
 }
 
 void HallOfFame::load(const platform::Profile& file, const std::vector<std::string>& listNames) {
+    const std::vector<std::string> sections = sectionNames(listNames);
     const int count = std::min<int>(static_cast<int>(listNames.size()), kMaxLayouts);
     for (int n = 1; n <= count; ++n) {
-        readSection(file, n, sectionName(listNames[n - 1]));
+        readSection(file, n, sections[std::size_t(n - 1)]);
     }
     readSection(file, kRiversSlot, "Rivers");
 }
 
-void HallOfFame::loadSlot(const platform::Profile& file, int slot, std::string_view listName) {
-    if (slot >= 1 && slot <= kMaxLayouts) {
-        readSection(file, slot, sectionName(listName));
+// A layout that takes a section another layout of the list had until now starts with empty
+// entries: the ones stored there are that other layout's, which the next save moves.
+void HallOfFame::loadSlot(const platform::Profile& file, int slot,
+                          const std::vector<std::string>& listNames) {
+    if (slot < 1 || slot > kMaxLayouts || slot > static_cast<int>(listNames.size())) {
+        return;
+    }
+    const std::vector<std::string> before = sectionNames({listNames.begin(), listNames.begin() + (slot - 1)});
+    const std::string section = sectionNames(listNames)[std::size_t(slot - 1)];
+    const bool heldByAnother = std::any_of(before.begin(), before.end(), [&](const std::string& other) {
+        return lowerCase(other) == lowerCase(section);
+    });
+    if (heldByAnother) {
+        resetSlot(slot);
+    } else {
+        readSection(file, slot, section);
     }
 }
 
@@ -178,7 +262,7 @@ bool HallOfFame::writeSection(platform::Profile& file, int slot, const std::stri
     for (int r = 1; r <= kRanks; ++r) {
         const std::string& value = m_entries[slot][r];
         if (file.readString(section, rankKey(r), "\n") != value) {
-            written = file.writeString(section, rankKey(r), value) && written;
+            written = file.writeString(section, rankKey(r), storedValue(value)) && written;
         }
     }
     return written;
@@ -186,12 +270,13 @@ bool HallOfFame::writeSection(platform::Profile& file, int slot, const std::stri
 
 bool HallOfFame::save(platform::Profile& file, const std::vector<std::string>& listNames) const {
     bool written = true;
+    const std::vector<std::string> sections = sectionNames(listNames);
     const int count = std::min<int>(static_cast<int>(listNames.size()), kMaxLayouts);
     for (int n = 1; n <= count; ++n) {
         const auto& ranks = m_entries[n];
         const bool used = std::any_of(ranks.begin() + 1, ranks.end(),
                                       [](const std::string& entry) { return !isEmptyEntry(entry); });
-        const std::string section = sectionName(listNames[n - 1]);
+        const std::string& section = sections[std::size_t(n - 1)];
         if (used) {
             written = writeSection(file, n, section) && written;
         } else {

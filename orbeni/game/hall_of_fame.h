@@ -31,12 +31,17 @@ std::string formatMinutes(int seconds);
 class HallOfFame {
 public:
     static std::string defaultEntry(int rank);
+    // A name cut or padded to eight characters (not bytes), then the two times.
     static std::string makeEntry(std::string_view name, int totalSeconds, int penaltySeconds);
+    // The eight characters of an entry's name.
+    static std::string entryName(std::string_view entry);
     static bool isEmptyEntry(std::string_view entry) { return entry.find("--- ") != std::string_view::npos; }
     // The total time of an entry; a damaged entry counts as slower than any game.
     static int totalTime(std::string_view entry);
     static int penaltyTime(std::string_view entry);
     static std::string sectionName(std::string_view listName);
+    // The file's section of each layout of the list, one of its own for every layout.
+    static std::vector<std::string> sectionNames(const std::vector<std::string>& listNames);
 
     const std::string& entry(int slot, int rank) const;
     int LastRank() const { return m_lastRank; }
@@ -56,8 +61,9 @@ public:
 
     // Reads every layout's slot and Rivers; the list names say which sections belong to which slot.
     void load(const platform::Profile& file, const std::vector<std::string>& listNames);
-    // Reads one layout's slot, for a layout added while the program runs.
-    void loadSlot(const platform::Profile& file, int slot, std::string_view listName);
+    // Reads one layout's slot, for a layout added to the list (the names, its own included)
+    // while the program runs.
+    void loadSlot(const platform::Profile& file, int slot, const std::vector<std::string>& listNames);
     // Writes the used layout sections, erases the unused ones, always writes Rivers. False when
     // the file cannot be written.
     bool save(platform::Profile& file, const std::vector<std::string>& listNames) const;

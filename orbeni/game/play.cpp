@@ -100,14 +100,17 @@ void Game::Back() {
     GoBack();
 }
 
+// Brings back the dealt board, also after shuffles, and starts the clock again.
 void Game::Restart() {
-    if (m_tilesLeft == 0 || m_tilesLeft == m_tilesTotal || m_editorMode || m_gamePaused || m_gameStopped ||
-        m_boardFinished) {
+    const bool untouched = m_tilesLeft == m_tilesTotal && m_board == m_dealtBoard;
+    if (m_tilesLeft == 0 || untouched || m_editorMode || m_gamePaused || m_gameStopped || m_boardFinished) {
         return;
     }
-    while (m_tilesLeft < m_tilesTotal) {
-        GoBack();
-    }
+    m_board = m_dealtBoard;
+    m_tilesLeft = m_tilesTotal;
+    m_firstTile = m_secondTile = m_hintTileA = m_hintTileB = 0;
+    m_noMovesShown = false;
+    redrawBoard();
     m_elapsedSeconds = m_penaltySeconds = 0;
     m_pauseElapsed = 0;
     m_startTick = m_host.tickMilliseconds();

@@ -23,6 +23,7 @@ bool canStep(int x, int y, int dx, int dy) {
 
 void Game::FourRivers() {
     m_riversMode = true;
+    m_layoutChosen = false;
     m_currentLayout = kRiversSlot;
     m_generator.randomize(m_host.timeOfDayMilliseconds());
     m_board.clear();
@@ -36,6 +37,7 @@ void Game::FourRivers() {
         m_board.place(tile, place);
     }
     m_tilesLeft = m_tilesTotal = kRiversTiles;
+    m_dealtBoard = m_board;
     resetPlay();
     setPauseCaptions(false);
     m_startTick = m_host.tickMilliseconds();

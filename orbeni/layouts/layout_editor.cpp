@@ -2,21 +2,29 @@
 
 namespace orbeni {
 
-void LayoutEditor::enter() {
+// Lays the template out on the board for editing; a template the deal refuses (more than 144
+// places) keeps the editor closed, and the player is told why.
+bool LayoutEditor::enter() {
     m_game.setEditorMode(true);
     m_game.ShowStatus("      ");
-    m_game.BeginGame();
+    if (!m_game.BeginGame()) {
+        m_game.setEditorMode(false);
+        return false;
+    }
+    m_templateAtEntry = m_game.layoutTemplate();
+    recount();
+    return true;
 }
 
 void LayoutEditor::CreateLayout1Click() {
     m_game.layoutTemplate().clear();
-    m_tilesLeft = kMaxTiles;
     m_menu.setCurrentName("New Layout");
+    m_creating = true;
     enter();
 }
 
 void LayoutEditor::Editlayout1Click() {
-    recount();
+    m_creating = false;
     enter();
 }
 
@@ -127,6 +135,8 @@ void LayoutEditor::moveBoard(int dx, int dy) {
     m_host.repaintNow();
 }
 
+// Leaves with a finished layout: a new one is saved to a file the player chooses; a save that
+// writes nothing keeps the editor open. A layout tried unsaved enters no hall of fame.
 void LayoutEditor::SaveandexitClick(EditorExit exit, const std::string& layoutName) {
     recount();
     if (m_tilesLeft != 0) {
@@ -135,18 +145,24 @@ void LayoutEditor::SaveandexitClick(EditorExit exit, const std::string& layoutNa
         return;
     }
     m_menu.setCurrentName(layoutName);
-    if (exit == EditorExit::SaveAs) {
-        m_menu.setCurrentPath({});
-    }
     if (exit != EditorExit::TryIt) {
-        m_menu.SaveLayout();
+        const bool ownFile = exit == EditorExit::Save && !m_creating;
+        if (!m_menu.SaveLayout(ownFile ? LayoutSaveTarget::CurrentFile : LayoutSaveTarget::ChosenFile)) {
+            return;
+        }
+    } else if (m_creating || m_game.layoutTemplate() != m_templateAtEntry) {
+        m_game.setLayoutUnlisted(true);
     }
     m_game.setEditorMode(false);
     m_game.BeginGame();
 }
 
+// Leaves without a game, the current layout file loaded again over the changes.
 void LayoutEditor::Cancel2Click() {
-    m_game.setEditorMode(false);
+    if (m_creating || m_game.layoutTemplate() != m_templateAtEntry) {
+        m_game.setLayoutUnlisted(true);
+    }
+    m_game.closeEditor();
     m_menu.loadCurrent(LayoutLoad::Chosen);
 }
 

@@ -36,7 +36,7 @@ public:
     int EditorTilesLeft() const { return m_tilesLeft; }
 
 private:
-    void enter();
+    bool enter();
     void place(int px, int py);
     void remove(int px, int py);
     void moveBoard(int dx, int dy);
@@ -47,6 +47,9 @@ private:
     Host& m_host;
     LayoutMenu& m_menu;
     int m_tilesLeft = kMaxTiles;
+    // A layout begun empty has no file of its own yet, whatever layout was current.
+    bool m_creating = false;
+    LayoutTemplate m_templateAtEntry;
 };
 
 }  // namespace orbeni

@@ -31,9 +31,8 @@ bool LayoutMenu::build(const std::filesystem::path& layoutsFolder, int storedNum
 }
 
 void LayoutMenu::choose(int number) {
-    m_game.leaveRivers();
     m_path = m_list.entry(number)->file;
-    m_game.setCurrentLayout(number);
+    m_game.chooseLayout(number);
 }
 
 void LayoutMenu::LoadlayoutClick(int number) {
@@ -67,6 +66,7 @@ void LayoutMenu::RunLayout(const std::filesystem::path& file, LayoutLoad load) {
     m_name = read.value().name;
     if (read.value().hasVersionMark) {
         m_game.layoutTemplate() = read.value().layout;
+        m_game.setLayoutUnlisted(false);
     }
     reportLoad(load);
 }
@@ -78,6 +78,7 @@ void LayoutMenu::RunShpLayout(LayoutLoad load) {
         return;
     }
     m_game.layoutTemplate() = read.value();
+    m_game.setLayoutUnlisted(false);
     m_name = m_path.string();
     reportLoad(load);
 }
@@ -108,35 +109,45 @@ void LayoutMenu::Warn() {
     }
 }
 
-void LayoutMenu::SaveLayout() {
-    if (m_path.empty()) {
+// Writes the template as a ".lay" file, to the current file or to one the player chooses, and
+// makes it the current layout. False when nothing was written: the dialog was cancelled, the
+// file could not be written, or a new name finds the list full.
+bool LayoutMenu::SaveLayout(LayoutSaveTarget target) {
+    std::filesystem::path path = target == LayoutSaveTarget::CurrentFile ? m_path : std::filesystem::path();
+    if (path.empty()) {
         const auto chosen = m_host.askSaveFileName("Please choose a name for your layout file",
                                                    "LAY Layout files (*.lay)|*.lay", m_folder.string());
         if (!chosen) {
-            return;
+            return false;
         }
-        m_path = *chosen;
+        path = *chosen;
     }
-    if (m_path.string().find(".lay") == std::string::npos) {
-        m_path += ".lay";
+    if (path.string().find(".lay") == std::string::npos) {
+        path += ".lay";
     }
-    const auto written = writeLayFile(m_path, m_name, m_game.layoutTemplate());
-    if (!written) {
-        m_host.ask("Error", written.error(), Buttons::Ok, Icon::Error);
-        return;
-    }
-    m_game.setEditorMode(false);
-    const std::string fileName = m_path.filename().string();
+    const std::string fileName = path.filename().string();
     const std::string shortName = fileName.substr(0, fileName.size() - 4);
     int number = m_list.find(shortName);
+    if (number == 0 && m_list.count() >= kMaxLayoutEntries) {
+        m_host.ask("Layout",
+                   "The layout list is full: it holds " + std::to_string(kMaxLayoutEntries) +
+                       " layouts. Save this layout under the name of one of them.",
+                   Buttons::Ok, Icon::Warning);
+        return false;
+    }
+    const auto written = writeLayFile(path, m_name, m_game.layoutTemplate());
+    if (!written) {
+        m_host.ask("Error", written.error(), Buttons::Ok, Icon::Error);
+        return false;
+    }
+    m_path = path;
     if (number == 0) {
         number = m_list.add({shortName, m_path, LayoutKind::Lay});
-        if (number == 0) {
-            return;
-        }
         m_game.loadHallSlot(number, shortName);
     }
     m_game.setCurrentLayout(number);
+    m_game.setLayoutUnlisted(false);
+    return true;
 }
 
 }  // namespace orbeni

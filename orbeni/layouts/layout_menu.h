@@ -8,6 +8,9 @@
 
 namespace orbeni {
 
+// Where a layout is saved: to the current layout's file, or to one the player chooses.
+enum class LayoutSaveTarget { CurrentFile, ChosenFile };
+
 // Whether a load is the one at start-up, which neither reports the layout nor gives the notice.
 enum class LayoutLoad { StartUp, Chosen };
 
@@ -28,8 +31,8 @@ public:
     // Loads the current layout file again, through the loader its name calls for.
     void loadCurrent(LayoutLoad load);
     // Writes the template as a ".lay" file and makes it the current layout, adding it to the
-    // list when its name is new.
-    void SaveLayout();
+    // list when its name is new. False when nothing was written.
+    bool SaveLayout(LayoutSaveTarget target);
 
     const LayoutList& list() const { return m_list; }
     int currentNumber() const { return m_game.currentLayout(); }

@@ -28,6 +28,7 @@ struct GameFixture {
         for (const auto& placed : tiles) {
             game.board().place(placed.tile, placed.place);
         }
+        game.takeBoardAsDealt();
     }
 
     // Tiles far apart on the table, so that every one is free.

@@ -42,6 +42,82 @@ TEST(HallOfFame, EntriesAreEighteenCharacters) {
     EXPECT_EQ(HallOfFame::sectionName("my big layout"), "mybiglayout");
 }
 
+TEST(HallOfFame, NamesAreCutAndPaddedByCharacters) {
+    const struct {
+        const char* name;
+        const char* field;
+    } cases[] = {
+        {"J\u00fcrgen M\u00fcller", "J\u00fcrgen M"},
+        {"M\u00fcller", "M\u00fcller  "},
+        {"\u00c4\u00d6\u00dc\u00e4\u00f6\u00fc\u00df\u00e9\u00e8",
+         "\u00c4\u00d6\u00dc\u00e4\u00f6\u00fc\u00df\u00e9"},
+        {"\u5c71\u7530", "\u5c71\u7530      "},
+        {"Alexander", "Alexande"},
+    };
+    HallOfFame hall = defaultTable();
+    int seconds = 199;
+    for (const auto& one : cases) {
+        const std::string entry = HallOfFame::makeEntry(one.name, 201, 40);
+        EXPECT_EQ(entry, std::string(one.field) + "  201   40") << one.name;
+        EXPECT_EQ(HallOfFame::entryName(entry), one.field) << one.name;
+        EXPECT_EQ(HallOfFame::totalTime(entry), 201) << one.name;
+        EXPECT_EQ(HallOfFame::penaltyTime(entry), 40) << one.name;
+        ASSERT_EQ(hall.AddHall(1, "Someone", seconds, 0), 1);
+        hall.renameLastEntry(1, one.name);
+        EXPECT_EQ(hall.entry(1, 1), std::string(one.field) + "  " + std::to_string(seconds--) + "    0")
+            << one.name;
+        EXPECT_EQ(hall.GenerateList(1)[0].name, one.field) << one.name;
+    }
+}
+
+TEST(HallOfFame, EveryNameReadsBackFromTheFileWithItsTime) {
+    const auto file = freshFile("orbeni-test-hallfame-names.ini");
+    const std::vector<std::string> names = {"Classic"};
+    const char* const players[] = {"", " Bob", "  ", "\"quoted\"", "'x", "J\u00fcrgen M\u00fcller"};
+    HallOfFame hall = defaultTable();
+    int seconds = 100;
+    for (const char* player : players) {
+        hall.AddHall(1, player, seconds++, 0);
+    }
+    {
+        platform::Profile profile(file);
+        ASSERT_TRUE(hall.save(profile, names));
+    }
+    HallOfFame reread;
+    reread.load(platform::Profile(file), names);
+    for (int rank = 1; rank <= 6; ++rank) {
+        EXPECT_EQ(reread.entry(1, rank), hall.entry(1, rank)) << rank;
+        EXPECT_EQ(HallOfFame::totalTime(reread.entry(1, rank)), 99 + rank) << rank;
+    }
+    std::filesystem::remove(file);
+}
+
+TEST(HallOfFame, LayoutsWhoseNamesMeetInOneSectionKeepTheirOwnEntries) {
+    EXPECT_EQ(HallOfFame::sectionNames({"Twin towers", "Twintowers", "My Layout", "Classic"}),
+              (std::vector<std::string>{"Twin towers", "Twintowers", "MyLayout", "Classic"}));
+    EXPECT_EQ(HallOfFame::sectionNames({"A b", "Ab c", "a B", "Rivers"}),
+              (std::vector<std::string>{"A b", "Abc", "a B 2", "Rivers 2"}));
+
+    const auto file = freshFile("orbeni-test-hallfame-twins.ini");
+    {
+        platform::Profile profile(file);
+        profile.writeString("Twintowers", "Rank1", HallOfFame::makeEntry("Old", 90, 0));
+    }
+    test::GameFixture fixture;
+    fixture.game.loadHallOfFame(file, {"Classic", "Twin towers"});
+    EXPECT_EQ(fixture.game.hallOfFame().entry(2, 1), HallOfFame::makeEntry("Old", 90, 0));
+    fixture.game.loadHallSlot(3, "Twintowers");
+    EXPECT_EQ(fixture.game.hallOfFame().entry(3, 1), HallOfFame::defaultEntry(1));
+    fixture.game.hallOfFame().AddHall(3, "New", 80, 0);
+    ASSERT_TRUE(fixture.game.saveHallOfFame());
+
+    HallOfFame reread;
+    reread.load(platform::Profile(file), {"Classic", "Twin towers", "Twintowers"});
+    EXPECT_EQ(reread.entry(2, 1), HallOfFame::makeEntry("Old", 90, 0));
+    EXPECT_EQ(reread.entry(3, 1), HallOfFame::makeEntry("New", 80, 0));
+    std::filesystem::remove(file);
+}
+
 TEST(HallOfFame, RankTenMustBeBeatenStrictly) {
     HallOfFame hall = defaultTable();
     EXPECT_FALSE(hall.qualifies(1, 840));

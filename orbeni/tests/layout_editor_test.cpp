@@ -116,5 +116,110 @@ TEST(LayoutEditor, LeavingNeedsAFinishedLayoutAndExitReloadsTheFile) {
     EXPECT_EQ(saved.value().layout.at(2, 1, 1), 1);
 }
 
+// Fills the editor's board with the pyramid, place by place.
+void buildPyramid(EditorFixture& fixture) {
+    const LayoutTemplate pyramid = test::pyramidLayout();
+    for (int z = 1; z <= kLayers; ++z) {
+        for (int y = 1; y <= kRows; ++y) {
+            for (int x = 1; x <= kColumns; ++x) {
+                if (pyramid.at(x, y, z) != 0) {
+                    fixture.game.layoutTemplate().set(x, y, z, 1);
+                }
+            }
+        }
+    }
+}
+
+TEST(LayoutEditor, AnEditorBoardIsNeverAWonGame) {
+    for (const bool creating : {true, false}) {
+        EditorFixture fixture;
+        fixture.game.loadHallOfFame(fixture.folder / "Hallfame.ini", {"Pyramid"});
+        fixture.game.BeginGame();
+        creating ? fixture.editor.CreateLayout1Click() : fixture.editor.Editlayout1Click();
+        EXPECT_EQ(fixture.game.statusMessage().text(), "      ");
+        fixture.editor.Cancel2Click();
+        EXPECT_FALSE(fixture.game.EditorMode());
+        EXPECT_TRUE(fixture.game.GameStopped());
+        fixture.clickPlace({1, 1, 1});
+        fixture.game.ButtonDown(MouseButton::Left, kBoardOffsetX + 30, kBoardOffsetY + 30);
+        fixture.runClockTo(5000);
+        EXPECT_FALSE(fixture.game.BoardFinished()) << creating;
+        EXPECT_EQ(fixture.host.count("ask You made a high score !"), 0) << creating;
+        EXPECT_EQ(fixture.host.count("ask Board finished"), 0) << creating;
+        EXPECT_EQ(fixture.game.hallOfFame().entry(1, 1), HallOfFame::defaultEntry(1));
+        EXPECT_EQ(fixture.game.layoutTemplate().positionCount(), 144);
+    }
+}
+
+TEST(LayoutEditor, ANewLayoutIsSavedToAFileOfItsOwn) {
+    EditorFixture fixture;
+    const auto pyramidBefore = std::filesystem::last_write_time(fixture.folder / "Pyramid.lay");
+    fixture.editor.CreateLayout1Click();
+    buildPyramid(fixture);
+    fixture.editor.Movetoright1Click();
+
+    fixture.host.saveAnswer = std::nullopt;
+    fixture.editor.SaveandexitClick(EditorExit::Save, "Fresh");
+    EXPECT_EQ(fixture.host.count("save dialog"), 1);
+    EXPECT_TRUE(fixture.game.EditorMode());  // nothing written: the editor stays open
+    EXPECT_EQ(fixture.menu.currentPath(), fixture.folder / "Pyramid.lay");
+
+    fixture.host.saveAnswer = (fixture.folder / "Missing" / "Fresh.lay").string();
+    fixture.editor.SaveandexitClick(EditorExit::Save, "Fresh");
+    EXPECT_EQ(fixture.host.count("ask Error"), 1);
+    EXPECT_TRUE(fixture.game.EditorMode());
+    EXPECT_EQ(fixture.game.layoutTemplate().at(2, 1, 1), 1);
+
+    fixture.host.saveAnswer = (fixture.folder / "Fresh").string();
+    fixture.editor.SaveandexitClick(EditorExit::Save, "Fresh");
+    EXPECT_FALSE(fixture.game.EditorMode());
+    EXPECT_EQ(std::filesystem::last_write_time(fixture.folder / "Pyramid.lay"), pyramidBefore);
+    ASSERT_TRUE(std::filesystem::exists(fixture.folder / "Fresh.lay"));
+    EXPECT_EQ(fixture.menu.list().count(), 2);
+    EXPECT_EQ(fixture.game.currentLayout(), 2);
+    EXPECT_EQ(fixture.game.hallOfFame().entry(2, 1), HallOfFame::defaultEntry(1));
+}
+
+TEST(LayoutEditor, AFullListIsSaidAndTheLayoutNumberStaysRight) {
+    EditorFixture fixture;
+    for (int n = 2; n <= kMaxLayoutEntries; ++n) {
+        ASSERT_TRUE(
+            writeLayFile(fixture.folder / ("L" + std::to_string(n) + ".lay"), "L", test::pyramidLayout()));
+    }
+    ASSERT_TRUE(fixture.menu.build(fixture.folder, 1));
+    ASSERT_EQ(fixture.menu.list().count(), kMaxLayoutEntries);
+    const int current = fixture.game.currentLayout();
+    fixture.editor.CreateLayout1Click();
+    buildPyramid(fixture);
+    fixture.host.saveAnswer = (fixture.folder / "Hundredth.lay").string();
+    fixture.editor.SaveandexitClick(EditorExit::SaveAs, "Hundredth");
+    EXPECT_EQ(fixture.host.count("ask Layout: The layout list is full"), 1);
+    EXPECT_FALSE(std::filesystem::exists(fixture.folder / "Hundredth.lay"));
+    EXPECT_TRUE(fixture.game.EditorMode());
+    EXPECT_EQ(fixture.game.currentLayout(), current);
+
+    // Tried unsaved, it is a layout of no list entry: its games enter no hall of fame.
+    fixture.editor.SaveandexitClick(EditorExit::TryIt, "Hundredth");
+    EXPECT_FALSE(fixture.game.EditorMode());
+    EXPECT_EQ(fixture.game.currentLayout(), 0);
+    EXPECT_FALSE(fixture.game.hallOfFame().qualifies(fixture.game.currentLayout(), 1));
+    fixture.menu.LoadlayoutClick(1);
+    fixture.game.BeginGame();
+    EXPECT_EQ(fixture.game.currentLayout(), 1);
+}
+
+TEST(LayoutEditor, ATemplateOfMoreThan144PlacesKeepsTheEditorClosed) {
+    EditorFixture fixture;
+    fixture.game.BeginGame();
+    const Board dealt = fixture.game.board();
+    test::addBlock(fixture.game.layoutTemplate(), 1, 25, 1, 4, 1);
+    ASSERT_EQ(fixture.game.layoutTemplate().positionCount(), 148);
+    fixture.editor.Editlayout1Click();
+    EXPECT_EQ(fixture.host.count("ask Layout: This layout has 148 tile positions"), 1);
+    EXPECT_FALSE(fixture.game.EditorMode());
+    EXPECT_GE(fixture.editor.EditorTilesLeft(), 0);
+    EXPECT_TRUE(fixture.game.board() == dealt);
+}
+
 }  // namespace
 }  // namespace orbeni

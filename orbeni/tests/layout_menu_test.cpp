@@ -57,7 +57,8 @@ TEST(LayoutMenu, ChoosingLoadsReportsAndWarnsOnce) {
 
     fixture.game.BeginGame();
     menu.LoadShplayoutClick(2);
-    EXPECT_EQ(fixture.game.currentLayout(), 2);
+    EXPECT_EQ(fixture.game.checkedLayout(), 2);
+    EXPECT_EQ(fixture.game.currentLayout(), 1);  // the running game keeps its hall of fame
     EXPECT_EQ(fixture.game.layoutTemplate().positionCount(), 1);
     std::string shownPath = (folder.path / "Star.shp").string();
     for (char& c : shownPath) {
@@ -89,11 +90,11 @@ TEST(LayoutMenu, SavingRegistersNewNamesAndReusesKnownOnes) {
 
     menu.setCurrentPath({});
     fixture.host.saveAnswer = std::nullopt;
-    menu.SaveLayout();
+    menu.SaveLayout(LayoutSaveTarget::CurrentFile);
     EXPECT_FALSE(std::filesystem::exists(folder.path / "test.lay"));
 
     fixture.host.saveAnswer = (folder.path / "my layout").string();
-    menu.SaveLayout();
+    menu.SaveLayout(LayoutSaveTarget::CurrentFile);
     EXPECT_TRUE(std::filesystem::exists(folder.path / "my layout.lay"));
     ASSERT_EQ(menu.list().count(), 3);
     EXPECT_EQ(menu.list().entry(3)->caption, "my layout");
@@ -102,12 +103,12 @@ TEST(LayoutMenu, SavingRegistersNewNamesAndReusesKnownOnes) {
     EXPECT_EQ(fixture.game.hallOfFame().entry(3, 2), HallOfFame::defaultEntry(2));
 
     menu.setCurrentPath(folder.path / "Keep.lay");
-    menu.SaveLayout();
+    menu.SaveLayout(LayoutSaveTarget::CurrentFile);
     EXPECT_EQ(menu.list().count(), 3);
     EXPECT_EQ(fixture.game.currentLayout(), 1);
 
     menu.setCurrentPath(folder.path / "Sub.lay" / "inner");
-    menu.SaveLayout();
+    menu.SaveLayout(LayoutSaveTarget::CurrentFile);
     EXPECT_TRUE(std::filesystem::exists(folder.path / "Sub.lay" / "inner"));
     EXPECT_EQ(menu.list().entry(4)->caption, "i");  // "inner" less its last four characters
 }

@@ -149,6 +149,61 @@ TEST(Play, BoardClearedInUnderASecondIsReportedOnceTheClockShowsOne) {
     EXPECT_EQ(fixture.host.count("ask"), 1);
 }
 
+TEST(Play, FinishedGameKeepsItsFinalValuesInTheStatusBar) {
+    GameFixture fixture;
+    fixture.game.options().showMoves = true;
+    fixture.layOut(GameFixture::singles({1, 2}));
+    fixture.game.Temps();
+    fixture.game.Hint();
+    fixture.clickTile(1);
+    fixture.clickTile(2);
+    fixture.runClockTo(7000);
+    ASSERT_TRUE(fixture.game.BoardFinished());
+    EXPECT_EQ(fixture.host.panel(StatusPanel::TilesLeft), "0");
+    EXPECT_EQ(fixture.host.panel(StatusPanel::MovesLeft), "0");
+    EXPECT_EQ(fixture.host.panel(StatusPanel::Time), "00:47");
+    fixture.runClockTo(9000);
+    EXPECT_EQ(fixture.host.panel(StatusPanel::Time), "00:47");
+}
+
+TEST(Play, AnEmptyLayoutIsNeverAGameToWin) {
+    GameFixture fixture;
+    fixture.game.layoutTemplate().clear();
+    EXPECT_FALSE(fixture.game.BeginGame());
+    EXPECT_EQ(fixture.host.count("ask Layout: This layout has 0 tile positions"), 1);
+    EXPECT_TRUE(fixture.game.GameStopped());
+    fixture.runClockTo(5000);
+    EXPECT_FALSE(fixture.game.BoardFinished());
+    EXPECT_EQ(fixture.host.count("ask You made a high score !"), 0);
+    EXPECT_EQ(fixture.game.hallOfFame().entry(1, 1), "");
+}
+
+TEST(Play, RestartBringsBackTheDealtBoardAfterShuffles) {
+    for (const bool shuffable : {true, false}) {
+        GameFixture fixture;
+        fixture.game.options().Shuffable = shuffable;
+        fixture.game.layoutTemplate() = test::pyramidLayout();
+        ASSERT_TRUE(fixture.game.BeginGame());
+        const Board dealt = fixture.game.board();
+        fixture.game.Shuffle1Click();
+        ASSERT_FALSE(fixture.game.board() == dealt);
+        fixture.game.Restart();
+        EXPECT_TRUE(fixture.game.board() == dealt) << shuffable;
+        EXPECT_EQ(fixture.game.statusMessage().text(), "Game restarted.");
+
+        fixture.game.Temps();
+        fixture.game.Hint();
+        fixture.clickTile(fixture.game.HintTileA());
+        fixture.clickTile(fixture.game.HintTileB());
+        ASSERT_EQ(fixture.game.TilesLeft(), 142);
+        fixture.game.Shuffle1Click();
+        fixture.game.Restart();
+        EXPECT_TRUE(fixture.game.board() == dealt) << shuffable;
+        EXPECT_EQ(fixture.game.TilesLeft(), 144);
+        EXPECT_EQ(fixture.game.PenaltySeconds(), 0);
+    }
+}
+
 TEST(Play, TimeLimitStopsTheGameAndBlocksTheEntry) {
     GameFixture fixture;
     fixture.layOut(GameFixture::singles({1, 2}));

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "game_fixture.h"
+#include "test_layouts.h"
 
 namespace orbeni {
 namespace {
@@ -119,6 +120,26 @@ TEST(Rivers, WithoutAnimationTilesVanishInPlaceAndShuffleCostsAHint) {
     EXPECT_NE(fixture.game.board().cell(fixture.game.board().position(3)), 0);
     fixture.game.Temps();
     EXPECT_EQ(fixture.host.panel(StatusPanel::MovesLeft), "--");
+}
+
+TEST(Rivers, AChosenLayoutWaitsForTheNextGame) {
+    RiversFixture fixture({{1, {4, 5, 1}}, {2, {10, 5, 1}}, {5, {14, 9, 1}}, {9, {20, 9, 1}}});
+    fixture.game.options().tileRivers = false;
+    fixture.game.layoutTemplate() = test::pyramidLayout();
+    fixture.game.chooseLayout(3);
+    EXPECT_TRUE(fixture.game.RiversMode());
+    EXPECT_EQ(fixture.game.currentLayout(), kRiversSlot);
+    EXPECT_EQ(fixture.game.checkedLayout(), 3);
+    fixture.clickTile(5);  // a middle tile: free in Rivers
+    EXPECT_EQ(fixture.game.FirstTile(), 5);
+    fixture.clickTile(1);
+    fixture.clickTile(2);
+    EXPECT_EQ(fixture.game.TilesLeft(), 82);
+
+    fixture.game.NewGame();
+    EXPECT_FALSE(fixture.game.RiversMode());
+    EXPECT_EQ(fixture.game.currentLayout(), 3);
+    EXPECT_EQ(fixture.game.TilesTotal(), 144);
 }
 
 }  // namespace

@@ -199,8 +199,12 @@ std::string TOrbeni::editedLayoutName() const {
     return m_editorName->text().toStdString();
 }
 
+// Enters the editor when the command allows it: a layout the deal refuses keeps it closed.
 void TOrbeni::enterEditor(const std::function<void()>& command) {
     command();
+    if (!m_game.EditorMode()) {
+        return;
+    }
     m_painter.resetPreview();
     showEditorChrome(true);
     m_editorName->setText(QString::fromStdString(m_layoutMenu.currentName()));

@@ -240,7 +240,7 @@ void TOrbeni::updateActions() {
     if (m_layoutItems != nullptr && m_layoutItems->actions().size() != m_layoutMenu.list().count() + 3) {
         rebuildLayoutItems();
     }
-    m_checkedLayout = m_game.currentLayout();
+    m_checkedLayout = m_game.checkedLayout();
     updateMusicMarks();
     if (m_editorTilesLeft != nullptr) {
         m_editorTilesLeft->setText(QString::number(m_editor.EditorTilesLeft()));

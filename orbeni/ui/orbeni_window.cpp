@@ -173,7 +173,7 @@ void TOrbeni::writeSettings() {
     m_settings.midiNumber = m_music.midiNumber();
     m_settings.currentPlayer = m_game.playerName();
     m_settings.randomSeed = m_game.specificSeed();
-    m_settings.boardNumber = m_game.currentLayout();
+    m_settings.boardNumber = m_game.checkedLayout();
     m_settings.maximized = isMaximized();
     // The bounds to come back to are those of the window when it is not maximized: the frame's
     // corner, as move() takes it, and the size inside the frame, as resize() takes it.

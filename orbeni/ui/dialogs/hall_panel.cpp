@@ -48,7 +48,7 @@ void drawRank(QPainter& painter, const HallOfFame& hall, int slot, int rank) {
     name.setItalic(last);
     painter.setFont(name);
     painter.setPen(Qt::white);
-    drawTextAt(painter, 15, 80 + kRowPitch * rank, QString::fromStdString(entry.substr(0, 8)));
+    drawTextAt(painter, 15, 80 + kRowPitch * rank, QString::fromStdString(HallOfFame::entryName(entry)));
     painter.setFont(panelFont(QStringLiteral("Courier New"), QFont::TypeWriter));
     painter.setPen(kAqua);
     drawTextAt(painter, 39, 94 + kRowPitch * rank,
