@@ -1,5 +1,8 @@
 #include "pocketquillet/game/status_lines.h"
 
+#include <algorithm>
+#include <string>
+
 #include "pocketquillet/game/pocket_game.h"
 #include "pocketquillet/game/text_encoding.h"
 

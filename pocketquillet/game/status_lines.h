@@ -4,6 +4,7 @@
 #include <bitset>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/bitmap/bitmap.h"
 #include "pocketquillet/game/window_geometry.h"
