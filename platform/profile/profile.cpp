@@ -272,7 +272,8 @@ std::vector<std::string> Profile::sections() const {
 // New lines follow the file's own line ending; a new file gets the Windows one.
 std::string Profile::newLineEnding() const {
     const auto& lines = contents().lines;
-    return lines.empty() || lines.front().ending.empty() ? "\r\n" : lines.front().ending;
+    const bool windows = lines.empty() || lines.front().ending != "\n";
+    return windows ? "\r\n" : "\n";
 }
 
 bool Profile::writeString(std::string_view section, std::string_view key,
@@ -313,8 +314,11 @@ std::vector<Profile::Line> Profile::withNewKey(const std::optional<SectionRange>
             --at;
         }
     }
+    // The line before gets an ending of its own; a lone CR keeps its place before the LF.
     if (at > 0 && lines[at - 1].ending.empty()) {
         lines[at - 1].ending = ending;
+    } else if (at > 0 && lines[at - 1].ending == "\r") {
+        lines[at - 1].ending = "\r\n";
     }
     std::vector<Line> added;
     if (!range) {

@@ -31,7 +31,8 @@ TEST_F(ProfileWriteTest, WritesKeepEveryOtherLine) {
         {"deleting a missing key changes nothing", "[A]\n x = 1\n", "A", "q", std::nullopt, "[A]\n x = 1\n"},
         {"an empty file", "", "S", "k", "v", "[S]\r\nk=v\r\n"},
         {"a section with no keys yet", "[S]\r\n[T]\r\n", "S", "k", "v", "[S]\r\nk=v\r\n[T]\r\n"},
-        {"a lone CR ending the last line stays", "[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\ry=2\r\n"},
+        {"a lone CR ending the last line stays", "[A]\r\nx=1\r", "A", "y", "2", "[A]\r\nx=1\r\ny=2\r\n"},
+        {"a lone CR in an LF file", "[A]\nx=1\r", "A", "y", "2", "[A]\nx=1\r\ny=2\n"},
         {"line breaks in a value become blanks", "[A]\r\n", "A", "Name1", "Ann\r\n[A]\nTime1=1",
          "[A]\r\nName1=Ann  [A] Time1=1\r\n"},
     };
