@@ -88,6 +88,10 @@ public:
     void applyOptions(const Options& options);
 
     bool isEnabled(Command command) const;
+    // Whether a one-second tick can change anything: only while a Challenge turn counts down.
+    bool needsTicks() const {
+        return m_state == GameState::Running && m_options.playMode == PlayMode::Challenge;
+    }
     bool isChecked(Command command) const;
 
     GameState state() const { return m_state; }

@@ -128,6 +128,7 @@ TEST_F(PocketGameTest, ProfiOpensNextRoundOnlyAtTheLastStone) {
 
 TEST_F(PocketGameTest, MenuStatesFollowTheGame) {
     create(PlayMode::Challenge, Skill::Advanced);
+    EXPECT_FALSE(game->needsTicks());
     const Command idleOn[] = {Command::StartGame, Command::AllowHelp, Command::AllowNextRound};
     const Command idleOff[] = {Command::EndGame, Command::PauseGame, Command::NextRound, Command::NextMove};
     for (const Command c : idleOn) {
@@ -143,6 +144,10 @@ TEST_F(PocketGameTest, MenuStatesFollowTheGame) {
     EXPECT_TRUE(game->isEnabled(Command::EndGame));
     EXPECT_TRUE(game->isEnabled(Command::PauseGame));
     EXPECT_TRUE(game->isEnabled(Command::NextMove));
+    EXPECT_TRUE(game->needsTicks());
+    game->pauseGame();
+    EXPECT_FALSE(game->needsTicks());  // a held turn does not count down
+    game->pauseGame();
 
     const bool helpBefore = game->isChecked(Command::AllowHelp);
     game->toggleOption(Command::AllowHelp);  // disabled while a game runs

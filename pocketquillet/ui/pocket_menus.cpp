@@ -101,11 +101,9 @@ void PocketWindow::updateActions() {
             action->setChecked(m_game.isChecked(command));
         }
     }
-    const bool clockCounts =
-        m_game.state() == GameState::Running && m_game.options().playMode == PlayMode::Challenge;
-    if (clockCounts && !m_clock.isActive()) {
+    if (m_game.needsTicks() && !m_clock.isActive()) {
         m_clock.start();
-    } else if (!clockCounts && m_clock.isActive()) {
+    } else if (!m_game.needsTicks() && m_clock.isActive()) {
         m_clock.stop();
     }
 }
