@@ -15,6 +15,7 @@ namespace morvane {
 namespace {
 
 constexpr TileImageSize kBuiltInTileSize{44, 59, 6};
+constexpr std::chrono::milliseconds kSoundTail{250};
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -42,6 +43,8 @@ void CMorvaneView::testSound(const std::string& name) {
         m_sounds = std::make_unique<platform::WavePlayer>(platform::MissingWave::Silence);
     }
     m_sounds->play(file);
+    // The device closes a little after the sound, and opens again for the next one.
+    m_soundEnded.start(m_sounds->timeLeft() + kSoundTail);
 }
 
 void CMorvaneView::toggleHighlight(const Position& tile) {

@@ -41,6 +41,8 @@ CMorvaneView::CMorvaneView(std::filesystem::path programFolder, QWidget* parent)
             clockTicked();
         }
     });
+    m_soundEnded.setSingleShot(true);
+    connect(&m_soundEnded, &QTimer::timeout, this, [this] { m_sounds->closeWhenSilent(); });
     m_resizeSettled.setSingleShot(true);
     connect(&m_resizeSettled, &QTimer::timeout, this, &CMorvaneView::resumePainting);
 }

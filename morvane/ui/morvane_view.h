@@ -96,8 +96,9 @@ private:
     std::optional<Position> m_designCursor;  // column, row and stack height of the outline shown
     QTimer m_clock;
     QTimer m_resizeSettled;
-    std::unique_ptr<platform::WavePlayer> m_sounds;  // opened at the first sound
-    std::set<std::string> m_reportedFiles;           // missing pictures and sounds already told
+    std::unique_ptr<platform::WavePlayer> m_sounds;
+    QTimer m_soundEnded;                    // lets the audio device go once the sound is over
+    std::set<std::string> m_reportedFiles;  // missing pictures and sounds already told
 };
 
 }  // namespace morvane

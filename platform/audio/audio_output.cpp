@@ -17,11 +17,21 @@ int initAudio() {
     return SDL_InitSubSystem(SDL_INIT_AUDIO);
 }
 
+// The output of the process while anybody holds it. Only the GUI thread makes players, so this
+// needs no lock.
+std::weak_ptr<AudioOutput>& currentOutput() {
+    static std::weak_ptr<AudioOutput> current;
+    return current;
+}
+
 }  // namespace
 
+bool AudioOutput::inUse() {
+    return !currentOutput().expired();
+}
+
 std::shared_ptr<AudioOutput> AudioOutput::shared() {
-    // Only the GUI thread makes players, so this needs no lock.
-    static std::weak_ptr<AudioOutput> current;
+    std::weak_ptr<AudioOutput>& current = currentOutput();
     std::shared_ptr<AudioOutput> output = current.lock();
     if (!output) {
         output = std::make_shared<AudioOutput>();

@@ -20,8 +20,11 @@ public:
 // time in silence; when even that fails the output stays closed and no source is ever called.
 class AudioOutput {
 public:
-    // The output in use, opened again when nobody holds it any more.
+    // The output in use, opened again when nobody holds it any more (it closes with its last
+    // holder).
     static std::shared_ptr<AudioOutput> shared();
+    // Whether anybody holds the output, and so whether its device may be open.
+    static bool inUse();
 
     AudioOutput();
     ~AudioOutput();

@@ -34,22 +34,30 @@ std::vector<float> converted(const SDL_AudioSpec& waveFormat, const Uint8* data,
 
 }  // namespace
 
-WavePlayer::WavePlayer(MissingWave missing) : m_missing(missing) {
-    m_output->add(*this);
-}
+WavePlayer::WavePlayer(MissingWave missing) : m_missing(missing) {}
 
 WavePlayer::~WavePlayer() {
-    m_output->remove(*this);
+    if (m_output) {
+        m_output->remove(*this);
+    }
+}
+
+AudioOutput& WavePlayer::output() {
+    if (!m_output) {
+        m_output = AudioOutput::shared();
+        m_output->add(*this);
+    }
+    return *m_output;
 }
 
 void WavePlayer::play(const std::filesystem::path& file) {
-    if (m_output->isOpen()) {
+    if (output().isOpen()) {
         start(decoded(SDL_RWFromFile(file.c_str(), "rb")));
     }
 }
 
 void WavePlayer::play(std::span<const std::uint8_t> waveFile) {
-    if (m_output->isOpen()) {
+    if (output().isOpen()) {
         start(decoded(SDL_RWFromConstMem(waveFile.data(), static_cast<int>(waveFile.size()))));
     }
 }
@@ -65,8 +73,28 @@ void WavePlayer::start(std::vector<float> samples) {
 }
 
 bool WavePlayer::isPlaying() const {
+    if (!m_output) {
+        return false;
+    }
     const AudioOutput::Lock lock(*m_output);
     return m_next < m_samples.size();
+}
+
+std::chrono::milliseconds WavePlayer::timeLeft() const {
+    if (!m_output) {
+        return {};
+    }
+    const AudioOutput::Lock lock(*m_output);
+    const std::size_t frames =
+        (m_samples.size() - std::min(m_next, m_samples.size())) / AudioOutput::kChannels;
+    return std::chrono::milliseconds(frames * 1000 / static_cast<std::size_t>(m_output->sampleRate()));
+}
+
+void WavePlayer::closeWhenSilent() {
+    if (m_output && !isPlaying()) {
+        m_output->remove(*this);
+        m_output.reset();
+    }
 }
 
 void WavePlayer::render(float* frames, int frameCount) {

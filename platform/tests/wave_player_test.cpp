@@ -16,7 +16,7 @@ class WavePlayerTest : public testing::AudioFileTest {};
 
 TEST_F(WavePlayerTest, SoundsPlayInTheBackgroundAndEnd) {
     WavePlayer player;
-    ASSERT_TRUE(player.hasOutput());
+    EXPECT_FALSE(player.hasOutput()) << "nothing is open before the first sound";
     const struct {
         const char* what;
         std::filesystem::path file;
@@ -27,6 +27,7 @@ TEST_F(WavePlayerTest, SoundsPlayInTheBackgroundAndEnd) {
     };
     for (const auto& c : cases) {
         player.play(c.file);
+        ASSERT_TRUE(player.hasOutput());
         EXPECT_TRUE(player.isPlaying()) << c.what;  // play() came back before the sound ended
         EXPECT_TRUE(waitUntil([&] { return !player.isPlaying(); })) << c.what;
     }
@@ -46,6 +47,22 @@ TEST_F(WavePlayerTest, ASilentPlayerPlaysWavesInMemoryAndNothingForABadOne) {
     EXPECT_FALSE(player.isPlaying());
 }
 
+TEST_F(WavePlayerTest, TheDeviceClosesOnceTheLastSoundHasEndedAndOpensForTheNext) {
+    WavePlayer player;
+    const auto wave = fileWith(testing::waveFile(0.2), "remove.wav");
+    player.play(wave);
+    EXPECT_GT(player.timeLeft().count(), 100);
+    player.closeWhenSilent();
+    EXPECT_TRUE(AudioOutput::inUse()) << "kept while the sound plays";
+    ASSERT_TRUE(waitUntil([&] { return !player.isPlaying(); }));
+    EXPECT_EQ(player.timeLeft().count(), 0);
+    player.closeWhenSilent();
+    EXPECT_FALSE(AudioOutput::inUse());
+    player.play(wave);
+    EXPECT_TRUE(player.isPlaying());
+    EXPECT_TRUE(AudioOutput::inUse());
+}
+
 TEST_F(WavePlayerTest, NewSoundCutsOffTheOneStillPlaying) {
     WavePlayer player;
     player.play(fileWith(testing::waveFile(4.0), "long.wav"));
@@ -59,8 +76,8 @@ TEST_F(WavePlayerTest, WithoutSoundHardwareEverythingIsSilentButWorks) {
     // Later tests of this process get the same fallback.
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     WavePlayer player;
-    EXPECT_TRUE(player.hasOutput());
     player.play(fileWith(testing::waveFile(0.05), "select.wav"));
+    EXPECT_TRUE(player.hasOutput());
     EXPECT_TRUE(waitUntil([&] { return !player.isPlaying(); }));
 }
 

@@ -13,6 +13,7 @@
 #include "morvane/gamefile/game_file.h"
 #include "morvane/ui/main_frame.h"
 #include "morvane/ui/morvane_view.h"
+#include "platform/audio/audio_output.h"
 #include "platform/profile/profile.h"
 
 namespace {
@@ -109,10 +110,14 @@ private slots:
     void aPairClickedOffTheBoardGoesAndThePanesFollow() {
         Window window;
         CMainFrame& frame = window.frame;
+        frame.runCommand(32827);  // Use sound
         const auto pair = freePair(frame.view().game());
         QVERIFY(pair);
+        QVERIFY(!platform::AudioOutput::inUse());
         QTest::mouseClick(&frame.view(), Qt::LeftButton, {}, frame.view().faceCentre(pair->first));
         QCOMPARE(frame.view().game().firstSelection(), pair->first);
+        QVERIFY(platform::AudioOutput::inUse());
+        QTRY_VERIFY_WITH_TIMEOUT(!platform::AudioOutput::inUse(), 5000);  // closed once the sound ended
         QVERIFY(!paneText(frame, 59144).isEmpty());
         QTest::mouseClick(&frame.view(), Qt::LeftButton, {}, frame.view().faceCentre(pair->second));
         QCOMPARE(paneText(frame, 59143), QStringLiteral("142"));
