@@ -2,8 +2,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QPainterPath>
-#include <functional>
 
 #include "common/art_files.h"
 #include "toolbar_pictures.h"
