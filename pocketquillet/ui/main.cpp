@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
 
+#include "platform/process/quit_signals.h"
 #include "pocketquillet/game/program_info.h"
 #include "pocketquillet/ui/dialogs/dialog_texts.h"
 #include "pocketquillet/ui/pocket_window.h"
@@ -44,13 +46,18 @@ int main(int argc, char* argv[]) {
                    stdout);
         return 0;
     }
-    // The sound library would otherwise take over Ctrl+C and termination requests and wait for a
-    // quit event this program never reads, so that it could not be stopped.
-    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(pocketquillet::qt(pocketquillet::kApplicationTitle));
     parser.process(app);
     pocketquillet::PocketWindow window;
+    // A logout or `kill` closes the window as the close command does, so the settings are saved.
+    QSocketNotifier quitSignals(platform::watchQuitSignals(), QSocketNotifier::Read);
+    QObject::connect(&quitSignals, &QSocketNotifier::activated, &window, [&window] {
+        platform::drainQuitSignals();
+        if (window.close()) {
+            QCoreApplication::quit();
+        }
+    });
     window.show();
     if (parser.isSet(kScreenshot)) {
         const QString file = parser.value(kScreenshot);

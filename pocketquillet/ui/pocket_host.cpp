@@ -12,7 +12,7 @@
 
 namespace pocketquillet {
 
-// Opens the audio output while Sound is on and closes it while the game is silent.
+// Keeps a player while Sound is on; it opens the audio output only while a sound plays.
 void PocketWindow::syncAudio() {
     if (m_game.options().sound && !m_wavePlayer) {
         m_wavePlayer = std::make_unique<platform::WavePlayer>(platform::MissingWave::Silence);
@@ -24,7 +24,14 @@ void PocketWindow::syncAudio() {
 void PocketWindow::playSound(Sound sound) {
     if (m_wavePlayer) {
         m_wavePlayer->play(m_art.wave(sound));
+        waitForSoundEnd();
     }
+}
+
+// The device closes a little after the sound, and opens again for the next one.
+void PocketWindow::waitForSoundEnd() {
+    constexpr std::chrono::milliseconds kTail{250};
+    m_soundEnded.start(m_wavePlayer->timeLeft() + kTail);
 }
 
 // The Options dialog's ">" plays a built-in sound by its name, or else a wave file; one that
@@ -39,6 +46,7 @@ void PocketWindow::playNamedSound(const QString& name) {
     } else if (!name.isEmpty()) {
         m_wavePlayer->play(std::filesystem::path(name.toStdString()));
     }
+    waitForSoundEnd();
 }
 
 void PocketWindow::repaintBoard() {

@@ -48,6 +48,12 @@ PocketWindow::PocketWindow(WindowServices services, QWidget* parent)
     m_pairFlash.setSingleShot(true);
     m_pairFlash.setInterval(kPairFlashMilliseconds);
     connect(&m_pairFlash, &QTimer::timeout, this, &PocketWindow::emptyRemovedCells);
+    m_soundEnded.setSingleShot(true);
+    connect(&m_soundEnded, &QTimer::timeout, this, [this] {
+        if (m_wavePlayer) {
+            m_wavePlayer->closeWhenSilent();
+        }
+    });
     readSettings();
     syncAudio();
     updateActions();

@@ -47,7 +47,7 @@ public:
     void runCommand(Command command);
     bool isClockRunning() const { return m_clock.isActive(); }
     // Whether the audio output is open (only while Sound is on) and a sound is being heard.
-    bool holdsAudioOutput() const { return m_wavePlayer != nullptr; }
+    bool holdsAudioOutput() const { return m_wavePlayer && m_wavePlayer->hasOutput(); }
     bool isSoundPlaying() const { return m_wavePlayer && m_wavePlayer->isPlaying(); }
     // The program ends without writing its settings, after a screenshot.
     void setWritesSettings(bool writes) { m_writesSettings = writes; }
@@ -66,6 +66,7 @@ private:
     void showAreas(const BoardPainter::Areas& areas);
     void emptyRemovedCells();
     void syncAudio();
+    void waitForSoundEnd();
     void playNamedSound(const QString& name);
     void showAbout();
     void showOptions();
@@ -96,6 +97,7 @@ private:
     QTimer m_pairFlash;  // single shot: a removed pair's stones stay under its path this long
     std::vector<Cell> m_cellsToEmpty;
     std::unique_ptr<platform::WavePlayer> m_wavePlayer;  // only while Sound is on
+    QTimer m_soundEnded;  // single shot: lets the audio device go once a sound is over
     std::map<Command, QAction*> m_actions;
     Language m_menuLanguage = Language::English;
     bool m_writesSettings = true;

@@ -255,7 +255,7 @@ private slots:
     void soundsPlayOnlyWhileSoundIsOnAndABadFilePlaysNothing() {
         WindowFixture fixture(PlayMode::Tournament, Skill::Novice, u"MAX", u"ON");
         PocketWindow& window = *fixture.window;
-        QVERIFY(window.holdsAudioOutput());
+        QVERIFY(!window.holdsAudioOutput());  // nothing is opened before the first sound
         const QString notAWave = QString::fromStdString((fixture.folder.path() / "noise.wav").string());
         QFile file(notAWave);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -275,12 +275,14 @@ private slots:
             DialogScript builtIn({pressPlay(QStringLiteral("QZ3"))});
             window.runCommand(Command::Options);
             QVERIFY(window.isSoundPlaying());
+            QVERIFY(window.holdsAudioOutput());
+            QTRY_VERIFY_WITH_TIMEOUT(!window.holdsAudioOutput(), 10000);  // closed once the sound is over
         }
         window.action(Command::Sound)->trigger();
         QVERIFY(!window.game().options().sound);
         QVERIFY(!window.holdsAudioOutput());  // no audio device while silent
         window.action(Command::Sound)->trigger();
-        QVERIFY(window.holdsAudioOutput());
+        QVERIFY(!window.holdsAudioOutput());
     }
 
     void hiscoreNameIsAskedAfterATournamentGame() {
