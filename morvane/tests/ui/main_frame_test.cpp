@@ -81,9 +81,11 @@ class CMainFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each test has a home of its own, which is also the current folder design mode writes in.
     void init() {
         m_home.emplace();
         qputenv("XDG_CONFIG_HOME", m_home->path().toUtf8());
+        QDir::setCurrent(m_home->path());
     }
 
     void aFirstRunShowsTheBuiltInGameWithItsMenusAndPanes() {
