@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -176,6 +177,43 @@ private slots:
         QCOMPARE(view.game().settings().layout.at(5, 6, 0), std::uint8_t(1));
         QCOMPARE(view.game().settings().layout.at(7, 6, 0), std::uint8_t(1));
         QCOMPARE(morvane::countSpaces(view.game().settings().layout), 2);
+    }
+
+    void aWonGameAsksTheWinnersNameAndShowsTheHallOfFame() {
+        Window window;
+        CMainFrame& frame = window.frame;
+        morvane::GameSettings pair;
+        pair.layout.set(0, 0, 0, 1);
+        pair.layout.set(4, 0, 0, 1);
+        pair.hlimit = 4;
+        pair.vlimit = 0;
+        pair.bitmapIsDefault = true;
+        pair.bitmapPath = "DEFAULT";
+        pair.tileSet.indis = 1;
+        pair.tileSet.sizes[morvane::kGroupSlots] = 2;
+        const std::filesystem::path file = m_home->filePath("pair.rvq").toStdString();
+        QVERIFY(morvane::writeGameFile(file, pair));
+        QVERIFY(frame.view().game().loadGame(file));
+        QStringList dialogs;
+        QTimer answers;
+        QObject::connect(&answers, &QTimer::timeout, [&dialogs] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || (!dialogs.isEmpty() && dialogs.last() == modal->windowTitle())) {
+                return;
+            }
+            dialogs << modal->windowTitle();
+            if (auto* name = modal->findChild<QLineEdit*>()) {
+                QTest::keyClicks(name, QStringLiteral("Ann"));
+            }
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        answers.start(50);
+        QTest::mouseClick(&frame.view(), Qt::LeftButton, {}, frame.view().faceCentre({0, 0, 0}));
+        QTest::mouseClick(&frame.view(), Qt::LeftButton, {}, frame.view().faceCentre({4, 0, 0}));
+        answers.stop();
+        QCOMPARE(dialogs, (QStringList{"Congratulations", "Hall of Fame"}));
+        QCOMPARE(paneText(frame, 59143), QStringLiteral("0"));
+        QCOMPARE(platform::Profile(file).readString("HOF", "NAME1", ""), std::string("Ann"));
     }
 
     void theWindowOpensWhereItWasClosed() {
