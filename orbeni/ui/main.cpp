@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include "orbeni/ui/dialogs/splash_window.h"
 #include "orbeni/ui/orbeni_window.h"
+#include "platform/process/quit_signals.h"
 
 namespace {
 
@@ -26,6 +28,14 @@ int main(int argc, char* argv[]) {
         delete splash;
         return 1;
     }
+    // A logout or `kill` closes the window as Exit does: settings, hall of fame and music in order.
+    QSocketNotifier quitSignals(platform::watchQuitSignals(), QSocketNotifier::Read);
+    QObject::connect(&quitSignals, &QSocketNotifier::activated, &window, [&window] {
+        platform::drainQuitSignals();
+        if (window.close()) {
+            QCoreApplication::quit();
+        }
+    });
     window.show();
     delete splash;
     const QString screenshot = screenshotFile(QCoreApplication::arguments());
