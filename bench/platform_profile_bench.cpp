@@ -38,4 +38,26 @@ void BM_ReadWholeHallOfFame(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadWholeHallOfFame)->Unit(benchmark::kMillisecond);
 
+// Saving a settings file of 40 keys: each key its own replacement of the file (0), or all of them
+// in one (1).
+void BM_SaveFortyKeys(benchmark::State& state) {
+    const auto file = std::filesystem::temp_directory_path() / "tilegames-bench-settings.ini";
+    std::filesystem::remove(file);
+    platform::Profile profile(file);
+    const auto writeAll = [](platform::Profile& settings) {
+        for (int key = 0; key < 40; ++key) {
+            settings.writeInt("Settings", "Key" + std::to_string(key), key * 7);
+        }
+        return true;
+    };
+    for (auto _ : state) {
+        if (state.range(0) == 1) {
+            profile.writeBatch(writeAll);
+        } else {
+            writeAll(profile);
+        }
+    }
+}
+BENCHMARK(BM_SaveFortyKeys)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace

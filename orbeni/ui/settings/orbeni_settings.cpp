@@ -164,27 +164,37 @@ OrbeniSettings readSettings(const platform::Profile& profile, ScreenSize screen)
     return settings;
 }
 
+namespace {
+
+// Writes one key of the settings in the way its kind is kept.
+bool writeKey(platform::Profile& profile, const OrbeniSettings& settings, const Key& key) {
+    return std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, bool OrbeniSettings::*>) {
+                return profile.writeInt(kSettingsSection, key.name, settings.*member ? 1 : 0);
+            } else if constexpr (std::is_same_v<Member, int OrbeniSettings::*>) {
+                return profile.writeInt(kSettingsSection, key.name, settings.*member);
+            } else if constexpr (std::is_same_v<Member, int WindowBounds::*>) {
+                return profile.writeInt(kSettingsSection, key.name, settings.bounds.*member);
+            } else {
+                return profile.writeString(kSettingsSection, key.name, settings.*member);
+            }
+        },
+        key.field);
+}
+
+}  // namespace
+
+// Every key in one replacement of the file: a save cut off keeps the old settings whole.
 bool writeSettings(platform::Profile& profile, const OrbeniSettings& settings) {
-    bool written = true;
-    for (const Key& key : kKeys) {
-        std::visit(
-            [&](auto member) {
-                using Member = decltype(member);
-                if constexpr (std::is_same_v<Member, bool OrbeniSettings::*>) {
-                    written =
-                        profile.writeInt(kSettingsSection, key.name, settings.*member ? 1 : 0) && written;
-                } else if constexpr (std::is_same_v<Member, int OrbeniSettings::*>) {
-                    written = profile.writeInt(kSettingsSection, key.name, settings.*member) && written;
-                } else if constexpr (std::is_same_v<Member, int WindowBounds::*>) {
-                    written =
-                        profile.writeInt(kSettingsSection, key.name, settings.bounds.*member) && written;
-                } else {
-                    written = profile.writeString(kSettingsSection, key.name, settings.*member) && written;
-                }
-            },
-            key.field);
-    }
-    return written;
+    return profile.writeBatch([&](platform::Profile& file) {
+        bool written = true;
+        for (const Key& key : kKeys) {
+            written = writeKey(file, settings, key) && written;
+        }
+        return written;
+    });
 }
 
 void forgetMissingFiles(OrbeniSettings& settings, const std::filesystem::path& programFolder) {
