@@ -26,6 +26,7 @@ public:
         return std::nullopt;
     }
     void redrawHallPanel() override {}
+    void riverJoined(orbeni::RiverJoin) override {}
     void processPendingEvents() override {}
     void pollMusic() override {}
     std::uint32_t tickMilliseconds() override { return 0; }

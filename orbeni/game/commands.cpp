@@ -10,9 +10,18 @@ constexpr int kShuffleTakeBacks = 3;
 
 }  // namespace
 
-// Shows the next available pair, walking through them in free-list order.
+// Shows the next available pair, walking through them in free-list order; in Rivers, the next
+// pair a river joins.
 void Game::Hint() {
-    if (m_riversMode || m_gameStopped || m_boardFinished || m_gamePaused || m_free.movesLeft <= 0) {
+    if (m_gameStopped || m_boardFinished || m_gamePaused) {
+        return;
+    }
+    if (m_riversMode) {
+        m_hintTileA = m_hintTileB = 0;
+        riversHint();
+        return;
+    }
+    if (m_free.movesLeft <= 0) {
         return;
     }
     m_hintTileA = m_hintTileB = 0;

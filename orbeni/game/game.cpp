@@ -135,6 +135,7 @@ void Game::showDealMessage() {
 
 void Game::resetPlay() {
     m_boardFinished = m_finishHandled = m_gamePaused = m_noMovesShown = false;
+    m_riverPathFound = m_riverPathShown = false;
     m_hintIndex = m_hintTileA = m_hintTileB = m_firstTile = m_secondTile = 0;
     m_elapsedSeconds = m_penaltySeconds = 0;
     m_pauseElapsed = 0;

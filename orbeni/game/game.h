@@ -29,6 +29,8 @@ inline constexpr int kTimeLimitSeconds = 6000;
 inline constexpr int kHintPenaltySeconds = 40;
 inline constexpr int kShufflePenaltyPerMove = 10;
 inline constexpr int kRiversShufflePenaltySeconds = 40;
+// The most cells a river of three segments crosses inside the band around the rectangle.
+inline constexpr int kMaxRiverCells = 64;
 
 // The running game of the solitaire and of Rivers: the board, the clicks, undo, hints, shuffles,
 // the clock and the hall of fame. The main window owns one and forwards its commands to it.
@@ -70,7 +72,16 @@ public:
     bool Dispo(int tile) const;
     bool Dispo_Vertical(int tile) const;
     void IsItFree();
+    // Answers whether a river joins the two tiles; it keeps the river for riverPath().
     bool CanBeReached(int startTile, int targetTile);
+    // The slide of a joined Rivers pair, one cell a step; the window paces it.
+    bool advanceRiverSlide();
+    void finishRiverSlide();
+    // The river of the last joined pair, from the target's cell to the start's: its points and
+    // their count. Shown until hideRiverPath().
+    int riverPath(std::array<Position, kMaxRiverCells + 2>& points) const;
+    bool riverPathShown() const { return m_riverPathShown; }
+    void hideRiverPath();
 
     // Clock, status bar, end of game
     void Temps();
@@ -92,6 +103,7 @@ public:
 
     // Access for the window, the layouts and the tests
     Options& options() { return m_options; }
+    const Options& options() const { return m_options; }
     const Board& board() const { return m_board; }
     Board& board() { return m_board; }
     LayoutTemplate& layoutTemplate() { return m_layout; }
@@ -131,7 +143,7 @@ public:
     bool NoMovesShown() const { return m_noMovesShown; }
     bool RiversMode() const { return m_riversMode; }
     bool EditorMode() const { return m_editorMode; }
-    // True while a Rivers pair is being joined, when its tiles are drawn unmarked.
+    // True while a joined Rivers pair slides, when its tiles are drawn unmarked and clicks wait.
     bool RiverPathFound() const { return m_riverPathFound; }
     int ElapsedSeconds() const { return m_elapsedSeconds; }
     int PenaltySeconds() const { return m_penaltySeconds; }
@@ -158,9 +170,9 @@ private:
     void endPause();
     void updateClock();
     void walkRiver(int x0, int y0, int dx, int dy, int x, int y);
-    bool riverSegment(int x, int y, int dx, int dy, int segment);
-    void IsIt(int x, int y);
-    void MoveRiverTiles(int x, int y);
+    bool riverSegment(int x, int y, int dx, int dy, int segment, bool& found);
+    void MoveRiverTiles(Position cell);
+    void riversHint();
     std::string finishedText(int totalSeconds) const;
 
     Host& m_host;
@@ -203,9 +215,13 @@ private:
     std::uint32_t m_pauseElapsed = 0;
 
     bool m_riverPathFound = false;
-    int m_riverMovingTile = 0;
-    Position m_riverMovingPlace;
+    bool m_riverPathShown = false;
+    Position m_riverStartPlace;
     Position m_riverTargetPlace;
+    std::array<Position, kMaxRiverCells> m_riverCells{};
+    int m_riverCellCount = 0;
+    int m_riverSlideStep = 0;
+    Position m_riverSlideFrom;
 };
 
 }  // namespace orbeni

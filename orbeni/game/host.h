@@ -14,6 +14,8 @@ enum class Buttons { Ok, OkCancel };
 enum class Icon { Information, Question, Warning, Error };
 enum class Button { Ok, Cancel };
 enum class StatusPanel { TilesLeft, MovesLeft, Time, Message };
+// How a joined Rivers pair leaves: at once, or after its first tile slid along the river.
+enum class RiverJoin { AtOnce, Slides };
 // How the hall-of-fame dialog opens: to browse the lists, or to name a new entry.
 enum class ScoresOpening { Browse, NewEntry };
 
@@ -40,6 +42,9 @@ public:
     virtual std::optional<std::string> askSaveFileName(std::string_view title, std::string_view filter,
                                                        const std::string& initialFolder) = 0;
     virtual void redrawHallPanel() = 0;
+    // A Rivers pair was joined: the river is shown for a moment, and a slide is paced by calls to
+    // Game::advanceRiverSlide() until it answers false.
+    virtual void riverJoined(RiverJoin join) = 0;
     virtual void processPendingEvents() = 0;
     // Gives the music a chance to notice that its piece has ended.
     virtual void pollMusic() = 0;

@@ -3,7 +3,7 @@
 namespace orbeni {
 
 void Game::ButtonDown(MouseButton button, int mouseX, int mouseY) {
-    if (m_gameStopped || m_boardFinished || m_gamePaused) {
+    if (m_gameStopped || m_boardFinished || m_gamePaused || m_riverPathFound) {
         return;
     }
     const int px = mouseX - kBoardOffsetX;

@@ -47,27 +47,77 @@ void Game::FourRivers() {
     m_host.redrawHallPanel();
 }
 
-// Removes the selected pair when a river joins them; the first tile is recorded where it stood
-// before it slid along the river.
+// Joins the selected pair by a river: without animation both go at once; with it the first tile
+// first slides along the river, step by step as the window asks, and the pair goes at its end.
+// The first tile is recorded where it stood before it slid.
 void Game::removeRiversPair() {
     const Position firstPlace = m_board.position(m_firstTile);
     if (!CanBeReached(m_secondTile, m_firstTile)) {
         unselectFirst();
+        ShowStatus("No path of three lines joins these tiles.");
         return;
     }
-    removePair(Position{firstPlace.x, firstPlace.y, 1});
+    m_riverPathShown = true;
+    m_riverSlideFrom = Position{firstPlace.x, firstPlace.y, 1};
+    m_riverSlideStep = 0;
+    m_riverPathFound = m_options.tileRivers && m_riverCellCount > 0;
+    m_host.redrawBoard();
+    if (m_riverPathFound) {
+        m_host.riverJoined(RiverJoin::Slides);
+    } else {
+        removePair(m_riverSlideFrom);
+        m_host.riverJoined(RiverJoin::AtOnce);
+    }
+}
+
+// Moves the sliding tile one cell along its river; after the last cell the pair goes. True while
+// steps are left.
+bool Game::advanceRiverSlide() {
+    if (!m_riverPathFound) {
+        return false;
+    }
+    if (m_riverSlideStep < m_riverCellCount) {
+        MoveRiverTiles(m_riverCells[static_cast<std::size_t>(m_riverSlideStep++)]);
+        return true;
+    }
+    m_riverPathFound = false;
+    removePair(m_riverSlideFrom);
+    return false;
+}
+
+void Game::finishRiverSlide() {
+    while (advanceRiverSlide()) {
+    }
+}
+
+void Game::hideRiverPath() {
+    if (m_riverPathShown) {
+        m_riverPathShown = false;
+        m_host.redrawBoard();
+    }
+}
+
+int Game::riverPath(std::array<Position, kMaxRiverCells + 2>& points) const {
+    points[0] = m_riverTargetPlace;
+    for (int i = 0; i < m_riverCellCount; ++i) {
+        points[static_cast<std::size_t>(i + 1)] = m_riverCells[static_cast<std::size_t>(i)];
+    }
+    points[static_cast<std::size_t>(m_riverCellCount + 1)] = m_riverStartPlace;
+    return m_riverCellCount + 2;
 }
 
 // Searches a river of at most three straight segments from the start tile to the target; the
 // first direction that finds one (right, left, down, up, and the turns in the same order) wins.
+// The cells the target would travel, from its own to the one next to the start, are kept.
 bool Game::CanBeReached(int startTile, int targetTile) {
     const Position start = m_board.position(startTile);
+    m_riverStartPlace = start;
     m_riverTargetPlace = m_board.position(targetTile);
-    m_riverPathFound = false;
+    m_riverCellCount = 0;
+    bool found = false;
     constexpr int kDirections[4][2] = {{2, 0}, {-2, 0}, {0, 2}, {0, -2}};
     for (const auto& direction : kDirections) {
-        if (riverSegment(start.x, start.y, direction[0], direction[1], 1)) {
-            m_riverPathFound = false;
+        if (riverSegment(start.x, start.y, direction[0], direction[1], 1, found)) {
             return true;
         }
     }
@@ -75,63 +125,74 @@ bool Game::CanBeReached(int startTile, int targetTile) {
 }
 
 // Follows one straight segment from a corner through empty cells, turning from each of them
-// while turns are left; on success slides the target back along this segment.
-bool Game::riverSegment(int x0, int y0, int dx, int dy, int segment) {
+// while turns are left; on success notes this segment's cells on the way back.
+bool Game::riverSegment(int x0, int y0, int dx, int dy, int segment, bool& found) {
     int x = x0;
     int y = y0;
-    while (!m_riverPathFound && canStep(x, y, dx, dy)) {
+    while (!found && canStep(x, y, dx, dy)) {
         x += dx;
         y += dy;
         if (m_board.cell(x, y, 1) != 0) {
-            IsIt(x, y);
+            found = x == m_riverTargetPlace.x && y == m_riverTargetPlace.y;
             break;
         }
         if (segment < 3) {
             const int turnX = dy != 0 ? 2 : 0;
             const int turnY = dx != 0 ? 2 : 0;
-            if (riverSegment(x, y, turnX, turnY, segment + 1) ||
-                riverSegment(x, y, -turnX, -turnY, segment + 1)) {
+            if (riverSegment(x, y, turnX, turnY, segment + 1, found) ||
+                riverSegment(x, y, -turnX, -turnY, segment + 1, found)) {
                 break;
             }
         }
     }
-    if (!m_riverPathFound) {
+    if (!found) {
         return false;
     }
     walkRiver(x0, y0, dx, dy, x, y);
     return true;
 }
 
-// Slides the moving tile from (x, y) back along a segment to the cell after its corner (x0, y0).
+// Notes the cells of a segment from its far end back to the cell after its corner (x0, y0).
 void Game::walkRiver(int x0, int y0, int dx, int dy, int x, int y) {
     for (; x != x0 || y != y0; x -= dx, y -= dy) {
-        if (Position{x, y, 1} != m_riverMovingPlace) {
-            MoveRiverTiles(x, y);
+        const Position cell{x, y, 1};
+        if (cell != m_riverTargetPlace && m_riverCellCount < kMaxRiverCells) {
+            m_riverCells[static_cast<std::size_t>(m_riverCellCount++)] = cell;
         }
     }
 }
 
-// Notes whether an occupied cell on the river is the target; either way it ends the segment.
-void Game::IsIt(int x, int y) {
-    if (x == m_riverTargetPlace.x && y == m_riverTargetPlace.y) {
-        m_riverPathFound = true;
-        m_riverMovingTile = m_board.cell(x, y, 1);
-        m_riverMovingPlace = Position{x, y, 1};
-    }
+// Moves the sliding tile on its river by one cell.
+void Game::MoveRiverTiles(Position cell) {
+    const int tile = m_firstTile;
+    const Position from = m_board.position(tile);
+    m_board.remove(tile);
+    m_host.redrawTile(tile, from);
+    m_board.place(tile, cell);
+    m_host.redrawTile(tile, cell);
 }
 
-// Moves the tile on its river by one cell, shown at once, when tile rivers are animated.
-void Game::MoveRiverTiles(int x, int y) {
-    if (!m_options.tileRivers) {
+// Finds the pairs a river joins, as the removal searches them, and shows the next one.
+void Game::riversHint() {
+    int pairs = 0;
+    int firstOfPair[kRiversTiles / 2 * 3] = {};
+    int secondOfPair[kRiversTiles / 2 * 3] = {};
+    for (int a = 1; a <= kRiversTiles; ++a) {
+        for (int b = a + 1; b <= kRiversTiles && matchGroup(b) == matchGroup(a); ++b) {
+            if (m_board.position(a).onBoard() && m_board.position(b).onBoard() && CanBeReached(a, b)) {
+                firstOfPair[pairs] = a;
+                secondOfPair[pairs++] = b;
+            }
+        }
+    }
+    if (pairs == 0) {
         return;
     }
-    const Position from = m_riverMovingPlace;
-    m_board.remove(m_riverMovingTile);
-    m_host.redrawTile(m_riverMovingTile, from);
-    m_riverMovingPlace = Position{x, y, 1};
-    m_board.place(m_riverMovingTile, m_riverMovingPlace);
-    m_host.redrawTile(m_riverMovingTile, m_riverMovingPlace);
-    m_host.repaintNow();
+    m_hintIndex = m_hintIndex % pairs + 1;
+    m_hintTileA = firstOfPair[m_hintIndex - 1];
+    m_hintTileB = secondOfPair[m_hintIndex - 1];
+    m_penaltySeconds += kHintPenaltySeconds;
+    redrawBoard();
 }
 
 }  // namespace orbeni

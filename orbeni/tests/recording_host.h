@@ -52,6 +52,9 @@ public:
         return saveAnswer;
     }
     void redrawHallPanel() override { record("hall panel"); }
+    void riverJoined(RiverJoin join) override {
+        record(join == RiverJoin::Slides ? "river slides" : "river at once");
+    }
     void processPendingEvents() override { record("events"); }
     void pollMusic() override {}
     std::uint32_t tickMilliseconds() override { return tick; }

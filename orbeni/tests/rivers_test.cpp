@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "game_fixture.h"
@@ -79,47 +80,81 @@ TEST(Rivers, PathsUseTheBandAroundTheRectangleAndNoMore) {
         RiversFixture fixture(tiles);
         fixture.clickTile(1);
         fixture.clickTile(2);
+        fixture.game.finishRiverSlide();
         EXPECT_EQ(fixture.game.TilesLeft() == 82, c.joined) << c.what;
         if (!c.joined) {
             EXPECT_EQ(fixture.game.FirstTile(), 2) << c.what;
             EXPECT_EQ(fixture.game.SecondTile(), 0) << c.what;
+            EXPECT_EQ(fixture.game.statusMessage().text(), "No path of three lines joins these tiles.");
         }
     }
 }
 
-TEST(Rivers, FirstTileSlidesAlongTheRiverAndUndoPutsItBack) {
-    RiversFixture fixture({{1, {4, 5, 1}}, {2, {10, 5, 1}}, {3, {20, 15, 1}}});
+TEST(Rivers, FirstTileSlidesStepByStepAndUndoPutsItBack) {
+    RiversFixture fixture({{1, {4, 5, 1}}, {2, {10, 9, 1}}, {3, {20, 15, 1}}, {5, {10, 5, 1}}});
     fixture.clickTile(1);
     fixture.clickTile(2);
+    EXPECT_EQ(fixture.host.count("river slides"), 1);
+    EXPECT_TRUE(fixture.game.RiverPathFound());
+    EXPECT_TRUE(fixture.game.riverPathShown());
+    std::array<Position, kMaxRiverCells + 2> points;
+    ASSERT_EQ(fixture.game.riverPath(points), 6);
+    const Position river[] = {{4, 5, 1}, {6, 5, 1}, {8, 5, 1}, {8, 7, 1}, {8, 9, 1}, {10, 9, 1}};
+    EXPECT_EQ(points[0], river[0]);
+    EXPECT_EQ(points[5], river[5]);
+
+    // Nothing moves until the window paces the slide, and the board waits for it.
+    EXPECT_EQ(fixture.game.board().position(1), river[0]);
+    fixture.clickTile(3);
+    EXPECT_EQ(fixture.game.FirstTile(), 1);
+    for (int step = 1; step <= 4; ++step) {
+        EXPECT_TRUE(fixture.game.advanceRiverSlide());
+        EXPECT_EQ(fixture.game.board().position(1), river[step]) << step;
+        EXPECT_EQ(points[std::size_t(step)], river[step]) << step;
+        EXPECT_EQ(fixture.game.TilesLeft(), 84);
+    }
+    EXPECT_FALSE(fixture.game.advanceRiverSlide());
+    EXPECT_FALSE(fixture.game.RiverPathFound());
     EXPECT_EQ(fixture.game.TilesLeft(), 82);
-    // Drawn at each cell of the river, erased when it moves on or leaves the board.
-    EXPECT_EQ(fixture.host.count("tile 1 at 4,5,1"), 2);
-    EXPECT_EQ(fixture.host.count("tile 1 at 6,5,1"), 2);
-    EXPECT_EQ(fixture.host.count("tile 1 at 8,5,1"), 2);
-    EXPECT_EQ(fixture.host.count("tile 1 at 10,5,1"), 0);
     EXPECT_EQ(fixture.host.count("sound done"), 1);
+    fixture.game.hideRiverPath();
+    EXPECT_FALSE(fixture.game.riverPathShown());
+
     fixture.game.Back();
-    EXPECT_EQ(fixture.game.board().position(1), (Position{4, 5, 1}));
-    EXPECT_EQ(fixture.game.board().cell(4, 5, 1), 1);
-    EXPECT_EQ(fixture.game.board().cell(8, 5, 1), 0);
-    EXPECT_EQ(fixture.game.board().position(2), (Position{10, 5, 1}));
+    EXPECT_EQ(fixture.game.board().position(1), river[0]);
+    EXPECT_EQ(fixture.game.board().cell(8, 9, 1), 0);
+    EXPECT_EQ(fixture.game.board().position(2), river[5]);
 }
 
-TEST(Rivers, WithoutAnimationTilesVanishInPlaceAndShuffleCostsAHint) {
+TEST(Rivers, WithoutAnimationTilesVanishInPlaceAndHintsFindJoinedPairs) {
     RiversFixture fixture({{1, {4, 5, 1}}, {2, {10, 5, 1}}, {3, {20, 15, 1}}, {4, {24, 15, 1}}});
     fixture.game.options().tileRivers = false;
     fixture.clickTile(1);
     fixture.clickTile(2);
     EXPECT_EQ(fixture.game.TilesLeft(), 82);
+    EXPECT_EQ(fixture.host.count("river at once"), 1);
     EXPECT_EQ(fixture.host.count("tile 1 at 6,5,1"), 0);
     fixture.game.Hint();
-    EXPECT_EQ(fixture.game.PenaltySeconds(), 0);
-    fixture.game.Shuffle1Click();
+    EXPECT_EQ(fixture.game.HintTileA(), 3);
+    EXPECT_EQ(fixture.game.HintTileB(), 4);
     EXPECT_EQ(fixture.game.PenaltySeconds(), 40);
+    fixture.game.Shuffle1Click();
+    EXPECT_EQ(fixture.game.PenaltySeconds(), 80);
     EXPECT_EQ(fixture.game.statusMessage().text(), "Tiles shuffled.");
     EXPECT_NE(fixture.game.board().cell(fixture.game.board().position(3)), 0);
     fixture.game.Temps();
     EXPECT_EQ(fixture.host.panel(StatusPanel::MovesLeft), "--");
+
+    // Walled in on every side, the last pair has no river: the hint finds nothing and costs nothing.
+    RiversFixture walled({{1, {10, 9, 1}},
+                          {2, {20, 9, 1}},
+                          {5, {8, 9, 1}},
+                          {9, {12, 9, 1}},
+                          {13, {10, 7, 1}},
+                          {17, {10, 11, 1}}});
+    walled.game.Hint();
+    EXPECT_EQ(walled.game.HintTileA(), 0);
+    EXPECT_EQ(walled.game.PenaltySeconds(), 0);
 }
 
 TEST(Rivers, AChosenLayoutWaitsForTheNextGame) {

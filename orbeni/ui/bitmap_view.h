@@ -17,7 +17,12 @@ public:
 
     // Follows the bitmap's size after it was replaced.
     void fitBitmap();
-    void bitmapChanged(platform::Rect area) { update(area.x, area.y, area.width, area.height); }
+    // Lets the view grow past the bitmap, which then stands in its middle on the surround picture,
+    // repeated so that it goes on from the bitmap's own corner.
+    void centreOn(const platform::Bitmap& surround);
+    void bitmapChanged(platform::Rect area);
+    // Where the bitmap's corner stands in the view.
+    QPoint bitmapOrigin() const;
     QSize sizeHint() const override;
 
     std::function<void(QPoint)> mouseMoved;
@@ -29,7 +34,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void paintSurround(QPainter& painter, const QRect& area) const;
+
     const platform::Bitmap& m_bitmap;
+    const platform::Bitmap* m_surround = nullptr;
 };
 
 }  // namespace orbeni

@@ -20,8 +20,10 @@ void TOrbeni::createMenus() {
     createEditorMenus();
 }
 
-// Runs a command of the game, then shows its outcome in the menus.
+// Runs a command of the game, then shows its outcome in the menus. A Rivers slide still under
+// way ends first, so that the command finds the pair gone.
 void TOrbeni::runCommand(const std::function<void()>& command) {
+    m_game.finishRiverSlide();
     command();
     updateActions();
 }

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -21,6 +22,11 @@ namespace {
 
 constexpr int kScrollStep = 32;
 constexpr int kTimerMilliseconds = 10;
+// How far a maximized window may fall short of the screen, for the frame's edges.
+constexpr int kScreenTolerance = 16;
+// A sliding Rivers tile moves one cell a step; the river stays drawn a moment after the pair goes.
+constexpr int kRiverSlideStepMilliseconds = 35;
+constexpr int kRiverPathMilliseconds = 350;
 
 ScreenSize screenSize() {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -79,10 +85,14 @@ void TOrbeni::Init() {
     const WindowBounds bounds = startBounds(m_settings, screenSize());
     move(bounds.left, bounds.top);
     resize(bounds.width, bounds.height);
+    fitWholeBoard();
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
     connect(&m_timer, &QTimer::timeout, this, &TOrbeni::Temps);
+    connect(&m_riverSlideTimer, &QTimer::timeout, this, &TOrbeni::stepRiverSlide);
+    m_riverPathTimer.setSingleShot(true);
+    connect(&m_riverPathTimer, &QTimer::timeout, this, [this] { m_game.hideRiverPath(); });
     m_music.LoadMidiClick(m_music.midiNumber());
     updateActions();
 }
@@ -97,12 +107,22 @@ void TOrbeni::createBoardView() {
     m_boardImage->mouseReleased = [this](Qt::MouseButton button, QPoint at) {
         boardMouseReleased(button, at);
     };
+    m_boardImage->centreOn(m_painter.surround());
+    m_scrolling->setWidgetResizable(true);
     m_scrolling->setWidget(m_boardImage);
     m_scrolling->horizontalScrollBar()->setSingleStep(kScrollStep);
     m_scrolling->verticalScrollBar()->setSingleStep(kScrollStep);
     createHallPanel();
-    m_painter.setChangeListeners([this](platform::Rect area) { m_boardImage->bitmapChanged(area); },
-                                 [this] { m_hofBox->update(); });
+    // A new background shows around the board as well.
+    m_painter.setChangeListeners(
+        [this](platform::Rect area) {
+            if (area.width == kBoardImageWidth && area.height == kBoardImageHeight) {
+                m_boardImage->update();
+            } else {
+                m_boardImage->bitmapChanged(area);
+            }
+        },
+        [this] { m_hofBox->update(); });
 
     auto* client = new QWidget;
     auto* row = new QHBoxLayout(client);
@@ -110,8 +130,9 @@ void TOrbeni::createBoardView() {
     row->setSpacing(0);
     row->addWidget(m_scrolling, 1);
     row->addWidget(m_hofBox, 0, Qt::AlignTop);
-    client->setStyleSheet(QStringLiteral("background: black;"));
-    m_scrolling->setStyleSheet(QString());
+    // Black only behind the side panel: the scroll bars keep the style's own look.
+    client->setObjectName(QStringLiteral("Client"));
+    client->setStyleSheet(QStringLiteral("#Client { background: black; }"));
     setCentralWidget(client);
 }
 
@@ -121,7 +142,8 @@ void TOrbeni::boardMouseMoved(QPoint at) {
 
 void TOrbeni::boardMouseReleased(Qt::MouseButton qtButton, QPoint at) {
     const std::optional<MouseButton> button = gameButton(qtButton);
-    if (!button) {
+    // The board takes no click while a Rivers tile slides.
+    if (!button || m_game.RiverPathFound()) {
         return;
     }
     runCommand([&] {
@@ -131,6 +153,22 @@ void TOrbeni::boardMouseReleased(Qt::MouseButton qtButton, QPoint at) {
             m_game.ButtonDown(*button, at.x(), at.y());
         }
     });
+}
+
+void TOrbeni::riverJoined(RiverJoin join) {
+    if (join == RiverJoin::Slides) {
+        m_riverSlideTimer.start(kRiverSlideStepMilliseconds);
+    } else {
+        m_riverPathTimer.start(kRiverPathMilliseconds);
+    }
+}
+
+void TOrbeni::stepRiverSlide() {
+    if (!m_game.advanceRiverSlide()) {
+        m_riverSlideTimer.stop();
+        m_riverPathTimer.start(kRiverPathMilliseconds);
+        updateActions();
+    }
 }
 
 // Runs a command that deals: the tile under the pointer is no longer the one highlighted.
@@ -212,14 +250,52 @@ void TOrbeni::FormCloseQuery() {
     }
 }
 
+// Grows a window that would cut the board until it shows the board whole, as far as the screen
+// allows.
+void TOrbeni::fitWholeBoard() {
+    const QSize whole = wholeBoardSize();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(std::min(std::max(width(), whole.width()), screen.width()),
+           std::min(std::max(height(), whole.height()), screen.height()));
+}
+
+// The window's inner size that shows the whole board with the bars and the side panel shown.
+QSize TOrbeni::wholeBoardSize() const {
+    int width = kBoardImageWidth;
+    int height = kBoardImageHeight + menuBar()->sizeHint().height();
+    if (m_game.options().showHallOfFame) {
+        width += m_hofBox->sizeHint().width();
+    }
+    if (m_settings.showToolbar) {
+        height += kBarHeight;
+    }
+    if (m_settings.showStatus) {
+        height += kBarHeight;
+    }
+    return {width, height};
+}
+
 // Keeps the board view from growing past the whole board image.
 void TOrbeni::FormResize() {
+    if (fillsScreen()) {
+        return;
+    }
     const QSize view = m_scrolling->viewport()->size();
     const int wider = view.width() - kBoardImageWidth;
     const int taller = view.height() - kBoardImageHeight;
-    if (!isMaximized() && !isFullScreen() && (wider > 0 || taller > 0)) {
+    if (wider > 0 || taller > 0) {
         resize(width() - std::max(wider, 0), height() - std::max(taller, 0));
     }
+}
+
+// A window that fills the screen, maximized or made as large, shows the board in its middle; a
+// window marked maximized that nothing made as large (no window manager) keeps the size limit.
+bool TOrbeni::fillsScreen() const {
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const QSize frame = frameGeometry().size();
+    const bool screenSized = frame.width() >= screen.width() - kScreenTolerance &&
+                             frame.height() >= screen.height() - kScreenTolerance;
+    return isFullScreen() || screenSized;
 }
 
 bool TOrbeni::saveScreenshot(const QString& file) {

@@ -62,6 +62,7 @@ public:
     std::optional<std::string> askSaveFileName(std::string_view title, std::string_view filter,
                                                const std::string& initialFolder) override;
     void redrawHallPanel() override;
+    void riverJoined(RiverJoin join) override;
     void processPendingEvents() override;
     void pollMusic() override;
     std::uint32_t tickMilliseconds() override;
@@ -84,6 +85,9 @@ private:
     void FormShow();
     void FormCloseQuery();
     void FormResize();
+    void fitWholeBoard();
+    bool fillsScreen() const;
+    QSize wholeBoardSize() const;
     void readSettings();
     void writeSettings();
 
@@ -134,6 +138,7 @@ private:
     void boardMouseReleased(Qt::MouseButton button, QPoint at);
     void newDeal(const std::function<void()>& deal);
     void Temps();
+    void stepRiverSlide();
 
     // Backgrounds and tilesets
     void ActiveTilesetBackground();
@@ -180,6 +185,9 @@ private:
 
     QElapsedTimer m_clock;
     QTimer m_timer;
+    // Run only while a Rivers tile slides, and to take the joining river off again.
+    QTimer m_riverSlideTimer;
+    QTimer m_riverPathTimer;
     QScrollArea* m_scrolling = nullptr;
     BitmapView* m_boardImage = nullptr;
     BitmapView* m_hofBox = nullptr;

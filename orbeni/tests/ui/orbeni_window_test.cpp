@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +16,7 @@
 #include <optional>
 #include <utility>
 
+#include "orbeni/ui/bitmap_view.h"
 #include "orbeni/ui/orbeni_window.h"
 #include "platform/bitmap/bmp_file.h"
 #include "platform/profile/profile.h"
@@ -132,6 +134,13 @@ void writeStoredBounds(const ProgramFolder& folder, int previousRes) {
     }
 }
 
+// Answers whether the board view shows the whole board image without scrolling.
+bool showsWholeBoard(const orbeni::TOrbeni& window) {
+    const auto* view = window.findChild<QScrollArea*>(QStringLiteral("Scrolling"));
+    return view->viewport()->width() >= orbeni::kBoardImageWidth &&
+           view->viewport()->height() >= orbeni::kBoardImageHeight;
+}
+
 }  // namespace
 
 class TOrbeniTest : public QObject {
@@ -203,10 +212,10 @@ private slots:
         const orbeni::Game& game = window->game();
         const std::optional<std::pair<int, int>> pair = freePair(game);
         QVERIFY(pair);
-        auto* board = window->findChild<QWidget*>(QStringLiteral("Game"));
-        QTest::mouseClick(board, Qt::LeftButton, {}, faceMiddle(game, pair->first));
+        auto* board = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
+        QTest::mouseClick(board, Qt::LeftButton, {}, board->bitmapOrigin() + faceMiddle(game, pair->first));
         QCOMPARE(game.FirstTile(), pair->first);
-        QTest::mouseClick(board, Qt::LeftButton, {}, faceMiddle(game, pair->second));
+        QTest::mouseClick(board, Qt::LeftButton, {}, board->bitmapOrigin() + faceMiddle(game, pair->second));
         QCOMPARE(game.TilesLeft(), 142);
         QTRY_COMPARE(tilesLeft->text(), QStringLiteral("142"));
     }
@@ -288,27 +297,59 @@ private slots:
         QVERIFY(!findAction(again->menuBar(), QStringLiteral("Cool Mouse"))->isChecked());
     }
 
+    // The side panel is hidden: beside it the board would not fit the test's 800-pixel screen.
     void storedBoundsNeedTheSameScreenWidth() {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         ProgramFolder sameScreen;
         writeStoredBounds(sameScreen, screen.width());
+        platform::Profile(sameScreen.settingsFile()).writeInt("Orbeni", "ShowHallOfFame", 0);
         auto window = openWindow(sameScreen);
         QVERIFY(window);
         QVERIFY(!window->isMaximized());
         QCOMPARE(window->pos(), QPoint(30, 40));
-        QCOMPARE(window->size(), QSize(600, 450));
+        // Too small to show the whole board, the stored size grows until it does.
+        const QSize grown = window->size();
+        QVERIFY(grown.width() > 600 && grown.height() > 450);
+        QVERIFY(showsWholeBoard(*window));
         // Closing and opening again on the same screen puts the window back where it was.
         QVERIFY(window->close());
         window = openWindow(sameScreen);
         QVERIFY(window);
         QCOMPARE(window->pos(), QPoint(30, 40));
-        QCOMPARE(window->size(), QSize(600, 450));
+        QCOMPARE(window->size(), grown);
 
         ProgramFolder otherScreen;
         writeStoredBounds(otherScreen, screen.width() + 1);
+        platform::Profile(otherScreen.settingsFile()).writeInt("Orbeni", "ShowHallOfFame", 0);
         window = openWindow(otherScreen);
         QVERIFY(window);
-        QCOMPARE(window->size(), QSize(710, 570));
+        QVERIFY(showsWholeBoard(*window));
+    }
+
+    void aLargerWindowIsHeldAndAFullOneCentresTheBoard() {
+        ProgramFolder folder;
+        writeStoredBounds(folder, QGuiApplication::primaryScreen()->geometry().width());
+        platform::Profile(folder.settingsFile()).writeInt("Orbeni", "ShowHallOfFame", 0);
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        const QSize whole = window->size();
+        window->resize(whole.width() + 60, whole.height() + 40);
+        QTRY_COMPARE(window->size(), whole);
+        auto* board = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
+        QCOMPARE(board->bitmapOrigin(), QPoint(0, 0));
+
+        window->showFullScreen();
+        QTRY_VERIFY(board->width() > orbeni::kBoardImageWidth + 40);
+        const QPoint origin = board->bitmapOrigin();
+        QVERIFY(std::abs(2 * origin.x() + orbeni::kBoardImageWidth - board->width()) <= 1);
+        QVERIFY(std::abs(2 * origin.y() + orbeni::kBoardImageHeight - board->height()) <= 1);
+        // Around the board the background goes on: not the black of an empty window.
+        const QImage shown = board->grab().toImage();
+        int black = 0;
+        for (int x = 0; x < origin.x(); x += 4) {
+            black += shown.pixel(x, board->height() / 2) == qRgb(0, 0, 0) ? 1 : 0;
+        }
+        QVERIFY2(black < origin.x() / 16, qPrintable(QString::number(black)));
     }
 
     void statusBarTogglesTheWindowHeightBy35() {

@@ -1,6 +1,9 @@
 #include "orbeni/ui/painter/board_painter.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <utility>
 
 #include "orbeni/game/game.h"
 #include "orbeni/ui/painter/tileset_layout.h"
@@ -24,6 +27,8 @@ constexpr int kCutEdgeLeftPart = 21;
 // Where the redraw frame lies from a tile's image.
 constexpr int kFrameShiftX = 26;
 constexpr int kFrameShiftY = 19;
+constexpr int kRiverLineWidth = 5;
+constexpr platform::Pixel kRiverLineColour = platform::rgb(255, 200, 0);
 
 int facePictureX(FaceCell cell) {
     return kFacePitchX * cell.column + 1;
@@ -41,6 +46,24 @@ bool overlaps(Edges a, Edges b) {
 
 platform::Rect rectOf(Edges edges) {
     return {edges.left, edges.top, edges.right - edges.left, edges.bottom - edges.top};
+}
+
+// The picture beside its mirror images, right, below and diagonally: repeated, it goes on past
+// each edge without a seam.
+platform::Bitmap mirroredFourfold(const platform::Bitmap& picture) {
+    const int width = picture.width();
+    const int height = picture.height();
+    platform::Bitmap fourfold(2 * width, 2 * height);
+    for (int y = 0; y < height; ++y) {
+        const platform::Pixel* source = picture.row(y);
+        platform::Pixel* upper = fourfold.row(y);
+        platform::Pixel* lower = fourfold.row(2 * height - 1 - y);
+        for (int x = 0; x < width; ++x) {
+            upper[x] = upper[2 * width - 1 - x] = source[x];
+            lower[x] = lower[2 * width - 1 - x] = source[x];
+        }
+    }
+    return fourfold;
 }
 
 }  // namespace
@@ -114,12 +137,16 @@ std::optional<std::string> BoardPainter::NouveauFond(const std::filesystem::path
         }
     }
     m_buffer = m_imageFond;
+    m_surround = width >= kBoardImageWidth && height >= kBoardImageHeight
+                     ? mirroredFourfold(m_backgroundBitmap)
+                     : m_backgroundBitmap;
     FullRedraw();
     return std::nullopt;
 }
 
 void BoardPainter::drawNoBackground() {
     platform::fillRect(m_imageFond, m_imageFond.rect(), kNoBackgroundTeal);
+    m_surround = platform::Bitmap(1, 1, kNoBackgroundTeal);
     m_buffer = m_imageFond;
     FullRedraw();
 }
@@ -166,8 +193,30 @@ void BoardPainter::Redraw() {
     blit(m_buffer, 0, 0, kBoardImageWidth, kBoardImageHeight, m_imageFond, 0, 0);
     if (!hidesTiles()) {
         paintTiles();
+        drawRiverPath();
     }
     transfer();
+}
+
+// Draws the river that joined the last Rivers pair as a line through the cells it crossed.
+void BoardPainter::drawRiverPath() {
+    if (!m_game.riverPathShown()) {
+        return;
+    }
+    std::array<Position, kMaxRiverCells + 2> points;
+    const int count = m_game.riverPath(points);
+    const auto centre = [](Position p) {
+        return std::pair{faceX(p) + kFaceWidth / 2, faceY(p) + kFaceHeight / 2};
+    };
+    for (int i = 0; i + 1 < count; ++i) {
+        const auto [x1, y1] = centre(points[std::size_t(i)]);
+        const auto [x2, y2] = centre(points[std::size_t(i + 1)]);
+        const int left = std::min(x1, x2) - kRiverLineWidth / 2;
+        const int top = std::min(y1, y2) - kRiverLineWidth / 2;
+        platform::fillRect(
+            m_buffer, {left, top, std::abs(x2 - x1) + kRiverLineWidth, std::abs(y2 - y1) + kRiverLineWidth},
+            kRiverLineColour);
+    }
 }
 
 // Paints right to left and top to bottom, layer by layer, so that each tile covers the left and

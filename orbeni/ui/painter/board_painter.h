@@ -86,6 +86,8 @@ public:
 
     bool hasTileset() const { return !m_paiBuffer.isNull(); }
     const platform::Bitmap& gameImage() const { return m_gameImage; }
+    // The background as laid from (0, 0) of the board image, to go on around it in a larger view.
+    const platform::Bitmap& surround() const { return m_surround; }
     const platform::Bitmap& tileImages() const { return m_pai; }
     const platform::Bitmap& hallPicture() const { return m_hofPic; }
     // The side panel as shown: its picture, the hall-of-fame texts and the current-tile picture.
@@ -100,6 +102,7 @@ private:
     bool isRectangleMode() const;
     bool hidesTiles() const;
     void paintTiles();
+    void drawRiverPath();
     void transfer();
     void ShowIt(Position place, int tile);
     bool isClipped(int px, int py) const;
@@ -129,6 +132,7 @@ private:
     platform::Bitmap m_smallBuf{kTileImageWidth, kTileImageHeight};
     platform::Bitmap m_filled{kFaceWidth, kFaceHeight, platform::kWhite};
     platform::Bitmap m_backgroundBitmap;
+    platform::Bitmap m_surround{1, 1, kNoBackgroundTeal};
     platform::Bitmap m_hofPic;
     platform::Bitmap m_saveHof;
 
