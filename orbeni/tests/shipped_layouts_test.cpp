@@ -26,6 +26,26 @@ bool isCarried(const LayoutTemplate& layout, int x, int y, int z) {
     return below.isSupported({x, y, z});
 }
 
+// Answers whether every tile's whole picture, edges included, lies on the 704 x 468 board.
+bool liesOnTheBoardPicture(const LayoutTemplate& layout) {
+    bool inside = true;
+    for (int z = 1; z <= kLayers; ++z) {
+        for (int y = 1; y <= kRows; ++y) {
+            for (int x = 1; x <= kColumns; ++x) {
+                if (layout.at(x, y, z) == 0) {
+                    continue;
+                }
+                const int left = CoordX(x - 1, z - 1) - 6;
+                const int top = CoordY(y - 1, z - 1);
+                const bool onBoard = left >= 0 && top >= 0 && left + 46 <= 704 && top + 56 <= 468;
+                EXPECT_TRUE(onBoard) << x << "," << y << "," << z << " at " << left << "," << top;
+                inside = inside && onBoard;
+            }
+        }
+    }
+    return inside;
+}
+
 TEST(ShippedLayouts, EveryLayoutIsAPlayableHeapOf144) {
     LayoutList list;
     list.build(ORBENI_LAYOUTS_DIR);
@@ -44,6 +64,7 @@ TEST(ShippedLayouts, EveryLayoutIsAPlayableHeapOf144) {
             layout = read.value();
         }
         ASSERT_EQ(layout.positionCount(), 144) << entry.caption;
+        EXPECT_TRUE(liesOnTheBoardPicture(layout)) << entry.caption;
         for (int z = 1; z <= kLayers; ++z) {
             for (int y = 1; y <= kRows; ++y) {
                 for (int x = 1; x <= kColumns; ++x) {
