@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
-#include <iterator>
-#include <set>
 #include <system_error>
 
 #include "platform/profile/settings_folder.h"
@@ -110,35 +107,6 @@ std::string oneLine(std::string_view value) {
     return text;
 }
 
-// Files of this run that exist but could not be read; none of them is ever written. Only the
-// window's thread reads and writes profiles.
-std::set<std::filesystem::path>& unreadableFiles() {
-    static std::set<std::filesystem::path> files;
-    return files;
-}
-
-// The bytes of a file, or none when it cannot be opened or a read fails.
-std::optional<std::string> readWhole(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in.is_open()) {
-        return std::nullopt;
-    }
-    try {
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        return in.bad() ? std::nullopt : std::optional(std::move(bytes));
-    } catch (const std::ios_base::failure&) {
-        return std::nullopt;  // the stream reports an I/O error this way
-    }
-}
-
-bool knownUnreadable(const std::filesystem::path& file) {
-    return unreadableFiles().count(file) != 0;
-}
-
-void markUnreadable(const std::filesystem::path& file) {
-    unreadableFiles().insert(file);
-}
-
 }  // namespace
 
 Profile::Profile(std::filesystem::path file, std::string_view programFolderName)
@@ -166,10 +134,9 @@ const Profile::Contents& Profile::contents() const {
     if (!exists) {
         return m_contents;  // a missing file, or a folder of that name: nothing to read
     }
-    const std::optional<std::string> bytes = readWhole(m_path);
+    const std::optional<std::string> bytes = readFileGuarded(m_path);
     if (!bytes) {
         m_contents.unreadable = true;
-        markUnreadable(m_path);
         return m_contents;
     }
     parse(*bytes);
@@ -195,7 +162,7 @@ void Profile::parse(const std::string& bytes) const {
 }
 
 bool Profile::isUnreadable() const {
-    return contents().unreadable || knownUnreadable(m_path);
+    return contents().unreadable || isUnreadableFile(m_path);
 }
 
 std::optional<Profile::SectionRange> Profile::findSection(std::string_view section) const {

@@ -5,6 +5,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 #include <system_error>
 
@@ -45,6 +48,27 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Files of this run that exist but could not be read. Only the window's thread reads and writes
+// the games' files.
+std::set<std::filesystem::path>& unreadableFiles() {
+    static std::set<std::filesystem::path> files;
+    return files;
+}
+
+// The bytes of a file, or none when it cannot be opened or a read fails.
+std::optional<std::string> readWhole(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in.is_open()) {
+        return std::nullopt;
+    }
+    try {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return in.bad() ? std::nullopt : std::optional(std::move(bytes));
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;  // the stream reports an I/O error this way
+    }
+}
+
 // The file a write replaces: the target of a symbolic link, so that the link stays a link.
 std::filesystem::path replacedFile(const std::filesystem::path& file) {
     std::error_code error;
@@ -77,9 +101,28 @@ void syncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
+std::optional<std::string> readFileGuarded(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) {
+        return std::string();
+    }
+    std::optional<std::string> bytes = readWhole(file);
+    if (!bytes) {
+        unreadableFiles().insert(replacedFile(file));
+    }
+    return bytes;
+}
+
+bool isUnreadableFile(const std::filesystem::path& file) {
+    return unreadableFiles().count(replacedFile(file)) != 0;
+}
+
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
     std::error_code error;
     const std::filesystem::path target = replacedFile(file);
+    if (isUnreadableFile(target)) {
+        return false;
+    }
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     std::filesystem::create_directories(folder, error);
     const std::string prefix = "." + target.filename().string() + ".";

@@ -1,8 +1,6 @@
 #include "pocketquillet/game/hiscore_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "platform/profile/settings_folder.h"
 #include "pocketquillet/game/program_info.h"
@@ -84,12 +82,11 @@ std::filesystem::path hiscoreFilePath() {
     return platform::resolveSettingsFile(std::filesystem::path(kHiscoreFileName), kSettingsFolderName);
 }
 
+// A file that exists but cannot be read reads as an empty table and is never written in this
+// run, so that its scores are not replaced by the new ones alone.
 HiscoreTable readHiscoreFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes(kHiscoreEntries * kHiscoreRecordBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(in.gcount() > 0 ? static_cast<std::size_t>(in.gcount()) : 0);
-    return HiscoreTable::fromBytes(bytes);
+    const std::string bytes = platform::readFileGuarded(file).value_or(std::string());
+    return HiscoreTable::fromBytes(std::string_view(bytes).substr(0, kHiscoreEntries * kHiscoreRecordBytes));
 }
 
 bool writeHiscoreFile(const std::filesystem::path& file, const HiscoreTable& table) {

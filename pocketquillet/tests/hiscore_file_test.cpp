@@ -116,6 +116,15 @@ TEST(HiscoreFileTest, FileIsReadAndReplacedWhole) {
     EXPECT_FALSE(writeHiscoreFile(folder.path() / "blocked", table));
 }
 
+TEST(HiscoreFileTest, AFileThatCannotBeReadIsNeverReplaced) {
+    // Reading this file fails at its first byte, as a disk with an I/O error would.
+    const std::filesystem::path broken = "/proc/self/mem";
+    EXPECT_EQ(readHiscoreFile(broken).toBytes(), HiscoreTable().toBytes());
+    HiscoreTable table;
+    table.insert(0, u"Ann", 500);
+    EXPECT_FALSE(writeHiscoreFile(broken, table));
+}
+
 TEST(HiscoreFileTest, FileLivesInTheSettingsFolder) {
     const test::TempFolder folder;
     const char* old = std::getenv("XDG_CONFIG_HOME");
