@@ -5,9 +5,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "orbeni/ui/dialogs/ok_glyph.h"
+
 namespace orbeni {
 
-TConfigu::TConfigu(const QString& playerName, QWidget* parent) : QDialog(parent) {
+TConfigu::TConfigu(const QString& playerName, const QIcon& okGlyph, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Enter your name"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Your name"), this));
@@ -16,8 +18,8 @@ TConfigu::TConfigu(const QString& playerName, QWidget* parent) : QDialog(parent)
     name->setMaxLength(kPlayerNameLength);
     name->setText(playerName);
     layout->addWidget(name);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
+    QPushButton* ok = makeOkButton(QStringLiteral("OK"), okGlyph, this);
+    ok->setObjectName(QStringLiteral("OK"));
     layout->addWidget(ok);
     connect(name, &QLineEdit::textChanged, this, &TConfigu::PlayerNameChange);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 
 namespace orbeni {
 
@@ -11,7 +12,7 @@ class TConfigu : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TConfigu(const QString& playerName, QWidget* parent = nullptr);
+    TConfigu(const QString& playerName, const QIcon& okGlyph, QWidget* parent = nullptr);
 
 signals:
     void PlayerNameChange(const QString& name);

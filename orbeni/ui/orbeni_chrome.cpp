@@ -18,6 +18,8 @@ namespace orbeni {
 
 namespace {
 
+constexpr int kEditorLabelMargin = 6;
+
 QString resource(const std::filesystem::path& programFolder, const char* name) {
     return QString::fromStdString((programFolder / "resources" / name).string());
 }
@@ -76,9 +78,17 @@ void TOrbeni::createMediaButtons() {
 void TOrbeni::applyToolbarTexture() {
     if (m_settings.coolToolbar) {
         const QString texture = resource(m_programFolder, "toolbar.bmp");
-        m_tools->setStyleSheet(QStringLiteral("QToolBar { border-image: url(%1) 0 0 0 0 repeat repeat; }"
-                                              "QToolButton, QPushButton { color: white; font-weight: bold; }")
-                                   .arg(texture));
+        // The white labels stay readable over the texture: a hovered or pressed button only
+        // lightens or darkens the texture a little behind them.
+        m_tools->setStyleSheet(
+            QStringLiteral("QToolBar { border-image: url(%1) 0 0 0 0 repeat repeat; }"
+                           "QToolButton, QPushButton { color: white; font-weight: bold;"
+                           " background: transparent; border: 1px solid transparent; border-radius: 3px;"
+                           " padding: 2px 4px; }"
+                           "QToolButton:hover, QPushButton:hover { background: rgba(255, 255, 255, 48);"
+                           " border-color: rgba(255, 255, 255, 110); }"
+                           "QToolButton:pressed, QPushButton:pressed { background: rgba(0, 0, 0, 70); }")
+                .arg(texture));
     } else {
         m_tools->setStyleSheet(QString());
     }
@@ -161,15 +171,23 @@ void TOrbeni::createEditorPanel() {
     m_editorPanel->setMovable(false);
     m_editorPanel->setFixedHeight(kBarHeight);
     m_editorPanel->toggleViewAction()->setVisible(false);
-    m_editorPanel->addWidget(new QLabel(QStringLiteral("Layout Name"), m_editorPanel));
+    // Each label keeps a little room from what it names and from its neighbours.
+    const auto label = [this](const char* text, const char* name) {
+        auto* shown = new QLabel(QString::fromUtf8(text), m_editorPanel);
+        shown->setObjectName(QString::fromUtf8(name));
+        shown->setContentsMargins(kEditorLabelMargin, 0, kEditorLabelMargin, 0);
+        m_editorPanel->addWidget(shown);
+        return shown;
+    };
+    label("Layout Name", "Label1");
     m_editorName = new QLineEdit(m_editorPanel);
     m_editorName->setObjectName(QStringLiteral("Edit1"));
     m_editorName->setFixedWidth(200);
     m_editorPanel->addWidget(m_editorName);
-    m_editorPanel->addWidget(new QLabel(QStringLiteral("Tiles left"), m_editorPanel));
-    m_editorTilesLeft = new QLabel(m_editorPanel);
-    m_editorTilesLeft->setObjectName(QStringLiteral("Label4"));
-    m_editorPanel->addWidget(m_editorTilesLeft);
+    label("Tiles left", "Label3")->setContentsMargins(2 * kEditorLabelMargin, 0, 0, 0);
+    m_editorTilesLeft = label("", "Label4");
+    m_editorTilesLeft->setMinimumWidth(
+        m_editorTilesLeft->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 2 * kEditorLabelMargin);
     addToolBar(Qt::TopToolBarArea, m_editorPanel);
     m_editorPanel->setVisible(false);
 }
@@ -188,10 +206,17 @@ void TOrbeni::createEditorMenus() {
     editor->addSeparator();
     addCommand(editor, "Exit", [this] { leaveEditor([this] { m_editor.Cancel2Click(); }); });
     QMenu* move = new QMenu(QStringLiteral("Move Board"), this);
-    addCommand(move, "Move to left <", [this] { m_editor.Movetoleft1Click(); });
-    addCommand(move, "Move to right >", [this] { m_editor.Movetoright1Click(); });
-    addCommand(move, "Move to top /\\", [this] { m_editor.Movetotop1Click(); });
-    addCommand(move, "Move to bottom \\/", [this] { m_editor.Movetobottom1Click(); });
+    // The preview marks a place of the board as it was: a move takes it off.
+    const auto moveBoard = [this](void (LayoutEditor::*command)()) {
+        return [this, command] {
+            m_painter.resetPreview();
+            (m_editor.*command)();
+        };
+    };
+    addCommand(move, "Move to left <", moveBoard(&LayoutEditor::Movetoleft1Click));
+    addCommand(move, "Move to right >", moveBoard(&LayoutEditor::Movetoright1Click));
+    addCommand(move, "Move to top /\\", moveBoard(&LayoutEditor::Movetotop1Click));
+    addCommand(move, "Move to bottom \\/", moveBoard(&LayoutEditor::Movetobottom1Click));
     m_editorMenus = {editor->menuAction(), move->menuAction()};
 }
 

@@ -200,7 +200,7 @@ void TOrbeni::Exit1Click() {
 
 // Lets the player type a new name; every change is the player name at once.
 void TOrbeni::ConfigClick() {
-    TConfigu dialog(toQString(m_game.playerName()), this);
+    TConfigu dialog(toQString(m_game.playerName()), okGlyph(m_programFolder), this);
     connect(&dialog, &TConfigu::PlayerNameChange, this, [this](const QString& name) {
         m_game.setPlayerName(name.toStdString());
         m_playerPanel->setText(name);

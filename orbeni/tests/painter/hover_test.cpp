@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "painter_fixture.h"
 
 namespace orbeni::test {
@@ -83,6 +86,62 @@ TEST(Hover, WithoutAHoverModeThePointerDrawsNothingNotEvenTheCurrentTile) {
               faceColour(1));
     fixture.pointAt(kEmpty);
     EXPECT_EQ(fixture.painter.hallPanel(), panel);
+}
+
+// Counts the pixels of the pen's colour on the board image.
+int penPixels(const PainterFixture& fixture, platform::Pixel pen) {
+    int count = 0;
+    for (const platform::Pixel pixel : fixture.painter.gameImage().pixels()) {
+        count += pixel == pen ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(Hover, EveryMarkGoesWithWhatItMarked) {
+    const platform::Pixel red = platform::rgb(255, 0, 0);
+    const std::vector<std::function<void(PainterFixture&)>> takeAway = {
+        // The hovered tile leaves the board with its pair.
+        [](PainterFixture& f) {
+            f.clickTile(2);
+            f.clickTile(1);
+            f.painter.redrawPlace(kFirst);
+        },
+        // Pause and Stop show the background only.
+        [](PainterFixture& f) {
+            f.game.PauseClick();
+            f.painter.FullRedraw();
+        },
+        [](PainterFixture& f) {
+            f.game.Stop();
+            f.painter.FullRedraw();
+        },
+        // A new deal: the tile under the pointer is another one.
+        [](PainterFixture& f) {
+            f.painter.clearHover();
+            f.game.BeginGame();
+            f.painter.FullRedraw();
+        },
+    };
+    for (std::size_t way = 0; way < takeAway.size(); ++way) {
+        SCOPED_TRACE(way);
+        PainterFixture fixture;
+        const auto hof = fixture.folder.file("hof.bmp");
+        platform::saveBmp(platform::Bitmap(112, 468, platform::rgb(30, 30, 30)), hof);
+        ASSERT_EQ(fixture.painter.loadHallPicture(hof), std::nullopt);
+        const platform::Bitmap panel = fixture.painter.hallPanel();
+        fixture.painter.options().showCurrentTile = true;
+        fixture.painter.Highlight2Click(HighlightMode::RedRectangle);
+        fixture.show(twoPairs());
+        fixture.pointAt(kFirst);
+        ASSERT_GT(penPixels(fixture, red), 100);
+        ASSERT_NE(fixture.painter.hallPanel(), panel);
+        takeAway[way](fixture);
+        EXPECT_EQ(penPixels(fixture, red), 0);
+        EXPECT_FALSE(fixture.painter.cursorShown());
+        if (way < 3) {
+            EXPECT_EQ(fixture.painter.hallPanel(), panel);
+        }
+    }
 }
 
 TEST(Hover, OnlyPossibleMovesAsksTheHorizontalRuleEvenUnderTheVerticalVariation) {

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -444,6 +445,63 @@ private slots:
         QCOMPARE(menuTitles(window->menuBar()), mainMenus);
         QVERIFY(window->findChild<QWidget*>(QStringLiteral("Tools"))->isVisible());
         QVERIFY(!window->findChild<QWidget*>(QStringLiteral("EditorPanel"))->isVisible());
+    }
+
+    void theEditorPanelKeepsRoomAndThePreviewGoesWithABoardMove() {
+        ProgramFolder folder;
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        findAction(window->menuBar(), QStringLiteral("Create Layout"))->trigger();
+        QVERIFY(window->game().EditorMode());
+        QVERIFY(window->game().statusMessage().text() != "Mahjongg Solitaire started.");
+        auto* label = window->findChild<QLabel*>(QStringLiteral("Label3"));
+        auto* count = window->findChild<QLabel*>(QStringLiteral("Label4"));
+        const int labelTextEnd = label->geometry().left() + label->contentsRect().left() +
+                                 label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(count->geometry().left() + count->contentsRect().left() - labelTextEnd >= 6,
+                 qPrintable(QString::number(count->geometry().left() - labelTextEnd)));
+
+        auto* board = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
+        QTest::mouseMove(board, board->bitmapOrigin() + QPoint(300, 200));
+        QTRY_VERIFY(window->painter().preview().onBoard());
+        findAction(window->menuBar(), QStringLiteral("Move to right >"))->trigger();
+        QVERIFY(!window->painter().preview().onBoard());
+    }
+
+    void theNameDialogShowsTheOkPictureAndAHoveredButtonItsLabel() {
+        ProgramFolder folder;
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        bool glyph = false;
+        whenModalOpens([&](QWidget* modal) {
+            auto* ok = modal->findChild<QPushButton*>(QStringLiteral("OK"));
+            glyph = ok != nullptr && !ok->icon().isNull();
+            qobject_cast<QDialog*>(modal)->accept();
+        });
+        findAction(window->menuBar(), QStringLiteral("&Player Name"))->trigger();
+        QVERIFY(glyph);
+
+        auto* tools = window->findChild<QToolBar*>(QStringLiteral("Tools"));
+        QWidget* hint = nullptr;
+        for (QAction* action : tools->actions()) {
+            if (action->text() == QStringLiteral("Hint")) {
+                hint = tools->widgetForAction(action);
+            }
+        }
+        QVERIFY(hint != nullptr);
+        QTest::mouseMove(hint, hint->rect().center());
+        QTRY_VERIFY(hint->underMouse());
+        hint->repaint();
+        // The white label stands on a dark button, not on a white one.
+        const QImage shown = hint->grab().toImage();
+        int light = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                light += qGray(shown.pixel(x, y)) > 200 ? 1 : 0;
+            }
+        }
+        QVERIFY2(light * 3 < shown.width() * shown.height(), qPrintable(QString::number(light)));
+        QVERIFY(light > 10);
     }
 
     void noLayoutMeansNoRunAndNothingWritten() {

@@ -251,9 +251,35 @@ void BoardPainter::transfer() {
         blit(m_gameImage, rect.x, rect.y, rect.width, rect.height, m_buffer, rect.x, rect.y);
         boardChanged(area);
     }
-    if (cursor) {
+    forgetGoneMarks();
+    if (cursor && m_cursorShown) {
         saveUnderCursorAndDraw();
     }
+}
+
+// Forgets the hover marks of a tile that is no longer where it was marked (taken off, slid on,
+// a new deal) and every mark while only the background shows.
+void BoardPainter::forgetGoneMarks() {
+    if (m_game.EditorMode()) {
+        return;
+    }
+    const Position place = m_game.board().position(m_pointerTile);
+    const bool stillThere = m_pointerTile != 0 && place.onBoard() && faceX(place) == m_cursorRect.left &&
+                            faceY(place) == m_cursorRect.top;
+    const bool hoverGone = m_hoverTile != 0 && !m_game.board().position(m_hoverTile).onBoard();
+    if (hidesTiles() || hoverGone || (m_cursorShown && isRectangleMode() && !stillThere)) {
+        clearHover();
+    }
+    if (hidesTiles() ||
+        (m_currentTilePicture != 0 && !m_game.board().position(m_currentTilePicture).onBoard())) {
+        eraseCurrentTile();
+    }
+}
+
+void BoardPainter::clearHover() {
+    m_hoverTile = 0;
+    m_cursorShown = false;
+    m_pointerTile = m_prevPointerTile = 0;
 }
 
 // Skips a tile outside the area being redrawn; the test is made in the redraw frame.

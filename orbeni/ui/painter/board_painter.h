@@ -79,8 +79,8 @@ public:
     void setHighlightMode(HighlightMode mode) { m_highlightMode = mode; }
     HighlightMode highlightMode() const { return m_highlightMode; }
     DrawingOptions& options() { return m_options; }
-    // Forgets the tile under the pointer, as a new deal does.
-    void clearHover() { m_hoverTile = 0; }
+    // Forgets the tile under the pointer and its marks, as a new deal does.
+    void clearHover();
     // Leaves the editor's preview and the hover rectangle, as entering or leaving the editor does.
     void resetPreview();
 
@@ -103,6 +103,7 @@ private:
     bool hidesTiles() const;
     void paintTiles();
     void drawRiverPath();
+    void forgetGoneMarks();
     void transfer();
     void ShowIt(Position place, int tile);
     bool isClipped(int px, int py) const;
