@@ -17,7 +17,7 @@ constexpr const char* kNoDevice = "No MCI device open";
 constexpr const char* kFileNotFound =
     "The piece file cannot be found. Make sure the path and filename are correct.";
 constexpr const char* kNoOutput = "The MIDI device cannot be opened: no sound output is available.";
-constexpr double kSynthGain = 0.6;
+constexpr double kSynthGain = 1.6;
 
 // Far above any piece of music; a larger file is not read into memory.
 constexpr std::uintmax_t kMaxPieceBytes = std::uintmax_t(16) << 20;

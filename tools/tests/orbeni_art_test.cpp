@@ -2,6 +2,7 @@
 // them: through the platform's BMP reader and by parsing the WAV and MIDI files.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -158,6 +159,30 @@ TEST(OrbeniArtTest, SoundEffectsAreShort16BitPcm) {
         const double seconds = pcm16Seconds(bytesOf(kArtFolder / name));
         EXPECT_GT(seconds, 0.02) << name;
         EXPECT_LT(seconds, 0.5) << name;
+    }
+}
+
+// The loudest sample of a 16-bit PCM wave file, in dB below full scale.
+double pcm16PeakDecibels(const Bytes& wave) {
+    std::size_t at = 12;
+    while (at + 8 <= wave.size() &&
+           std::string(wave.begin() + std::ptrdiff_t(at), wave.begin() + std::ptrdiff_t(at) + 4) != "data") {
+        at += 8 + littleEndian(wave, at + 4, 4);
+    }
+    const std::size_t end = std::min(wave.size(), at + 8 + littleEndian(wave, at + 4, 4));
+    int peak = 0;
+    for (std::size_t i = at + 8; i + 1 < end; i += 2) {
+        peak = std::max(peak, std::abs(int(std::int16_t(littleEndian(wave, i, 2)))));
+    }
+    return 20 * std::log10(std::max(peak, 1) / 32768.0);
+}
+
+// The music peaks near -3 dBFS; the effects stand beside it at the same level, short of clipping.
+TEST(OrbeniArtTest, SoundEffectsPeakWhereTheMusicDoes) {
+    for (const char* name : {"select.wav", "noway.wav", "done.wav"}) {
+        const double peak = pcm16PeakDecibels(bytesOf(kArtFolder / name));
+        EXPECT_GT(peak, -4.0) << name;
+        EXPECT_LT(peak, -2.0) << name;
     }
 }
 
