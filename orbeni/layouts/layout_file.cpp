@@ -1,7 +1,10 @@
 #include "orbeni/layouts/layout_file.h"
 
+#include <algorithm>
 #include <fstream>
 #include <system_error>
+
+#include "platform/profile/settings_folder.h"
 
 namespace orbeni {
 
@@ -81,7 +84,11 @@ platform::Result<LayoutTemplate> readShpFile(const std::filesystem::path& file) 
 
 platform::Result<bool> writeLayFile(const std::filesystem::path& file, const std::string& name,
                                     const LayoutTemplate& layout) {
-    std::string text = std::string(kLayoutVersionMark) + "\r\n" + name + "\r\n";
+    // The name is one line of the file: a line break in it would shift the cells.
+    std::string oneLineName = name;
+    std::replace_if(
+        oneLineName.begin(), oneLineName.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::string text = std::string(kLayoutVersionMark) + "\r\n" + oneLineName + "\r\n";
     for (int z = 1; z <= kLayers; ++z) {
         for (int y = 1; y <= kRows; ++y) {
             for (int x = 1; x <= kColumns; ++x) {
@@ -90,21 +97,7 @@ platform::Result<bool> writeLayFile(const std::filesystem::path& file, const std
         }
     }
     text += "\r\n";
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush()) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return platform::Result<bool>::failure("I/O error: cannot write " + file.string());
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
+    if (!platform::writeFileAtomically(file, text)) {
         return platform::Result<bool>::failure("I/O error: cannot write " + file.string());
     }
     return true;

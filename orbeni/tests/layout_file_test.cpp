@@ -41,6 +41,22 @@ TEST(LayoutFile, WrittenLayFileIsByteExactAndReadsBack) {
     std::filesystem::remove(file);
 }
 
+TEST(LayoutFile, ANameWithALineBreakStaysOneLineAndNoTemporaryFileIsLeft) {
+    const auto folder = std::filesystem::temp_directory_path() / "orbeni-test-lay-name";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const auto file = folder / "Two.lay";
+    std::ofstream(folder / "Two.lay.tmp") << "left by an old kill";
+    std::ofstream(folder / ".Two.lay.k3Xz9Q") << "left by a kill";
+    ASSERT_TRUE(writeLayFile(file, "Two\r\nlines", test::turtleLayout()));
+    const auto read = readLayFile(file);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.value().name, "Two  lines");
+    EXPECT_EQ(read.value().layout, test::turtleLayout());
+    EXPECT_FALSE(std::filesystem::exists(folder / ".Two.lay.k3Xz9Q"));
+    std::filesystem::remove_all(folder);
+}
+
 TEST(LayoutFile, DamagedLayFilesStayInsideTheTemplate) {
     const struct {
         const char* file;
