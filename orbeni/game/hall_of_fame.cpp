@@ -268,22 +268,21 @@ bool HallOfFame::writeSection(platform::Profile& file, int slot, const std::stri
     return written;
 }
 
+// Every layout's section in one replacement of the file: a save cut off keeps the old scores.
 bool HallOfFame::save(platform::Profile& file, const std::vector<std::string>& listNames) const {
-    bool written = true;
     const std::vector<std::string> sections = sectionNames(listNames);
     const int count = std::min<int>(static_cast<int>(listNames.size()), kMaxLayouts);
-    for (int n = 1; n <= count; ++n) {
-        const auto& ranks = m_entries[n];
-        const bool used = std::any_of(ranks.begin() + 1, ranks.end(),
-                                      [](const std::string& entry) { return !isEmptyEntry(entry); });
-        const std::string& section = sections[std::size_t(n - 1)];
-        if (used) {
-            written = writeSection(file, n, section) && written;
-        } else {
-            written = file.deleteSection(section) && written;
+    return file.writeBatch([&](platform::Profile& profile) {
+        bool written = true;
+        for (int n = 1; n <= count; ++n) {
+            const auto& ranks = m_entries[n];
+            const bool used = std::any_of(ranks.begin() + 1, ranks.end(),
+                                          [](const std::string& entry) { return !isEmptyEntry(entry); });
+            const std::string& section = sections[std::size_t(n - 1)];
+            written = (used ? writeSection(profile, n, section) : profile.deleteSection(section)) && written;
         }
-    }
-    return writeSection(file, kRiversSlot, "Rivers") && written;
+        return writeSection(profile, kRiversSlot, "Rivers") && written;
+    });
 }
 
 }  // namespace orbeni

@@ -97,7 +97,11 @@ platform::Result<bool> writeLayFile(const std::filesystem::path& file, const std
         }
     }
     text += "\r\n";
-    if (!platform::writeFileAtomically(file, text)) {
+    // A layout goes into a folder the player chose; none is made for it.
+    std::error_code error;
+    const bool folderExists =
+        std::filesystem::is_directory(file.parent_path().empty() ? "." : file.parent_path(), error);
+    if (!folderExists || !platform::writeFileAtomically(file, text)) {
         return platform::Result<bool>::failure("I/O error: cannot write " + file.string());
     }
     return true;
