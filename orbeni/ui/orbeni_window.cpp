@@ -4,17 +4,20 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "orbeni/game/program_info.h"
 #include "orbeni/ui/bitmap_view.h"
 #include "orbeni/ui/display_mode.h"
 #include "platform/profile/profile.h"
+#include "platform/profile/settings_folder.h"
 
 namespace orbeni {
 
@@ -71,6 +74,7 @@ void TOrbeni::Init() {
         return;
     }
     m_game.loadHallOfFame(m_programFolder / "Hallfame.ini", m_layoutMenu.list().captions());
+    tellUnreadableFiles({m_programFolder / kSettingsFileName, m_programFolder / "Hallfame.ini"});
     createMenus();
     if (m_settings.setRes800) {
         m_displaySwitched = m_displayMode.switchTo800x600();
@@ -182,6 +186,26 @@ void TOrbeni::newDeal(const std::function<void()>& deal) {
 void TOrbeni::Temps() {
     m_game.Temps();
     updateMusicMarks();
+}
+
+// Says once, when the window is up, which files could not be read: they are played on with
+// defaults and not written in this run, so that what they hold is not lost.
+void TOrbeni::tellUnreadableFiles(const std::vector<std::filesystem::path>& files) {
+    QStringList unreadable;
+    for (const std::filesystem::path& file : files) {
+        if (platform::isUnreadableFile(file)) {
+            unreadable << QString::fromStdString(file.string());
+        }
+    }
+    if (unreadable.isEmpty()) {
+        return;
+    }
+    QTimer::singleShot(0, this, [this, unreadable] {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("%1 cannot be read. The game plays on without it, and it is not written "
+                                "until the program starts again.")
+                                 .arg(unreadable.join(tr(" and "))));
+    });
 }
 
 void TOrbeni::readSettings() {

@@ -89,6 +89,7 @@ private:
     bool fillsScreen() const;
     QSize wholeBoardSize() const;
     void readSettings();
+    void tellUnreadableFiles(const std::vector<std::filesystem::path>& files);
     void writeSettings();
 
     void createBoardView();
