@@ -82,7 +82,6 @@ void Game::chooseLayout(int number) {
     }
 }
 
-// Leaves the layout editor without a game: its board was laid out, never dealt to be played.
 void Game::closeEditor() {
     m_editorMode = false;
     m_board.clear();

@@ -41,7 +41,7 @@ public:
     // Deals and play
     // Deals the layout; false (and the player told why) when it cannot be dealt.
     bool BeginGame();
-    std::optional<std::string> dealRefusal() const;
+    // Leaves the layout editor without a game: its board was laid out, never dealt to be played.
     void closeEditor();
     void NewGame();
     void FourRivers();
@@ -86,7 +86,6 @@ public:
     // Clock, status bar, end of game
     void Temps();
     void WriteScore();
-    void writeScorePanels();
     void ShowStatus(std::string_view text);
     // Redraws the board; once the last tile is gone this is where the end of the game is noticed.
     void redrawBoard();
@@ -152,6 +151,8 @@ private:
     void tilePlaced(int tile) override;
     void boardChanged() override;
 
+    std::optional<std::string> dealRefusal() const;
+    void writeScorePanels();
     bool isFree(int tile) const;
     bool isFreeUnder(int tile, FreeRule rule) const;
     bool dealAnimated() const;

@@ -166,7 +166,7 @@ TEST(LayoutEditor, ANewLayoutIsSavedToAFileOfItsOwn) {
 
     fixture.host.saveAnswer = (fixture.folder / "Missing" / "Fresh.lay").string();
     fixture.editor.SaveandexitClick(EditorExit::Save, "Fresh");
-    EXPECT_EQ(fixture.host.count("ask Error"), 1);
+    EXPECT_EQ(fixture.host.count("ask Error"), 1) << ::testing::PrintToString(fixture.host.calls);
     EXPECT_TRUE(fixture.game.EditorMode());
     EXPECT_EQ(fixture.game.layoutTemplate().at(2, 1, 1), 1);
 
