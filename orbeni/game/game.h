@@ -124,6 +124,7 @@ public:
     // Marks the template as one no file of the list holds (a layout tried from the editor): its
     // games enter no hall of fame until a layout is loaded or saved.
     void setLayoutUnlisted(bool unlisted) { m_layoutUnlisted = unlisted; }
+    bool layoutUnlisted() const { return m_layoutUnlisted; }
     void setEditorMode(bool on) { m_editorMode = on; }
     void setPlayerName(std::string name) { m_playerName = std::move(name); }
     const std::string& playerName() const { return m_playerName; }

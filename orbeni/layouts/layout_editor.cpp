@@ -23,8 +23,9 @@ void LayoutEditor::CreateLayout1Click() {
     enter();
 }
 
+// A layout created and only tried so far has no file yet: it is still saved as a new one.
 void LayoutEditor::Editlayout1Click() {
-    m_creating = false;
+    m_creating = m_creating && m_game.layoutUnlisted();
     enter();
 }
 

@@ -170,8 +170,13 @@ TEST(LayoutEditor, ANewLayoutIsSavedToAFileOfItsOwn) {
     EXPECT_TRUE(fixture.game.EditorMode());
     EXPECT_EQ(fixture.game.layoutTemplate().at(2, 1, 1), 1);
 
+    // Tried first, then edited again: "Save" still asks for a file of its own.
+    fixture.editor.SaveandexitClick(EditorExit::TryIt, "Fresh");
+    EXPECT_EQ(fixture.game.currentLayout(), 0);
+    fixture.editor.Editlayout1Click();
     fixture.host.saveAnswer = (fixture.folder / "Fresh").string();
     fixture.editor.SaveandexitClick(EditorExit::Save, "Fresh");
+    EXPECT_EQ(fixture.host.count("save dialog"), 3);
     EXPECT_FALSE(fixture.game.EditorMode());
     EXPECT_EQ(std::filesystem::last_write_time(fixture.folder / "Pyramid.lay"), pyramidBefore);
     ASSERT_TRUE(std::filesystem::exists(fixture.folder / "Fresh.lay"));
