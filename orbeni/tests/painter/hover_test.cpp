@@ -144,6 +144,20 @@ TEST(Hover, EveryMarkGoesWithWhatItMarked) {
     }
 }
 
+TEST(Hover, AColouredTileThatLeftItsPlaceIsDrawnPlainWhereItIsNow) {
+    PainterFixture fixture;
+    fixture.painter.Highlight3Click();
+    fixture.show(twoPairs());
+    fixture.pointAt(kFirst);
+    ASSERT_EQ(fixture.at(faceLeft(kFirst) + 2, faceTop(kFirst) + 2), kHighlightFace);
+    // Dealt again, tile 1 stands elsewhere.
+    fixture.game.board().remove(1);
+    fixture.game.board().place(1, kEmpty);
+    fixture.painter.FullRedraw();
+    EXPECT_EQ(fixture.painter.hoverTile(), 0);
+    EXPECT_EQ(fixture.at(faceLeft(kEmpty) + 2, faceTop(kEmpty) + 2), kIvory);
+}
+
 TEST(Hover, OnlyPossibleMovesAsksTheHorizontalRuleEvenUnderTheVerticalVariation) {
     PainterFixture fixture;
     fixture.game.options().Vertical = true;

@@ -109,6 +109,16 @@ TEST_F(SettingsFile, StringsAreReadUpTo1023Characters) {
     EXPECT_EQ(readSettings(platform::Profile(file()), kScreen).currentPlayer, std::string(1023, 'n'));
 }
 
+TEST_F(SettingsFile, PlayerNamesWithBlanksAtTheEndsReadBackAsWritten) {
+    for (const char* name : {" Bob", "Ann ", "  ", "J\u00fcrgen"}) {
+        OrbeniSettings settings;
+        settings.currentPlayer = name;
+        platform::Profile profile(file());
+        ASSERT_TRUE(writeSettings(profile, settings));
+        EXPECT_EQ(readSettings(platform::Profile(file()), kScreen).currentPlayer, name);
+    }
+}
+
 TEST_F(SettingsFile, FilesLoadedFromDiskAreForgottenWhenGone) {
     std::ofstream(m_folder / "tiles.bmp") << "BM";
     OrbeniSettings settings;

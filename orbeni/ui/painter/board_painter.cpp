@@ -190,6 +190,10 @@ bool BoardPainter::hidesTiles() const {
 // Composes the board into the buffer and brings the changed part to the visible image; a stopped,
 // paused or finished game shows its background only.
 void BoardPainter::Redraw() {
+    // A tile that left its place while highlighted is drawn plain wherever it is now.
+    if (m_hoverTile != 0 && m_game.board().position(m_hoverTile) != m_hoverPlace) {
+        m_hoverTile = 0;
+    }
     blit(m_buffer, 0, 0, kBoardImageWidth, kBoardImageHeight, m_imageFond, 0, 0);
     if (!hidesTiles()) {
         paintTiles();
@@ -266,8 +270,7 @@ void BoardPainter::forgetGoneMarks() {
     const Position place = m_game.board().position(m_pointerTile);
     const bool stillThere = m_pointerTile != 0 && place.onBoard() && faceX(place) == m_cursorRect.left &&
                             faceY(place) == m_cursorRect.top;
-    const bool hoverGone = m_hoverTile != 0 && !m_game.board().position(m_hoverTile).onBoard();
-    if (hidesTiles() || hoverGone || (m_cursorShown && isRectangleMode() && !stillThere)) {
+    if (hidesTiles() || (m_cursorShown && isRectangleMode() && !stillThere)) {
         clearHover();
     }
     if (hidesTiles() ||

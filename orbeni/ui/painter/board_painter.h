@@ -143,6 +143,7 @@ private:
     int m_pointerTile = 0;
     int m_prevPointerTile = 0;
     int m_hoverTile = 0;
+    Position m_hoverPlace;         // where the hovered tile stood when the pointer came onto it
     int m_currentTilePicture = 0;  // the tile the side panel shows, 0 for none
     bool m_cursorShown = false;
     Edges m_cursorRect;

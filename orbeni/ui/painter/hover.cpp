@@ -104,6 +104,7 @@ void BoardPainter::moveOverTile(int tile) {
         saveUnderCursorAndDraw();
     } else if (m_highlightMode == HighlightMode::ColoredTile) {
         m_hoverTile = tile;
+        m_hoverPlace = m_game.board().position(tile);
         RedrawTile(tile);
     }
 }
