@@ -6,6 +6,7 @@
 #include "morvane/ui/main_frame.h"
 #include "morvane/ui/splash_window.h"
 #include "platform/audio/audio_output.h"
+#include "platform/data_folder/data_folder.h"
 #include "platform/process/quit_signals.h"
 
 namespace {
@@ -38,8 +39,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Morvane"));
     app.setApplicationVersion(QStringLiteral("1.00"));
+    // The menu entry's name, so that the desktop shows the window with its icon.
+    app.setDesktopFileName(QStringLiteral("morvane"));
     const Options options = parseCommandLine(app);
-    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    // The built-in tiles beside the program (a build folder), else those installed with it.
+    const std::filesystem::path programFolder =
+        platform::dataFolder(QCoreApplication::applicationDirPath().toStdString(), "tiles.bmp", "morvane");
     app.setWindowIcon(QIcon(QString::fromStdString((programFolder / "morvane.png").string())));
 
     morvane::CMainFrame frame(programFolder);

@@ -1,0 +1,65 @@
+#include "platform/data_folder/data_folder.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// An installed tree laid out as `cmake --install` lays it, under a fresh prefix.
+class DataFolderTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_prefix =
+            fs::temp_directory_path() / ("tilegames-data-folder-" + std::to_string(::getpid()) + "-" + name);
+        fs::remove_all(m_prefix);
+        fs::create_directories(executableFolder());
+    }
+    void TearDown() override { fs::remove_all(m_prefix); }
+
+    fs::path executableFolder() const { return m_prefix / TILEGAMES_INSTALL_GAMESDIR; }
+    fs::path installedFolder() const { return m_prefix / TILEGAMES_INSTALL_GAMESDATADIR / "puzzle"; }
+
+    static void put(const fs::path& file) {
+        fs::create_directories(file.parent_path());
+        std::ofstream(file) << "data";
+    }
+
+    fs::path m_prefix;
+};
+
+TEST_F(DataFolderTest, FilesBesideTheExecutableComeFirst) {
+    put(executableFolder() / "pieces.dat");
+    put(installedFolder() / "pieces.dat");
+    EXPECT_EQ(dataFolder(executableFolder(), "pieces.dat", "puzzle"), executableFolder());
+}
+
+TEST_F(DataFolderTest, InstalledProgramFindsItsDataUnderItsOwnPrefix) {
+    put(installedFolder() / "pieces.dat");
+    EXPECT_EQ(dataFolder(executableFolder(), "pieces.dat", "puzzle"), installedFolder());
+}
+
+TEST_F(DataFolderTest, AnotherProgramsDataIsNotTaken) {
+    put(installedFolder() / "pieces.dat");
+    EXPECT_EQ(dataFolder(executableFolder(), "pieces.dat", "other-puzzle"), executableFolder());
+}
+
+TEST_F(DataFolderTest, WithoutTheMarkerAnywhereTheExecutablesFolderStays) {
+    fs::create_directories(installedFolder() / "pieces.dat");  // a folder is no data file
+    EXPECT_EQ(dataFolder(executableFolder(), "pieces.dat", "puzzle"), executableFolder());
+}
+
+TEST_F(DataFolderTest, AnAbsoluteInstalledFolderIsTakenAsItIs) {
+    put(installedFolder() / "pieces.dat");
+    EXPECT_EQ(findDataFolder(executableFolder(), "pieces.dat", installedFolder()), installedFolder());
+}
+
+}  // namespace
+}  // namespace platform
