@@ -70,6 +70,8 @@ public:
 
     PocketGame(Host& host, RandomSource& random, ProfileAccess& profile, std::filesystem::path hiscoreFile);
 
+    const std::filesystem::path& hiscoreFile() const { return m_hiscoreFile; }
+
     void startGame();
     void pauseGame();
     void endGame();

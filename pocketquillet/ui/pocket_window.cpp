@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 
+#include "platform/profile/settings_folder.h"
 #include "pocketquillet/game/program_info.h"
 #include "pocketquillet/game/window_pos.h"
 #include "pocketquillet/ui/board_view.h"
@@ -57,6 +59,22 @@ PocketWindow::PocketWindow(WindowServices services, QWidget* parent)
     readSettings();
     syncAudio();
     updateActions();
+    tellUnreadableHiscores();
+}
+
+// Says once, when the window is up, that the hiscore table cannot be read: the game plays on,
+// and the table is not written in this run, so that its scores are not lost.
+void PocketWindow::tellUnreadableHiscores() {
+    if (platform::readFileGuarded(m_game.hiscoreFile())) {
+        return;
+    }
+    const QString file = QString::fromStdString(m_game.hiscoreFile().string());
+    QTimer::singleShot(0, this, [this, file] {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("%1 cannot be read. The game plays on, and no hiscore is saved until the "
+                                "program starts again.")
+                                 .arg(file));
+    });
 }
 
 PocketWindow::~PocketWindow() = default;

@@ -66,6 +66,7 @@ private:
     void showAreas(const BoardPainter::Areas& areas);
     void emptyRemovedCells();
     void syncAudio();
+    void tellUnreadableHiscores();
     void waitForSoundEnd();
     void playNamedSound(const QString& name);
     void showAbout();

@@ -112,6 +112,25 @@ class PocketWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void anUnreadableHiscoreTableIsToldOnce() {
+        test::ScriptedRandom random;
+        test::ScriptedProfile profile;
+        // Reading this file fails at its first byte, as a disk with an I/O error would.
+        QString told;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&told] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told = box->text();
+                box->accept();
+            }
+        });
+        answer.start(50);
+        PocketWindow window(WindowServices{&random, &profile, "/proc/self/mem"});
+        window.show();
+        QTRY_VERIFY(!told.isEmpty());
+        QVERIFY(told.contains(QStringLiteral("/proc/self/mem cannot be read")));
+    }
+
     void idleWindowShowsTheStartPictureOnWhite() {
         WindowFixture fixture(PlayMode::Tournament);
         PocketWindow& window = *fixture.window;
