@@ -16,7 +16,7 @@ struct Options {
     QString screenshot;  // where to save a picture of the window once shown, or empty
 };
 
-Options parseCommandLine(const QApplication& app) {
+Options parseCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Morvane: a layered tile game played from .RVQ game files."));
@@ -36,12 +36,18 @@ Options parseCommandLine(const QApplication& app) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The command line is read before any window system is reached, so --help and --version
+    // answer without a display.
+    const Options options = [&] {
+        QCoreApplication commandLine(argc, argv);
+        commandLine.setApplicationName(QStringLiteral("Morvane"));
+        commandLine.setApplicationVersion(QStringLiteral("1.00"));
+        return parseCommandLine(commandLine);
+    }();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Morvane"));
-    app.setApplicationVersion(QStringLiteral("1.00"));
     // The menu entry's name, so that the desktop shows the window with its icon.
     app.setDesktopFileName(QStringLiteral("morvane"));
-    const Options options = parseCommandLine(app);
     // The built-in tiles beside the program (a build folder), else those installed with it.
     const std::filesystem::path programFolder =
         platform::dataFolder(QCoreApplication::applicationDirPath().toStdString(), "tiles.bmp", "morvane");

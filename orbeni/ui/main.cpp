@@ -1,29 +1,55 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include "orbeni/ui/dialogs/splash_window.h"
 #include "orbeni/ui/orbeni_window.h"
+#include "orbeni/ui/settings/orbeni_settings.h"
+#include "platform/data_folder/data_folder.h"
 #include "platform/process/quit_signals.h"
 
 namespace {
 
 // "--screenshot FILE.png": the file to save a picture of the window in, once it is shown; the
 // program then ends without writing its settings.
-QString screenshotFile(const QStringList& arguments) {
-    const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
-    return at >= 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
+QString screenshotFile(const QCoreApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Orbeni: Mah-Jongg solitaire with Rivers mode, a layout editor, tilesets and music."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Save a picture of the window to FILE.png and end."),
+                                        QStringLiteral("FILE.png"));
+    parser.addOption(screenshot);
+    parser.process(app);
+    return parser.value(screenshot);
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The command line is read before any window system is reached, so --help and --version
+    // answer without a display.
+    const QString screenshot = [&] {
+        QCoreApplication commandLine(argc, argv);
+        commandLine.setApplicationVersion(QStringLiteral("4.52"));
+        return screenshotFile(commandLine);
+    }();
     QApplication app(argc, argv);
-    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    app.setDesktopFileName(QStringLiteral("orbeni"));
+    // Beside the program in its build folder, else where it is installed; what it writes goes to
+    // the settings folder when its own cannot take it.
+    const std::filesystem::path executableFolder = QCoreApplication::applicationDirPath().toStdString();
+    const std::filesystem::path programFolder =
+        platform::dataFolder(executableFolder, "Layouts/Classic.lay", "orbeni");
+    const std::filesystem::path userFolder = platform::writableFolder(
+        executableFolder, programFolder, "orbeni", {orbeni::kSettingsFileName, orbeni::kHallOfFameFileName});
     auto* splash = new orbeni::TSplash(programFolder / "resources" / "splash.bmp");
     splash->showNow();
     app.setApplicationName(QStringLiteral("Orbeni 4.52"));
-    orbeni::TOrbeni window(programFolder);
+    orbeni::TOrbeni window(programFolder, userFolder);
     if (!window.canRun()) {
         delete splash;
         return 1;
@@ -38,7 +64,6 @@ int main(int argc, char* argv[]) {
     });
     window.show();
     delete splash;
-    const QString screenshot = screenshotFile(QCoreApplication::arguments());
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(500, &window, [&window, screenshot] {
             QCoreApplication::exit(window.saveScreenshot(screenshot) ? 0 : 1);

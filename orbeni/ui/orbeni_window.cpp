@@ -51,8 +51,10 @@ std::optional<MouseButton> gameButton(Qt::MouseButton button) {
 
 }  // namespace
 
-TOrbeni::TOrbeni(std::filesystem::path programFolder, QWidget* parent)
-    : QMainWindow(parent), m_programFolder(std::move(programFolder)) {
+TOrbeni::TOrbeni(std::filesystem::path programFolder, std::filesystem::path userFolder, QWidget* parent)
+    : QMainWindow(parent),
+      m_programFolder(std::move(programFolder)),
+      m_userFolder(userFolder.empty() ? m_programFolder : std::move(userFolder)) {
     setWindowTitle(QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size())));
     m_clock.start();
     Init();
@@ -73,8 +75,8 @@ void TOrbeni::Init() {
         m_canRun = false;
         return;
     }
-    m_game.loadHallOfFame(m_programFolder / "Hallfame.ini", m_layoutMenu.list().captions());
-    tellUnreadableFiles({m_programFolder / kSettingsFileName, m_programFolder / "Hallfame.ini"});
+    m_game.loadHallOfFame(m_userFolder / kHallOfFameFileName, m_layoutMenu.list().captions());
+    tellUnreadableFiles({m_userFolder / kSettingsFileName, m_userFolder / kHallOfFameFileName});
     createMenus();
     if (m_settings.setRes800) {
         m_displaySwitched = m_displayMode.switchTo800x600();
@@ -209,7 +211,7 @@ void TOrbeni::tellUnreadableFiles(const std::vector<std::filesystem::path>& file
 }
 
 void TOrbeni::readSettings() {
-    const platform::Profile profile(m_programFolder / kSettingsFileName);
+    const platform::Profile profile(m_userFolder / kSettingsFileName);
     m_settings = orbeni::readSettings(profile, screenSize());
     forgetMissingFiles(m_settings, m_programFolder);
     applyOptions(m_settings, m_game.options());
@@ -244,7 +246,7 @@ void TOrbeni::writeSettings() {
     m_settings.bounds = {normal.x() - frameOffset.x(), normal.y() - frameOffset.y(), normal.width(),
                          normal.height()};
     m_settings.previousRes = screenSize().width;
-    platform::Profile profile(m_programFolder / kSettingsFileName);
+    platform::Profile profile(m_userFolder / kSettingsFileName);
     orbeni::writeSettings(profile, m_settings);
 }
 

@@ -41,8 +41,10 @@ class TOrbeni : public QMainWindow, public Host, private MusicHost {
     Q_OBJECT
 
 public:
-    // The program folder holds "Orbeni.ini", "Hallfame.ini" and the "Layouts" folder.
-    explicit TOrbeni(std::filesystem::path programFolder, QWidget* parent = nullptr);
+    // The shipped files lie in programFolder; the settings and the hall of fame in userFolder,
+    // which is the program folder too when none is given.
+    explicit TOrbeni(std::filesystem::path programFolder, std::filesystem::path userFolder = {},
+                     QWidget* parent = nullptr);
 
     Game& game() { return m_game; }
     BoardPainter& painter() { return m_painter; }
@@ -170,6 +172,7 @@ private:
     };
 
     std::filesystem::path m_programFolder;
+    std::filesystem::path m_userFolder;  // where Orbeni.ini and Hallfame.ini are read and written
     Game m_game{*this};
     LayoutMenu m_layoutMenu{m_game, *this};
     LayoutEditor m_editor{m_game, *this, m_layoutMenu};

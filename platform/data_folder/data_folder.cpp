@@ -1,6 +1,10 @@
 #include "platform/data_folder/data_folder.h"
 
+#include <unistd.h>
+
 #include <system_error>
+
+#include "platform/profile/settings_folder.h"
 
 namespace platform {
 
@@ -27,6 +31,24 @@ std::filesystem::path dataFolder(const std::filesystem::path& executableFolder,
                                  const std::filesystem::path& markerFile, std::string_view programName) {
     return findDataFolder(executableFolder, markerFile,
                           std::filesystem::path(TILEGAMES_DATA_FROM_EXECUTABLE) / programName);
+}
+
+std::filesystem::path writableFolder(const std::filesystem::path& executableFolder,
+                                     const std::filesystem::path& dataFolder, std::string_view programName,
+                                     std::initializer_list<std::string_view> files) {
+    // An installed data folder is never written, whoever runs the program.
+    if (dataFolder == executableFolder && ::access(executableFolder.c_str(), W_OK) == 0) {
+        return executableFolder;
+    }
+    const std::filesystem::path folder = settingsFolder(programName);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    for (const std::string_view file : files) {
+        if (holds(executableFolder, file) && !std::filesystem::exists(folder / file, error)) {
+            std::filesystem::copy_file(executableFolder / file, folder / file, error);
+        }
+    }
+    return folder;
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string_view>
 
 namespace platform {
@@ -17,5 +18,13 @@ std::filesystem::path findDataFolder(const std::filesystem::path& executableFold
 // <prefix>/share/games/<program> for an executable in <prefix>/games, whatever the prefix.
 std::filesystem::path dataFolder(const std::filesystem::path& executableFolder,
                                  const std::filesystem::path& markerFile, std::string_view programName);
+
+// Where a program keeps the files it writes that it once kept in its own folder (settings, scores):
+// that folder while it runs from there and may write it, else its settings folder. The first time
+// the settings folder is used, it takes a copy of any such file beside the program, so that
+// nothing a player has is lost.
+std::filesystem::path writableFolder(const std::filesystem::path& executableFolder,
+                                     const std::filesystem::path& dataFolder, std::string_view programName,
+                                     std::initializer_list<std::string_view> files);
 
 }  // namespace platform

@@ -61,5 +61,25 @@ TEST_F(DataFolderTest, AnAbsoluteInstalledFolderIsTakenAsItIs) {
     EXPECT_EQ(findDataFolder(executableFolder(), "pieces.dat", installedFolder()), installedFolder());
 }
 
+TEST_F(DataFolderTest, WrittenFilesStayBesideARunnableCopyAndGoToTheSettingsFolderWhenInstalled) {
+    ::setenv("XDG_CONFIG_HOME", (m_prefix / "config").c_str(), 1);
+    EXPECT_EQ(writableFolder(executableFolder(), executableFolder(), "puzzle", {"Scores.ini"}),
+              executableFolder());
+
+    put(executableFolder() / "Scores.ini");  // kept by a player from before the install
+    const fs::path settings = m_prefix / "config" / "puzzle";
+    EXPECT_EQ(writableFolder(executableFolder(), installedFolder(), "puzzle", {"Scores.ini", "Options.ini"}),
+              settings);
+    EXPECT_TRUE(fs::is_regular_file(settings / "Scores.ini")) << "copied, not lost";
+    EXPECT_FALSE(fs::exists(settings / "Options.ini"));
+
+    std::ofstream(settings / "Scores.ini") << "newer";
+    writableFolder(executableFolder(), installedFolder(), "puzzle", {"Scores.ini"});
+    std::ifstream kept(settings / "Scores.ini");
+    std::string text;
+    kept >> text;
+    EXPECT_EQ(text, "newer") << "a file of the settings folder is never overwritten by the old one";
+}
+
 }  // namespace
 }  // namespace platform

@@ -13,6 +13,7 @@ class Profile;
 namespace orbeni {
 
 inline constexpr std::string_view kSettingsFileName = "Orbeni.ini";
+inline constexpr std::string_view kHallOfFameFileName = "Hallfame.ini";
 inline constexpr std::string_view kSettingsSection = "Orbeni";
 
 struct ScreenSize {
