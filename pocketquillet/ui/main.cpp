@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr const char* kVersion = "2.0";
+
 const QCommandLineOption kScreenshot(
     QStringLiteral("screenshot"),
     QStringLiteral("Saves a picture of the window once it is shown, then ends without writing settings."),
@@ -22,13 +24,14 @@ void describe(QCommandLineParser& parser) {
         QStringLiteral("A stone game on an 18 x 8 board: two stones go when they can "
                        "leave the board to the same side or meet along a free path."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption(kScreenshot);
 }
 
-// Whether the command line asks for help, which needs no window system.
-bool asksForHelp(int argc, char* argv[]) {
+// Whether the command line holds an option; help and version need no window system.
+bool asksFor(int argc, char* argv[], const char* shortName, const char* longName) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
+        if (std::strcmp(argv[i], shortName) == 0 || std::strcmp(argv[i], longName) == 0) {
             return true;
         }
     }
@@ -40,13 +43,18 @@ bool asksForHelp(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     describe(parser);
-    if (asksForHelp(argc, argv)) {
+    if (asksFor(argc, argv, "-h", "--help")) {
         std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
                                                         QStringLiteral("pocketquillet"))),
                    stdout);
         return 0;
     }
+    if (asksFor(argc, argv, "-v", "--version")) {
+        std::printf("pocketquillet %s\n", kVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QApplication::setApplicationName(pocketquillet::qt(pocketquillet::kApplicationTitle));
     parser.process(app);
     pocketquillet::PocketWindow window;
