@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <ctime>
 
 #include "morvane/ui/bitmap_image.h"
 #include "platform/audio/wave_player.h"
