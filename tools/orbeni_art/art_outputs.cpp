@@ -1,35 +1,21 @@
 #include "art_outputs.h"
 
-#include <cstdio>
-#include <fstream>
-
 #include "backgrounds.h"
+#include "common/art_files.h"
 #include "contact_sheet.h"
 #include "music.h"
 #include "notes_rtf.h"
-#include "platform/bitmap/bmp_file.h"
 #include "resources.h"
 #include "sounds.h"
 #include "tileset.h"
 
 namespace orbeni_art {
 
+using art_common::writeBitmap;
+using art_common::writeBytes;
+using art_common::writePng;
+
 namespace {
-
-bool prepareFolder(const std::filesystem::path& file) {
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error);
-    return !error;
-}
-
-bool complain(const std::filesystem::path& file) {
-    std::fprintf(stderr, "orbeni_art: cannot write %s\n", file.c_str());
-    return false;
-}
-
-bool writeBitmap(const std::filesystem::path& file, const platform::Bitmap& bitmap) {
-    return (prepareFolder(file) && platform::saveBmp(bitmap, file)) || complain(file);
-}
 
 bool writeTilesets(const std::filesystem::path& folder, const ArtFonts& fonts,
                    std::vector<platform::Bitmap>& made) {
@@ -45,11 +31,6 @@ bool writeTilesets(const std::filesystem::path& folder, const ArtFonts& fonts,
         written = writeBitmap(folder / "Tilesets" / tileset.name, made.back()) && written;
     }
     return written;
-}
-
-bool writePng(const std::filesystem::path& file, const QImage& picture) {
-    return (prepareFolder(file) && picture.save(QString::fromStdString(file.string()), "PNG")) ||
-           complain(file);
 }
 
 bool writeSounds(const std::filesystem::path& folder) {
@@ -97,15 +78,6 @@ bool writePictures(const std::filesystem::path& folder, const ArtFonts& fonts,
 }
 
 }  // namespace
-
-bool writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
-    if (!prepareFolder(file)) {
-        return complain(file);
-    }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return out.good() || complain(file);
-}
 
 bool writeText(const std::filesystem::path& file, std::string_view text) {
     return writeBytes(file, std::vector<std::uint8_t>(text.begin(), text.end()));

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string_view>
-#include <vector>
 
 #include "fonts.h"
 
@@ -13,8 +11,7 @@ namespace orbeni_art {
 // file failed) when one could not be written.
 bool writeAllOutputs(const std::filesystem::path& folder, const ArtFonts& fonts);
 
-// Writes bytes to a file, creating its folder; says so on failure.
-bool writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
+// Writes a text file, creating its folder; says so on failure.
 bool writeText(const std::filesystem::path& file, std::string_view text);
 
 }  // namespace orbeni_art

@@ -6,10 +6,13 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "common/art_files.h"
 #include "face_art.h"
-#include "qt_bitmap.h"
 
 namespace orbeni_art {
+
+using art_common::toBitmap;
+using art_common::toImage;
 
 namespace {
 

@@ -2,11 +2,14 @@
 
 #include <QPainter>
 
+#include "common/art_files.h"
 #include "platform/bitmap/raster_ops.h"
-#include "qt_bitmap.h"
 #include "tileset.h"
 
 namespace orbeni_art {
+
+using art_common::toBitmap;
+using art_common::toImage;
 
 namespace {
 

@@ -5,12 +5,15 @@
 #include <QPainterPath>
 
 #include "backgrounds.h"
+#include "common/art_files.h"
 #include "face_art.h"
 #include "platform/bitmap/raster_ops.h"
-#include "qt_bitmap.h"
 #include "tileset.h"
 
 namespace orbeni_art {
+
+using art_common::toBitmap;
+using art_common::toImage;
 
 namespace {
 
