@@ -2,6 +2,7 @@
 
 #include "backgrounds.h"
 #include "common/art_files.h"
+#include "common/synth.h"
 #include "contact_sheet.h"
 #include "music.h"
 #include "notes_rtf.h"
@@ -11,6 +12,7 @@
 
 namespace orbeni_art {
 
+using art_common::encodeWav;
 using art_common::writeBitmap;
 using art_common::writeBytes;
 using art_common::writePng;

@@ -78,12 +78,6 @@ void finish(std::vector<double>& samples) {
     }
 }
 
-void putLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes.push_back(std::uint8_t(value >> (8 * i)));
-    }
-}
-
 }  // namespace
 
 std::vector<double> synthesise(SoundEffect effect) {
@@ -101,27 +95,6 @@ std::vector<double> synthesise(SoundEffect effect) {
     }
     finish(samples);
     return samples;
-}
-
-std::vector<std::uint8_t> encodeWav(const std::vector<double>& samples) {
-    const auto dataSize = std::uint32_t(samples.size() * 2);
-    std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F'};
-    putLittleEndian(bytes, 36 + dataSize, 4);
-    bytes.insert(bytes.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    putLittleEndian(bytes, 16, 4);
-    putLittleEndian(bytes, 1, 2);  // PCM
-    putLittleEndian(bytes, 1, 2);  // mono
-    putLittleEndian(bytes, kSampleRate, 4);
-    putLittleEndian(bytes, kSampleRate * 2, 4);
-    putLittleEndian(bytes, 2, 2);
-    putLittleEndian(bytes, 16, 2);
-    bytes.insert(bytes.end(), {'d', 'a', 't', 'a'});
-    putLittleEndian(bytes, dataSize, 4);
-    for (const double sample : samples) {
-        const auto value = std::int16_t(std::lround(std::clamp(sample, -1.0, 1.0) * 32767));
-        putLittleEndian(bytes, std::uint16_t(value), 2);
-    }
-    return bytes;
 }
 
 }  // namespace orbeni_art

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 namespace orbeni_art {
@@ -12,8 +11,5 @@ enum class SoundEffect { Select, NoWay, Done };
 
 // Synthesises an effect as samples in -1..1.
 std::vector<double> synthesise(SoundEffect effect);
-
-// Encodes samples as a mono 16-bit PCM WAVE file.
-std::vector<std::uint8_t> encodeWav(const std::vector<double>& samples);
 
 }  // namespace orbeni_art
