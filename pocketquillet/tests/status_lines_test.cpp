@@ -28,12 +28,7 @@ protected:
     void start(PlayMode mode) {
         profile.set(u"MAIN", u"PlayMode", decimalText(static_cast<std::uint32_t>(mode)));
         profile.set(u"MAIN", u"Skill", u"0");
-        profile.set(u"Board1", u"Lane1", u"11111111");
-        for (int row = 2; row <= kRows; ++row) {
-            profile.set(u"Board1", u"Lane" + decimalText(static_cast<std::uint32_t>(row)), u"");
-        }
-        profile.set(u"Board1", u"StartStone", u"0");
-        random.draws = test::drawsFor({1, 1, 1, 1, 2, 2, 2, 2}, 0);
+        test::useTopRowBoard(profile, random);
         game = std::make_unique<PocketGame>(host, random, profile, folder.path() / "HISCORE.QZO");
         host.game = game.get();
         game->startGame();

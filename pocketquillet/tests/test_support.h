@@ -170,4 +170,14 @@ private:
     std::filesystem::path m_path;
 };
 
+// Board 1 with eight stones in row 0 and nothing else: faces 1, 1, 1, 1, 2, 2, 2, 2.
+inline void useTopRowBoard(ScriptedProfile& profile, ScriptedRandom& random) {
+    profile.set(u"Board1", u"Lane1", u"11111111");
+    for (int row = 2; row <= kRows; ++row) {
+        profile.set(u"Board1", u"Lane" + decimalText(static_cast<std::uint32_t>(row)), u"");
+    }
+    profile.set(u"Board1", u"StartStone", u"0");
+    random.draws = drawsFor({1, 1, 1, 1, 2, 2, 2, 2}, 0);
+}
+
 }  // namespace pocketquillet::test

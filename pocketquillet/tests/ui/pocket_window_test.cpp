@@ -84,14 +84,7 @@ public:
     }
 
     // Board 1 holds eight stones in row 0: faces 1, 1, 1, 1, 2, 2, 2, 2.
-    void useTopRow() {
-        profile.set(u"Board1", u"Lane1", u"11111111");
-        for (int row = 2; row <= kRows; ++row) {
-            profile.set(u"Board1", u"Lane" + decimalText(static_cast<std::uint32_t>(row)), u"");
-        }
-        profile.set(u"Board1", u"StartStone", u"0");
-        random.draws = test::drawsFor({1, 1, 1, 1, 2, 2, 2, 2}, 0);
-    }
+    void useTopRow() { test::useTopRowBoard(profile, random); }
 
     BoardView* view() const { return window->findChild<BoardView*>(QStringLiteral("board")); }
 
