@@ -3,38 +3,13 @@
 #include "orbeni/board/deal.h"
 #include "orbeni/game/game.h"
 #include "orbeni/tests/test_layouts.h"
+#include "orbeni_quiet_host.h"
 
 namespace {
 
 using namespace orbeni;
 
-// A window that draws nothing and whose clocks stand still but for the time of day, which
-// seeds each deal differently.
-class QuietHost : public Host {
-public:
-    void playSound(Sound) override {}
-    void redrawTile(int, Position) override {}
-    void redrawBoard() override {}
-    void repaintNow() override {}
-    void setStatusText(StatusPanel, std::string_view) override {}
-    void setPauseCaptions(std::string_view, std::string_view) override {}
-    Button ask(std::string_view, std::string_view, Buttons, Icon) override { return Button::Ok; }
-    std::optional<std::string> askSeed(int) override { return std::nullopt; }
-    std::string showScores(ScoresOpening) override { return "Player1"; }
-    std::optional<std::string> askSaveFileName(std::string_view, std::string_view,
-                                               const std::string&) override {
-        return std::nullopt;
-    }
-    void redrawHallPanel() override {}
-    void riverJoined(orbeni::RiverJoin) override {}
-    void processPendingEvents() override {}
-    void pollMusic() override {}
-    std::uint32_t tickMilliseconds() override { return 0; }
-    std::uint32_t timeOfDayMilliseconds() override { return m_time++; }
-
-private:
-    std::uint32_t m_time = 1;
-};
+using bench::QuietHost;
 
 void BM_FullyRandomDeal(benchmark::State& state) {
     const LayoutTemplate layout = test::turtleLayout();

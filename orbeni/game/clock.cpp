@@ -28,6 +28,25 @@ void Game::Temps() {
     }
 }
 
+std::optional<std::uint32_t> Game::nextTempsDelay() {
+    std::optional<std::uint32_t> delay = m_host.musicPollDelay();
+    const auto sooner = [&delay](std::uint32_t milliseconds) {
+        if (!delay || milliseconds < *delay) {
+            delay = milliseconds;
+        }
+    };
+    if (m_status.moving(m_noMovesShown ? RevealStyle::Bounce : RevealStyle::Slide)) {
+        sooner(kRevealTickMilliseconds);
+    }
+    // The time panel, the time limit and a board emptied within the first second all change on
+    // the clock's whole seconds, paused or not.
+    if (!m_boardFinished && !m_gameStopped) {
+        const std::uint32_t elapsed = m_host.tickMilliseconds() - m_startTick;
+        sooner(1000 - elapsed % 1000);
+    }
+    return delay;
+}
+
 void Game::WriteScore() {
     if (m_gameStopped || m_editorMode) {
         for (const StatusPanel panel : {StatusPanel::TilesLeft, StatusPanel::MovesLeft, StatusPanel::Time}) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ inline constexpr int kShufflePenaltyPerMove = 10;
 inline constexpr int kRiversShufflePenaltySeconds = 40;
 // The most cells a river of three segments crosses inside the band around the rectangle.
 inline constexpr int kMaxRiverCells = 64;
+// The pace of the status message's reveal, one step a tick.
+inline constexpr std::uint32_t kRevealTickMilliseconds = 10;
 
 // The running game of the solitaire and of Rivers: the board, the clicks, undo, hints, shuffles,
 // the clock and the hall of fame. The main window owns one and forwards its commands to it.
@@ -85,6 +88,10 @@ public:
 
     // Clock, status bar, end of game
     void Temps();
+    // How long Temps() may wait before it has something to do (the reveal's next step, the
+    // clock's next whole second, the end of the music); none while only a command can change
+    // what it shows.
+    std::optional<std::uint32_t> nextTempsDelay();
     void WriteScore();
     void ShowStatus(std::string_view text);
     // Redraws the board; once the last tile is gone this is where the end of the game is noticed.

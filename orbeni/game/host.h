@@ -48,6 +48,8 @@ public:
     virtual void processPendingEvents() = 0;
     // Gives the music a chance to notice that its piece has ended.
     virtual void pollMusic() = 0;
+    // Milliseconds until pollMusic() can find the piece ended; none while no piece plays.
+    virtual std::optional<std::uint32_t> musicPollDelay() { return std::nullopt; }
 
     // Milliseconds since an arbitrary start, wrapping at 2^32.
     virtual std::uint32_t tickMilliseconds() = 0;

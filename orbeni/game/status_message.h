@@ -31,6 +31,11 @@ public:
             m_position = 1;
         }
     }
+    // Whether the next step can move the text: a sliding text stops once it shows whole, the
+    // no-more-moves text swings for as long as it shows.
+    bool moving(RevealStyle style) const {
+        return style == RevealStyle::Bounce ? !m_text.empty() : m_position > 1;
+    }
     int position() const { return m_position; }
     const std::string& text() const { return m_text; }
     // The part on display: from character `position` (1-based) to the end.

@@ -56,7 +56,18 @@ public:
         record(join == RiverJoin::Slides ? "river slides" : "river at once");
     }
     void processPendingEvents() override { record("events"); }
-    void pollMusic() override {}
+    // A piece ends at `musicEndsAt` and starts again, a minute long, once a poll notices.
+    void pollMusic() override {
+        if (musicEndsAt && tick >= *musicEndsAt) {
+            *musicEndsAt += 60000;
+        }
+    }
+    std::optional<std::uint32_t> musicPollDelay() override {
+        if (!musicEndsAt) {
+            return std::nullopt;
+        }
+        return *musicEndsAt > tick ? *musicEndsAt - tick : 0;
+    }
     std::uint32_t tickMilliseconds() override { return tick; }
     std::uint32_t timeOfDayMilliseconds() override { return timeOfDay++; }
 
@@ -77,6 +88,7 @@ public:
     std::string scoresName = "Player1";
     std::string panels[4];
     std::uint32_t tick = 1000;
+    std::optional<std::uint32_t> musicEndsAt;
     std::uint32_t timeOfDay = 12345;
 };
 

@@ -100,7 +100,8 @@ void TOrbeni::createStatusBar() {
 }
 
 void TOrbeni::playSound(Sound sound) {
-    m_music.playSound(sound);
+    constexpr std::chrono::milliseconds kSoundTail{250};
+    m_soundEnded.start(m_music.playSound(sound) + kSoundTail);
 }
 
 void TOrbeni::redrawTile(int, Position place) {
@@ -174,8 +175,13 @@ void TOrbeni::pollMusic() {
     m_music.poll();
 }
 
+std::optional<std::uint32_t> TOrbeni::musicPollDelay() {
+    return m_music.pollDelay();
+}
+
 void TOrbeni::showStatus(std::string_view text) {
     m_game.ShowStatus(text);
+    wakeTempsSoon();
 }
 
 void TOrbeni::showError(std::string_view text) {

@@ -26,6 +26,7 @@ void TOrbeni::runCommand(const std::function<void()>& command) {
     m_game.finishRiverSlide();
     command();
     updateActions();
+    wakeTempsSoon();
 }
 
 QAction* TOrbeni::addCommand(QMenu* menu, const char* caption, std::function<void()> command) {

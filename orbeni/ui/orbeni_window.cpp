@@ -24,7 +24,6 @@ namespace orbeni {
 namespace {
 
 constexpr int kScrollStep = 32;
-constexpr int kTimerMilliseconds = 10;
 // How far a maximized window may fall short of the screen, for the frame's edges.
 constexpr int kScreenTolerance = 16;
 // A sliding Rivers tile moves one cell a step; the river stays drawn a moment after the pair goes.
@@ -95,9 +94,12 @@ void TOrbeni::Init() {
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
+    m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &TOrbeni::Temps);
     connect(&m_riverSlideTimer, &QTimer::timeout, this, &TOrbeni::stepRiverSlide);
     m_riverPathTimer.setSingleShot(true);
+    m_soundEnded.setSingleShot(true);
+    connect(&m_soundEnded, &QTimer::timeout, this, [this] { m_music.closeSilentEffects(); });
     connect(&m_riverPathTimer, &QTimer::timeout, this, [this] { m_game.hideRiverPath(); });
     m_music.LoadMidiClick(m_music.midiNumber());
     updateActions();
@@ -174,6 +176,7 @@ void TOrbeni::stepRiverSlide() {
         m_riverSlideTimer.stop();
         m_riverPathTimer.start(kRiverPathMilliseconds);
         updateActions();
+        wakeTempsSoon();
     }
 }
 
@@ -183,11 +186,30 @@ void TOrbeni::newDeal(const std::function<void()>& deal) {
     deal();
 }
 
-// The 10 ms clock: the game's time and status bar, the status message, the end of the music.
-// Only the music's marks can change here; the other marks follow the commands.
+// The clock: the game's time and status bar, the status message, the end of the music. Only the
+// music's marks can change here; the other marks follow the commands.
 void TOrbeni::Temps() {
     m_game.Temps();
     updateMusicMarks();
+    scheduleTemps();
+}
+
+// Sleeps until the game has something to show, so that an idle window costs nothing.
+void TOrbeni::scheduleTemps() {
+    if (const std::optional<std::uint32_t> delay = m_game.nextTempsDelay()) {
+        m_timer.start(static_cast<int>(*delay));
+    } else {
+        m_timer.stop();
+    }
+}
+
+// A command changes what the status bar counts, and may start a message: the clock looks a reveal
+// tick later, as the steady tick of old did.
+void TOrbeni::wakeTempsSoon() {
+    constexpr int kTick = static_cast<int>(kRevealTickMilliseconds);
+    if (!m_timer.isActive() || m_timer.remainingTime() > kTick) {
+        m_timer.start(kTick);
+    }
 }
 
 // Says once, when the window is up, which files could not be read: they are played on with
@@ -257,11 +279,11 @@ void TOrbeni::FormShow() {
     m_scrolling->verticalScrollBar()->setValue(kBoardOffsetY);
     ActiveTilesetBackground();
     m_layoutMenu.loadCurrent(LayoutLoad::StartUp);
-    m_timer.start(kTimerMilliseconds);
     if (m_settings.startDirectly) {
         m_game.BeginGame();
     }
     updateActions();
+    wakeTempsSoon();
 }
 
 // Stops the music and the clock, keeps the settings and the hall of fame for the next run and

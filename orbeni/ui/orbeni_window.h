@@ -67,6 +67,7 @@ public:
     void riverJoined(RiverJoin join) override;
     void processPendingEvents() override;
     void pollMusic() override;
+    std::optional<std::uint32_t> musicPollDelay() override;
     std::uint32_t tickMilliseconds() override;
     std::uint32_t timeOfDayMilliseconds() override;
 
@@ -141,6 +142,8 @@ private:
     void boardMouseReleased(Qt::MouseButton button, QPoint at);
     void newDeal(const std::function<void()>& deal);
     void Temps();
+    void scheduleTemps();
+    void wakeTempsSoon();
     void stepRiverSlide();
 
     // Backgrounds and tilesets
@@ -192,6 +195,8 @@ private:
     // Run only while a Rivers tile slides, and to take the joining river off again.
     QTimer m_riverSlideTimer;
     QTimer m_riverPathTimer;
+    // Lets the sound device go a little after the last effect ends.
+    QTimer m_soundEnded;
     QScrollArea* m_scrolling = nullptr;
     BitmapView* m_boardImage = nullptr;
     BitmapView* m_hofBox = nullptr;

@@ -131,6 +131,13 @@ AudioOutput::Lock::Lock(const AudioOutput& output) : m_device(output.m_device) {
     }
 }
 
+AudioOutput::Lock::Lock(const std::shared_ptr<AudioOutput>& output)
+    : m_device(output ? output->m_device : 0) {
+    if (m_device != 0) {
+        SDL_LockAudioDevice(m_device);
+    }
+}
+
 AudioOutput::Lock::~Lock() {
     if (m_device != 0) {
         SDL_UnlockAudioDevice(m_device);

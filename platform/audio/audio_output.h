@@ -44,6 +44,8 @@ public:
     class Lock {
     public:
         explicit Lock(const AudioOutput& output);
+        // Locks nothing when no output is held: then no source runs either.
+        explicit Lock(const std::shared_ptr<AudioOutput>& output);
         ~Lock();
         Lock(const Lock&) = delete;
         Lock& operator=(const Lock&) = delete;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/audio/audio_output.h"
+#include "platform/audio/linear_resampler.h"
 #include "platform/result.h"
 
 struct _fluid_hashtable_t;
@@ -49,6 +50,9 @@ public:
 
 private:
     bool startSynth();
+    bool holdOutput();
+    void releaseOutput();
+    void setSilent();
     void restartPlayer();
     void render(float* frames, int frameCount) override;
 
@@ -63,6 +67,8 @@ private:
     _fluid_player_t* m_player = nullptr;
     bool m_playing = false;
     std::atomic<std::uint64_t> m_framesPlayed = 0;
+    int m_outputRate = AudioOutput::kSampleRate;
+    std::unique_ptr<LinearResampler> m_resampler;  // made for the output's rate
 
     std::shared_ptr<AudioOutput> m_output;
 };

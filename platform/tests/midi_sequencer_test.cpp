@@ -54,6 +54,25 @@ TEST_F(MidiSequencerTest, StopKeepsThePositionAndPlayGoesOn) {
     EXPECT_TRUE(waitUntil([&] { return ended(); }));
 }
 
+// Music that is not heard keeps no sound device awake: the output is held only while it plays.
+TEST_F(MidiSequencerTest, OutputIsHeldOnlyWhileThePiecePlays) {
+    ASSERT_FALSE(AudioOutput::inUse());
+    ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(960), "long.mid")));
+    EXPECT_FALSE(AudioOutput::inUse()) << "opened, waiting at its start";
+    ASSERT_TRUE(m_sequencer.play());
+    EXPECT_TRUE(AudioOutput::inUse());
+    ASSERT_TRUE(waitUntil([&] { return m_sequencer.position() > 0; }));
+    ASSERT_TRUE(m_sequencer.stop());
+    EXPECT_FALSE(AudioOutput::inUse()) << "paused";
+    ASSERT_TRUE(m_sequencer.play());
+    EXPECT_TRUE(AudioOutput::inUse());
+    ASSERT_TRUE(m_sequencer.seekToStart());
+    EXPECT_FALSE(AudioOutput::inUse()) << "rewound, waiting at its start";
+    ASSERT_TRUE(m_sequencer.play());
+    m_sequencer.close();
+    EXPECT_FALSE(AudioOutput::inUse()) << "closed";
+}
+
 TEST_F(MidiSequencerTest, FilesItCannotOpenGiveAReason) {
     const struct {
         const char* what;

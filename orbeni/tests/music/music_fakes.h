@@ -44,6 +44,7 @@ public:
         playing = false;
     }
     bool isOpen() const override { return isOpenNow; }
+    bool isPlaying() const override { return isOpenNow && playing; }
     std::uint32_t startPosition() const override { return start; }
     std::uint32_t length() const override { return pieceLength; }
     std::uint32_t position() const override { return currentPosition; }
@@ -72,7 +73,10 @@ private:
 class FakeWaveEffects : public WaveEffects {
 public:
     void play(const std::filesystem::path& file) override { played.push_back(file); }
+    std::chrono::milliseconds timeLeft() const override { return playingFor; }
+    void closeWhenSilent() override {}
     std::vector<std::filesystem::path> played;
+    std::chrono::milliseconds playingFor{};
 };
 
 class RecordingMusicHost : public MusicHost {

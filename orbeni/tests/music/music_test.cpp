@@ -112,6 +112,27 @@ TEST_F(MusicTest, EndedPieceStartsAgainUnlessRandomMusic) {
     }
 }
 
+// The timer sleeps until the piece can have ended, and not at all while nothing plays.
+TEST_F(MusicTest, PollIsDueWhenThePieceCanHaveEnded) {
+    buildWithThreePieces();
+    EXPECT_EQ(m_music.pollDelay(), std::nullopt) << "no piece open";
+    m_music.LoadMidiClick(1);
+    m_device.start = 40;
+    const struct {
+        std::uint32_t position;
+        std::uint32_t delay;
+    } playing[] = {{40, 1000}, {40 + 700, 300}, {40 + 995, 10}, {40 + 1000, 10}};
+    for (const auto& c : playing) {
+        m_device.currentPosition = c.position;
+        EXPECT_EQ(m_music.pollDelay(), c.delay) << c.position;
+    }
+    m_music.mediaPause();
+    EXPECT_EQ(m_music.pollDelay(), std::nullopt) << "paused by the media control";
+    m_music.mediaPlay();
+    m_music.PlayMusicClick();
+    EXPECT_EQ(m_music.pollDelay(), std::nullopt) << "music off";
+}
+
 TEST_F(MusicTest, EndOfPieceIsOnlyNoticedWithMusicOn) {
     buildWithThreePieces();
     m_music.LoadMidiClick(1);
@@ -197,14 +218,15 @@ TEST_F(MusicTest, RandomMusicOnPlaysARandomPieceAtOnce) {
 
 TEST_F(MusicTest, SoundEffectsPlayTheirFilesUnlessSwitchedOff) {
     buildWithThreePieces();
-    m_music.playSound(Sound::Select);
+    m_effects.playingFor = std::chrono::milliseconds(320);
+    EXPECT_EQ(m_music.playSound(Sound::Select), m_effects.playingFor) << "the window waits so long";
     m_music.playSound(Sound::NoWay);
     m_music.playSound(Sound::Done);
     EXPECT_EQ(m_effects.played, (std::vector<std::filesystem::path>{
                                     m_folder / "select.wav", m_folder / "noway.wav", m_folder / "done.wav"}));
     m_music.PlaySoundsClick();
     EXPECT_FALSE(m_music.options().playSounds);
-    m_music.playSound(Sound::Select);
+    EXPECT_EQ(m_music.playSound(Sound::Select).count(), 0);
     m_music.playSound(Sound::Done);
     EXPECT_EQ(m_effects.played.size(), 3u);
     m_music.StartMusicClick();

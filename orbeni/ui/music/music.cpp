@@ -21,6 +21,9 @@ const char* waveFileName(Sound sound) {
     return "select.wav";
 }
 
+// The shortest wait between polls near the end of a piece.
+constexpr std::uint32_t kMinimumPollDelayMilliseconds = 10;
+
 }  // namespace
 
 Music::Music(std::filesystem::path programFolder, MusicDevice& device, WaveEffects& effects, MusicHost& host,
@@ -80,6 +83,17 @@ void Music::poll() {
     }
 }
 
+// The piece's position follows the sound actually played, which may lag the clock a little:
+// a poll that finds the piece still playing asks again a short while later.
+std::optional<std::uint32_t> Music::pollDelay() const {
+    if (!m_options.playMusic || !m_device.isPlaying()) {
+        return std::nullopt;
+    }
+    const std::uint32_t end = m_device.startPosition() + m_device.length();
+    const std::uint32_t position = m_device.position();
+    return std::max(end > position ? end - position : 0, kMinimumPollDelayMilliseconds);
+}
+
 void Music::PlayMusicClick() {
     m_options.playMusic = !m_options.playMusic;
     succeeded(m_options.playMusic ? m_device.play() : m_device.stop());
@@ -104,10 +118,12 @@ void Music::chooseRandomPiece() {
     LoadMidiClick(m_random.random(MusicCount()) + 1);
 }
 
-void Music::playSound(Sound sound) {
-    if (m_options.playSounds) {
-        m_effects.play(m_programFolder / waveFileName(sound));
+std::chrono::milliseconds Music::playSound(Sound sound) {
+    if (!m_options.playSounds) {
+        return {};
     }
+    m_effects.play(m_programFolder / waveFileName(sound));
+    return m_effects.timeLeft();
 }
 
 void Music::close() {

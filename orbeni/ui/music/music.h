@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,8 @@ public:
     void MediaNotify();
     // The timer's test for the end of the piece while music is on.
     void poll();
+    // Milliseconds until poll() can find the piece ended; none while no piece plays.
+    std::optional<std::uint32_t> pollDelay() const;
 
     void PlayMusicClick();
     void RandomMusicClick();
@@ -60,8 +64,10 @@ public:
     void PlaySoundsClick() { m_options.playSounds = !m_options.playSounds; }
     void StartMusicClick() { m_options.startMusic = !m_options.startMusic; }
 
-    // Plays a sound effect of the game unless sound effects are off.
-    void playSound(Sound sound);
+    // Plays a sound effect of the game unless sound effects are off; how long it plays.
+    std::chrono::milliseconds playSound(Sound sound);
+    // Lets the sound device go once the last effect has been heard.
+    void closeSilentEffects() { m_effects.closeWhenSilent(); }
     // Lets the device go before the window closes; the music stays silent afterwards.
     void close();
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
@@ -21,6 +22,7 @@ public:
     virtual void close() = 0;
 
     virtual bool isOpen() const = 0;
+    virtual bool isPlaying() const = 0;
     virtual std::uint32_t startPosition() const = 0;
     virtual std::uint32_t length() const = 0;
     virtual std::uint32_t position() const = 0;
@@ -31,6 +33,10 @@ class WaveEffects {
 public:
     virtual ~WaveEffects() = default;
     virtual void play(const std::filesystem::path& file) = 0;
+    // How long the sound still plays: when closeWhenSilent() may let the device go.
+    virtual std::chrono::milliseconds timeLeft() const = 0;
+    // Lets the sound device go once nothing plays; the next sound opens it again.
+    virtual void closeWhenSilent() = 0;
 };
 
 // What the music tells the player, through the window.

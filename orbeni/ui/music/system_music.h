@@ -17,6 +17,7 @@ public:
     platform::Result<bool> seekToStart() override { return m_sequencer.seekToStart(); }
     void close() override { m_sequencer.close(); }
     bool isOpen() const override { return m_sequencer.isOpen(); }
+    bool isPlaying() const override { return m_sequencer.isPlaying(); }
     std::uint32_t startPosition() const override { return m_sequencer.startPosition(); }
     std::uint32_t length() const override { return m_sequencer.length(); }
     std::uint32_t position() const override { return m_sequencer.position(); }
@@ -29,6 +30,8 @@ private:
 class WaveEffectPlayer : public WaveEffects {
 public:
     void play(const std::filesystem::path& file) override { m_player.play(file); }
+    std::chrono::milliseconds timeLeft() const override { return m_player.timeLeft(); }
+    void closeWhenSilent() override { m_player.closeWhenSilent(); }
 
 private:
     platform::WavePlayer m_player;
