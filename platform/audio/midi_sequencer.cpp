@@ -17,7 +17,6 @@ constexpr const char* kNoDevice = "No MCI device open";
 constexpr const char* kFileNotFound =
     "The piece file cannot be found. Make sure the path and filename are correct.";
 constexpr const char* kNoOutput = "The MIDI device cannot be opened: no sound output is available.";
-constexpr const char* kNoSynth = "The MIDI device cannot be opened: the synthesizer does not start.";
 constexpr double kSynthGain = 1.6;
 // The synthesizer works at half the output's usual rate and is interpolated up: the General MIDI
 // font's samples hold little above 11 kHz, and the music costs half the processor time. Reverb
@@ -56,6 +55,9 @@ MidiSequencer::MidiSequencer(std::filesystem::path soundFont) : m_soundFont(std:
 
 MidiSequencer::~MidiSequencer() {
     releaseOutput();
+    if (m_synthStart.joinable()) {
+        m_synthStart.join();
+    }
     delete_fluid_player(m_player);
     delete_fluid_synth(m_synth);
     delete_fluid_settings(m_settings);
@@ -70,19 +72,13 @@ const std::vector<std::filesystem::path>& MidiSequencer::soundFontCandidates() {
     return candidates;
 }
 
-// Creates the synthesizer on first use, so a game without music loads no sound font.
-bool MidiSequencer::startSynth() {
-    if (m_settings != nullptr) {
-        return m_synth != nullptr;
+// Creates the synthesizer on first use, so a game without music loads no sound font. Loading the
+// font takes a good part of a second: it is done on a thread of its own, so that the window that
+// asks for music at start-up shows at once; the piece waits silently at its start until then.
+void MidiSequencer::startSynth() {
+    if (m_synthStart.joinable()) {
+        return;
     }
-    quietFluidSynth();
-    m_settings = new_fluid_settings();
-    fluid_settings_setnum(m_settings, "synth.sample-rate", kSynthRate);
-    fluid_settings_setint(m_settings, "synth.reverb.active", 0);
-    fluid_settings_setint(m_settings, "synth.chorus.active", 0);
-    fluid_settings_setnum(m_settings, "synth.gain", kSynthGain);
-    fluid_settings_setstr(m_settings, "player.timing-source", "sample");
-    m_synth = new_fluid_synth(m_settings);
     if (m_soundFont.empty()) {
         std::error_code error;
         const auto& candidates = soundFontCandidates();
@@ -91,10 +87,20 @@ bool MidiSequencer::startSynth() {
         });
         m_soundFont = found != candidates.end() ? *found : std::filesystem::path();
     }
-    if (m_synth != nullptr && !m_soundFont.empty()) {
-        fluid_synth_sfload(m_synth, m_soundFont.c_str(), 1);
-    }
-    return m_synth != nullptr;
+    m_synthStart = std::thread([this] {
+        quietFluidSynth();
+        m_settings = new_fluid_settings();
+        fluid_settings_setnum(m_settings, "synth.sample-rate", kSynthRate);
+        fluid_settings_setint(m_settings, "synth.reverb.active", 0);
+        fluid_settings_setint(m_settings, "synth.chorus.active", 0);
+        fluid_settings_setnum(m_settings, "synth.gain", kSynthGain);
+        fluid_settings_setstr(m_settings, "player.timing-source", "sample");
+        m_synth = new_fluid_synth(m_settings);
+        if (m_synth != nullptr && !m_soundFont.empty()) {
+            fluid_synth_sfload(m_synth, m_soundFont.c_str(), 1);
+        }
+        m_synthReady.store(true, std::memory_order_release);
+    });
 }
 
 // The piece holds the output only while it is heard, so that paused or closed music keeps no
@@ -131,9 +137,7 @@ Result<bool> MidiSequencer::open(const std::filesystem::path& file) {
     if (!length) {
         return Result<bool>::failure(length.error());
     }
-    if (!startSynth()) {
-        return Result<bool>::failure(kNoSynth);
-    }
+    startSynth();
     m_piece = std::move(*bytes);
     m_lengthMs = length.value();
     m_open = true;
@@ -141,21 +145,32 @@ Result<bool> MidiSequencer::open(const std::filesystem::path& file) {
     return true;
 }
 
-// Puts a new player at the start of the piece, stopped: FluidSynth's own player cannot be
-// trusted to rewind once it has reached the end.
+// Goes back to the start of the piece, stopped. The player is made anew before the next sound,
+// once the synthesizer is there: FluidSynth's own player cannot be trusted to rewind once it has
+// reached the end.
 void MidiSequencer::restartPlayer() {
     const AudioOutput::Lock lock(m_output);
+    m_playerStale = true;
+    m_playing = false;
+    m_framesPlayed = 0;
+    if (m_resampler) {
+        m_resampler->reset();
+    }
+}
+
+// Runs where the synthesizer is sure to be idle: on the audio thread, or with the output let go.
+void MidiSequencer::makePlayer() {
     delete_fluid_player(m_player);
+    m_player = nullptr;
+    m_playerStale = false;
+    if (m_synth == nullptr) {
+        return;
+    }
     fluid_synth_all_sounds_off(m_synth, -1);
     m_player = new_fluid_player(m_synth);
     if (m_player != nullptr) {
         fluid_player_add_mem(m_player, m_piece.data(), m_piece.size());
         fluid_player_play(m_player);
-    }
-    m_playing = false;
-    m_framesPlayed = 0;
-    if (m_resampler) {
-        m_resampler->reset();
     }
 }
 
@@ -205,7 +220,10 @@ void MidiSequencer::close() {
     setSilent();
     delete_fluid_player(m_player);
     m_player = nullptr;
-    fluid_synth_all_sounds_off(m_synth, -1);
+    m_playerStale = false;
+    if (m_synthReady.load(std::memory_order_acquire) && m_synth != nullptr) {
+        fluid_synth_all_sounds_off(m_synth, -1);
+    }
     m_framesPlayed = 0;
     m_open = false;
 }
@@ -230,12 +248,20 @@ std::uint32_t MidiSequencer::position() const {
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(played, m_lengthMs));
 }
 
+// Without a synthesizer (it could not be made) the piece keeps time in silence.
 void MidiSequencer::render(float* frames, int frameCount) {
-    if (!m_playing || m_player == nullptr) {
+    if (!m_playing || !m_synthReady.load(std::memory_order_acquire)) {
         std::fill(frames, frames + frameCount * AudioOutput::kChannels, 0.0f);
         return;
     }
-    m_resampler->resample(frames, frameCount);
+    if (m_playerStale) {
+        makePlayer();
+    }
+    if (m_player != nullptr) {
+        m_resampler->resample(frames, frameCount);
+    } else {
+        std::fill(frames, frames + frameCount * AudioOutput::kChannels, 0.0f);
+    }
     m_framesPlayed += static_cast<std::uint64_t>(frameCount);
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "platform/audio/audio_output.h"
@@ -49,7 +50,8 @@ public:
     static const std::vector<std::filesystem::path>& soundFontCandidates();
 
 private:
-    bool startSynth();
+    void startSynth();
+    void makePlayer();
     bool holdOutput();
     void releaseOutput();
     void setSilent();
@@ -61,10 +63,14 @@ private:
     std::uint32_t m_lengthMs = 0;
     bool m_open = false;
 
-    // Shared with the audio thread, under the output's lock.
+    // Made by the start thread, then used once m_synthReady says so.
+    std::thread m_synthStart;
+    std::atomic<bool> m_synthReady = false;
     _fluid_hashtable_t* m_settings = nullptr;
     _fluid_synth_t* m_synth = nullptr;
+    // Shared with the audio thread, under the output's lock.
     _fluid_player_t* m_player = nullptr;
+    bool m_playerStale = false;  // the player is to be made anew at the start of the piece
     bool m_playing = false;
     std::atomic<std::uint64_t> m_framesPlayed = 0;
     int m_outputRate = AudioOutput::kSampleRate;

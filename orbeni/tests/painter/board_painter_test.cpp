@@ -183,5 +183,26 @@ TEST(Redraw, APartialRedrawChangesOnlyItsFrameAndReportsIt) {
     EXPECT_EQ(fixture.at(faceLeft(place) + 2, faceTop(place) + 2), kNoBackgroundTeal);
 }
 
+// Tiles taken off one by one from a crowded corner of overlapping, stacked and staggered tiles,
+// each redrawn in its frame only: the board looks as if drawn whole each time.
+TEST(Redraw, PartialRedrawsAddUpToAFullOne) {
+    PainterFixture fixture;
+    const std::vector<PlacedTile> crowded = {
+        {1, {3, 3, 1}}, {2, {5, 3, 1}}, {3, {4, 4, 1}}, {4, {3, 5, 1}}, {5, {5, 5, 1}},
+        {6, {4, 3, 2}}, {7, {4, 5, 2}}, {8, {4, 4, 3}}, {9, {7, 4, 1}}, {10, {6, 6, 1}},
+    };
+    fixture.show(crowded);
+    for (const int tile : {8, 3, 6, 1, 10, 5}) {
+        const Position place = fixture.game.board().position(tile);
+        fixture.game.board().remove(tile);
+        fixture.painter.redrawPlace(place);
+        const platform::Bitmap partial = fixture.painter.gameImage();
+        fixture.painter.FullRedraw();
+        ASSERT_EQ(partial, fixture.painter.gameImage()) << "after tile " << tile;
+        fixture.painter.redrawPlace(fixture.game.board().position(2));
+        ASSERT_EQ(partial, fixture.painter.gameImage()) << "redrawn again after tile " << tile;
+    }
+}
+
 }  // namespace
 }  // namespace orbeni::test

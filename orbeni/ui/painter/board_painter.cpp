@@ -194,7 +194,10 @@ void BoardPainter::Redraw() {
     if (m_hoverTile != 0 && m_game.board().position(m_hoverTile) != m_hoverPlace) {
         m_hoverTile = 0;
     }
-    blit(m_buffer, 0, 0, kBoardImageWidth, kBoardImageHeight, m_imageFond, 0, 0);
+    // Only the area being redrawn is composed afresh; the tiles that reach into it are drawn whole,
+    // and what they draw beyond it never leaves the buffer.
+    const platform::Rect area = rectOf(redrawArea());
+    blit(m_buffer, area.x, area.y, area.width, area.height, m_imageFond, area.x, area.y);
     if (!hidesTiles()) {
         paintTiles();
         drawRiverPath();
@@ -240,17 +243,27 @@ void BoardPainter::paintTiles() {
     }
 }
 
+// The part of the board image a redraw changes: all of it, or the frame's, moved from the
+// frame's coordinates to the image's.
+Edges BoardPainter::redrawArea() const {
+    if (!m_redrawRect) {
+        return {0, 0, kBoardImageWidth, kBoardImageHeight};
+    }
+    return {m_redrawRect->left - kFrameShiftX, m_redrawRect->top - kFrameShiftY,
+            m_redrawRect->right - kFrameShiftX, m_redrawRect->bottom - kFrameShiftY};
+}
+
 void BoardPainter::transfer() {
     const bool cursor = m_cursorShown && isRectangleMode() && !m_game.EditorMode();
     if (!m_redrawRect) {
-        m_gameImage = m_buffer;
+        // The image takes the composed buffer whole; the buffer is composed afresh next time.
+        std::swap(m_gameImage, m_buffer);
         boardChanged({0, 0, kBoardImageWidth, kBoardImageHeight});
     } else {
         if (cursor) {
             restoreUnderCursor();
         }
-        const Edges area{m_redrawRect->left - kFrameShiftX, m_redrawRect->top - kFrameShiftY,
-                         m_redrawRect->right - kFrameShiftX, m_redrawRect->bottom - kFrameShiftY};
+        const Edges area = redrawArea();
         const platform::Rect rect = rectOf(area);
         blit(m_gameImage, rect.x, rect.y, rect.width, rect.height, m_buffer, rect.x, rect.y);
         boardChanged(area);

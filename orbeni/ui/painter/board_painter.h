@@ -104,6 +104,7 @@ private:
     void paintTiles();
     void drawRiverPath();
     void forgetGoneMarks();
+    Edges redrawArea() const;
     void transfer();
     void ShowIt(Position place, int tile);
     bool isClipped(int px, int py) const;
