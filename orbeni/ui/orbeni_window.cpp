@@ -92,6 +92,7 @@ void TOrbeni::Init() {
     move(bounds.left, bounds.top);
     resize(bounds.width, bounds.height);
     fitWholeBoard();
+    applyBoardScale();
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
@@ -255,6 +256,7 @@ void TOrbeni::writeSettings() {
 void TOrbeni::FormShow() {
     m_scrolling->horizontalScrollBar()->setValue(kBoardOffsetX);
     m_scrolling->verticalScrollBar()->setValue(kBoardOffsetY);
+    m_painter.setWantedPixelScale(devicePixelRatioF() > 1 ? 2 : 1);
     ActiveTilesetBackground();
     m_layoutMenu.loadCurrent(LayoutLoad::StartUp);
     m_timer.start(kTimerMilliseconds);
@@ -303,7 +305,7 @@ QSize TOrbeni::wholeBoardSize() const {
 
 // Keeps the board view from growing past the whole board image.
 void TOrbeni::FormResize() {
-    if (fillsScreen()) {
+    if (fillsScreen() || m_settings.scaleBoard) {
         return;
     }
     const QSize view = m_scrolling->viewport()->size();
