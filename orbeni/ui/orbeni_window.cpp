@@ -256,6 +256,8 @@ void TOrbeni::writeSettings() {
 void TOrbeni::FormShow() {
     m_scrolling->horizontalScrollBar()->setValue(kBoardOffsetX);
     m_scrolling->verticalScrollBar()->setValue(kBoardOffsetY);
+    // FIXME: the resolution is chosen once; moved to a screen of another pixel ratio, the window
+    // keeps it and Qt scales its pictures.
     m_painter.setWantedPixelScale(devicePixelRatioF() > 1 ? 2 : 1);
     ActiveTilesetBackground();
     m_layoutMenu.loadCurrent(LayoutLoad::StartUp);

@@ -55,8 +55,8 @@ TEST(PictureScale, AtTwiceTheSizeEveryPictureIsTheBoardsOwnDoubled) {
     ScaledFixture twice(2);
     ASSERT_EQ(once.painter.pixelScale(), 1);
     ASSERT_EQ(twice.painter.pixelScale(), 2);
-    const std::vector<PlacedTile> tiles{
-        {1, {3, 3, 1}}, {5, {5, 3, 1}}, {9, {4, 3, 2}}, {2, {6, 5, 1}}, {6, {21, 15, 1}}};
+    const std::vector<PlacedTile> tiles{{1, {3, 3, 1}}, {5, {5, 3, 1}},   {9, {4, 3, 2}},
+                                        {2, {6, 5, 1}}, {6, {21, 15, 1}}, {10, {12, 9, 1}}};
     const auto sameDoubled = [&](const char* step) {
         SCOPED_TRACE(step);
         EXPECT_EQ(twice.painter.gameImage(), doubled(once.painter.gameImage()));
@@ -70,10 +70,12 @@ TEST(PictureScale, AtTwiceTheSizeEveryPictureIsTheBoardsOwnDoubled) {
         fixture->clickTile(6);
         fixture->painter.RedrawTile(6);
     }
+    ASSERT_EQ(twice.game.FirstTile(), 6);
     sameDoubled("a selected tile");
     for (ScaledFixture* fixture : {&once, &twice}) {
         fixture->pointAt({21, 15, 1});
     }
+    ASSERT_TRUE(twice.painter.cursorShown());
     sameDoubled("the hover rectangle and the current tile");
     for (ScaledFixture* fixture : {&once, &twice}) {
         fixture->pointAt({30, 19, 1});

@@ -13,7 +13,6 @@ namespace orbeni {
 
 namespace {
 
-using platform::blit;
 using platform::RasterOp;
 
 using namespace tileset;
