@@ -13,9 +13,6 @@ namespace {
 
 // How small a board drawn to the view's size may become, in parts of its own size.
 constexpr int kSmallestScaledPart = 4;
-// The board pixels read around a repainted area, so that the filtering at its edges blends the
-// same neighbours as when the whole board is drawn.
-constexpr int kFilterMargin = 2;
 
 QRect qRect(platform::Rect rect) {
     return {rect.x, rect.y, rect.width, rect.height};
@@ -105,29 +102,21 @@ void BitmapView::paintEvent(QPaintEvent* event) {
 }
 
 // Copies the area pixel for pixel when the board is shown at its own size on a screen of the
-// bitmap's resolution; otherwise draws the board pixels under it filtered to the view's size.
+// bitmap's resolution; otherwise draws the whole board filtered to the view's size, clipped to the
+// area, so that a repainted area gives the very pixels a whole repaint gives there.
 void BitmapView::paintBitmap(QPainter& painter, const QRect& area, const BoardScale& scale) const {
     if (area.isEmpty()) {
         return;
     }
     const QImage image = imageOf(m_bitmap);
-    const QPoint origin = bitmapOrigin();
     if (scale.isUnscaled() && m_pixelRatio == 1) {
-        painter.drawImage(area, image, area.translated(-origin));
+        painter.drawImage(area, image, area.translated(-bitmapOrigin()));
         return;
     }
-    const QRect board(QPoint(0, 0), boardSize());
-    const QRect source = qRect(scale.toBoard({area.x(), area.y(), area.width(), area.height()}))
-                             .adjusted(-kFilterMargin, -kFilterMargin, kFilterMargin, kFilterMargin) &
-                         board;
-    const QRectF target(origin.x() + source.x() * scale.scaleX(), origin.y() + source.y() * scale.scaleY(),
-                        source.width() * scale.scaleX(), source.height() * scale.scaleY());
-    const QRectF pixels(source.x() * m_pixelRatio, source.y() * m_pixelRatio, source.width() * m_pixelRatio,
-                        source.height() * m_pixelRatio);
     painter.save();
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, image, pixels);
+    painter.drawImage(qRect(scale.shown()), image);
     painter.restore();
 }
 
