@@ -118,8 +118,8 @@ void TOrbeni::ShowPanelHOF() {
     const int slot = m_game.currentLayout();
     const HallPanelContent content =
         m_game.EditorMode() ? HallPanelContent::BackgroundOnly : HallPanelContent::Scores;
-    const QImage panel =
-        orbeni::ShowPanelHOF(imageOf(m_painter.hallPicture()), m_game.hallOfFame(), slot, content);
+    const QImage panel = orbeni::ShowPanelHOF(imageOf(m_painter.hallPicture()), m_game.hallOfFame(), slot,
+                                              content, m_painter.pixelScale());
     platform::Bitmap& shown = m_painter.hallPanel();
     if (shown.width() != panel.width() || shown.height() != panel.height()) {
         shown = platform::Bitmap(panel.width(), panel.height());

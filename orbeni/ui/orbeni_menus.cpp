@@ -104,6 +104,8 @@ void TOrbeni::createViewMenu() {
     addMark(menu, "Show Hall of &Fame", options.showHallOfFame, [this] { ShowHallPanel(); });
     addMark(menu, "Show Status Bar", m_settings.showStatus, [this] { ShowTitleClick(); });
     addMark(menu, "Show &Toolbar", m_settings.showToolbar, [this] { Toolbar1Click(); });
+    menu->addSeparator();
+    addMark(menu, "Scale board to window", m_settings.scaleBoard, [this] { ScaleBoardClick(); });
 }
 
 void TOrbeni::createHighlightMenu() {

@@ -128,6 +128,7 @@ void TOrbeni::LoadTileset(const std::filesystem::path& file, int previousItem) {
         m_settings.tileset = previousItem;
         showMessage("Tileset", "Cannot use the tileset " + file.string() + ": " + *error + ".");
     }
+    followPixelScale();
 }
 
 // As for backgrounds; while no tileset has been loaded at all there is nothing to keep, so the

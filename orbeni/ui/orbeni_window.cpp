@@ -91,6 +91,7 @@ void TOrbeni::Init() {
     move(bounds.left, bounds.top);
     resize(bounds.width, bounds.height);
     fitWholeBoard();
+    applyBoardScale();
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
@@ -277,6 +278,9 @@ void TOrbeni::writeSettings() {
 void TOrbeni::FormShow() {
     m_scrolling->horizontalScrollBar()->setValue(kBoardOffsetX);
     m_scrolling->verticalScrollBar()->setValue(kBoardOffsetY);
+    // FIXME: the resolution is chosen once; moved to a screen of another pixel ratio, the window
+    // keeps it and Qt scales its pictures.
+    m_painter.setWantedPixelScale(devicePixelRatioF() > 1 ? 2 : 1);
     ActiveTilesetBackground();
     m_layoutMenu.loadCurrent(LayoutLoad::StartUp);
     if (m_settings.startDirectly) {
@@ -325,7 +329,7 @@ QSize TOrbeni::wholeBoardSize() const {
 
 // Keeps the board view from growing past the whole board image.
 void TOrbeni::FormResize() {
-    if (fillsScreen()) {
+    if (fillsScreen() || m_settings.scaleBoard) {
         return;
     }
     const QSize view = m_scrolling->viewport()->size();

@@ -135,6 +135,10 @@ private:
     void applyToolbarTexture();
     void applyBoardCursor();
     void ShowPanelHOF();
+    // The board drawn to the window's size, and at the screen's resolution.
+    void ScaleBoardClick();
+    void applyBoardScale();
+    void followPixelScale();
     void showMessage(const std::string& title, const std::string& text);
 
     // Board and side panel

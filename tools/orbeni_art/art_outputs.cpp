@@ -19,18 +19,23 @@ using art_common::writePng;
 
 namespace {
 
+// Writes each tileset and, beside it as "name@2x.bmp", its version drawn at twice the size for
+// HiDPI screens; gives the tilesets of the board's own size for the other pictures.
 bool writeTilesets(const std::filesystem::path& folder, const ArtFonts& fonts,
                    std::vector<platform::Bitmap>& made) {
     const struct {
         const char* name;
         TileColouring colouring;
-    } kTilesets[] = {{"pai.bmp", TileColouring::Normal},
-                     {"darkpai.bmp", TileColouring::Darker},
-                     {"bluepai.bmp", TileColouring::Blue}};
+    } kTilesets[] = {
+        {"pai", TileColouring::Normal}, {"darkpai", TileColouring::Darker}, {"bluepai", TileColouring::Blue}};
     bool written = true;
     for (const auto& tileset : kTilesets) {
         made.push_back(makeTileset(tileset.colouring, fonts));
-        written = writeBitmap(folder / "Tilesets" / tileset.name, made.back()) && written;
+        written =
+            writeBitmap(folder / "Tilesets" / (tileset.name + std::string(".bmp")), made.back()) && written;
+        written = writeBitmap(folder / "Tilesets" / (tileset.name + std::string("@2x.bmp")),
+                              makeTileset(tileset.colouring, fonts, 2)) &&
+                  written;
     }
     return written;
 }

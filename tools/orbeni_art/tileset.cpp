@@ -45,23 +45,25 @@ QRgb blend(QRgb shape, platform::Pixel face) {
 
 // Paints one face and stores its picture and mask in its cell, the picture pre-blended with the
 // blank face so its edges stay smooth.
-void drawFaceCell(platform::Bitmap& sheet, const FaceCell& cell, const FaceInk& ink) {
-    QImage shape(kFaceWidth, kFaceHeight, QImage::Format_ARGB32_Premultiplied);
+void drawFaceCell(platform::Bitmap& sheet, const FaceCell& cell, const FaceInk& ink, int scale) {
+    QImage shape(kFaceWidth * scale, kFaceHeight * scale, QImage::Format_ARGB32_Premultiplied);
     shape.fill(Qt::transparent);
     {
         QPainter painter(&shape);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
         paintFace(painter, cell.kind, ink);
     }
-    const int left = 41 * cell.column + 1;
-    const int top = 51 * cell.row + 1;
-    for (int y = 0; y < kFaceHeight; ++y) {
-        for (int x = 0; x < kFaceWidth; ++x) {
+    const int left = (41 * cell.column + 1) * scale;
+    const int top = (51 * cell.row + 1) * scale;
+    for (int y = 0; y < shape.height(); ++y) {
+        for (int x = 0; x < shape.width(); ++x) {
             const QRgb pixel = shape.pixel(x, y);
             const bool covered = qAlpha(pixel) >= kCoverage;
-            const platform::Pixel face = sheet.pixel(kEdge + x, kSpecialTop + y);
+            const platform::Pixel face = sheet.pixel(kEdge * scale + x, kSpecialTop * scale + y);
             sheet.setPixel(left + x, top + y, covered ? blend(pixel, face) | 0xFF000000u : platform::kBlack);
-            sheet.setPixel(left + x, top + kMaskTop + y, covered ? platform::kBlack : platform::kWhite);
+            sheet.setPixel(left + x, top + kMaskTop * scale + y,
+                           covered ? platform::kBlack : platform::kWhite);
         }
     }
 }
@@ -73,16 +75,17 @@ const std::array<FaceCell, kFaceCount>& faceCells() {
     return cells;
 }
 
-platform::Bitmap makeTileset(TileColouring colouring, const ArtFonts& fonts) {
+platform::Bitmap makeTileset(TileColouring colouring, const ArtFonts& fonts, int scale) {
     const TilePalette palette = tilePalette(colouring);
-    platform::Bitmap sheet(kTilesetWidth, kTilesetHeight, platform::kBlack);
-    drawBlankTile(sheet, 0, kSpecialTop, palette);
-    drawFace(sheet, kSelectedLeft, kSpecialTop, kSelectedTint);
-    drawFace(sheet, kHighlightLeft, kSpecialTop, kHighlightTint);
-    drawTileMask(sheet, kTileMaskLeft, kSpecialTop);
+    platform::Bitmap sheet(kTilesetWidth * scale, kTilesetHeight * scale, platform::kBlack);
+    const int top = kSpecialTop * scale;
+    drawBlankTile(sheet, 0, top, palette, scale);
+    drawFace(sheet, kSelectedLeft * scale, top, kSelectedTint, scale);
+    drawFace(sheet, kHighlightLeft * scale, top, kHighlightTint, scale);
+    drawTileMask(sheet, kTileMaskLeft * scale, top, scale);
     const FaceInk ink{palette, fonts};
     for (const FaceCell& cell : faceCells()) {
-        drawFaceCell(sheet, cell, ink);
+        drawFaceCell(sheet, cell, ink, scale);
     }
     return sheet;
 }

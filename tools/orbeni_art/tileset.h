@@ -21,8 +21,9 @@ struct FaceCell {
 // The cells of faces 1..42, in face order.
 const std::array<FaceCell, kFaceCount>& faceCells();
 
-// Draws a whole tileset: face pictures, the special pieces and the face masks.
-platform::Bitmap makeTileset(TileColouring colouring, const ArtFonts& fonts);
+// Draws a whole tileset: face pictures, the special pieces and the face masks, with scale pixels
+// for each pixel of the layout (2 for the twice-size version of a tileset, every place doubled).
+platform::Bitmap makeTileset(TileColouring colouring, const ArtFonts& fonts, int scale = 1);
 
 // Composes the 42 tile images the way the game does after loading a tileset: blank tile, AND the
 // face mask, OR the face picture, into a 414 x 280 picture of 46 x 56 cells.

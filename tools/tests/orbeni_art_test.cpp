@@ -62,49 +62,86 @@ std::vector<std::pair<int, int>> faceCells() {
     return cells;
 }
 
-TEST(OrbeniArtTest, TilesetsKeepTheLayoutTheProgramCutsThemBy) {
-    std::vector<Bitmap> tilesets;
-    for (const char* name : {"pai.bmp", "darkpai.bmp", "bluepai.bmp"}) {
-        const auto loaded = platform::loadBmp(kArtFolder / "Tilesets" / name);
-        ASSERT_TRUE(loaded) << name << ": " << loaded.error();
-        const Bitmap& tileset = loaded.value();
-        EXPECT_GE(tileset.width(), 369) << name;
-        EXPECT_GE(tileset.height(), 567) << name;
-        // The tile mask: white outside the tile's outline, black over it; the blank tile black
-        // wherever the mask is white.
-        EXPECT_EQ(tileset.pixel(138, 256), kWhite) << name;
-        EXPECT_EQ(tileset.pixel(183, 311), kWhite) << name;
-        EXPECT_EQ(tileset.pixel(161, 284), kBlack) << name;
-        for (int y = 0; y < 56; ++y) {
-            for (int x = 0; x < 46; ++x) {
-                const auto mask = tileset.pixel(138 + x, 256 + y);
-                ASSERT_TRUE(mask == kWhite || mask == kBlack) << name << " tile mask at " << x << "," << y;
+// Checks one tileset drawn with scale pixels for each pixel of the cutting layout.
+void expectTilesetLayout(const Bitmap& tileset, const std::string& name, int scale) {
+    EXPECT_GE(tileset.width(), 369 * scale) << name;
+    EXPECT_GE(tileset.height(), 567 * scale) << name;
+    // The tile mask: white outside the tile's outline, black over it; the blank tile black
+    // wherever the mask is white.
+    EXPECT_EQ(tileset.pixel(138 * scale, 256 * scale), kWhite) << name;
+    EXPECT_EQ(tileset.pixel(184 * scale - 1, 312 * scale - 1), kWhite) << name;
+    EXPECT_EQ(tileset.pixel(161 * scale, 284 * scale), kBlack) << name;
+    for (int y = 0; y < 56 * scale; ++y) {
+        for (int x = 0; x < 46 * scale; ++x) {
+            const auto mask = tileset.pixel(138 * scale + x, 256 * scale + y);
+            ASSERT_TRUE(mask == kWhite || mask == kBlack) << name << " tile mask at " << x << "," << y;
+            if (mask == kWhite) {
+                ASSERT_EQ(tileset.pixel(x, 256 * scale + y), kBlack)
+                    << name << " blank tile at " << x << "," << y;
+            }
+        }
+    }
+    // Every face: a two-colour mask, a picture black wherever the mask is white, and a picture
+    // that shows something.
+    for (const auto& [column, row] : faceCells()) {
+        int drawn = 0;
+        for (int y = 0; y < 50 * scale; ++y) {
+            for (int x = 0; x < 40 * scale; ++x) {
+                const int px = (41 * column + 1) * scale + x;
+                const auto mask = tileset.pixel(px, (51 * row + 313) * scale + y);
+                const auto picture = tileset.pixel(px, (51 * row + 1) * scale + y);
+                ASSERT_TRUE(mask == kWhite || mask == kBlack) << name << " face " << column << "," << row;
                 if (mask == kWhite) {
-                    ASSERT_EQ(tileset.pixel(x, 256 + y), kBlack)
-                        << name << " blank tile at " << x << "," << y;
+                    ASSERT_EQ(picture, kBlack) << name << " face " << column << "," << row;
+                } else {
+                    drawn += picture != kBlack;
                 }
             }
         }
-        // Every face: a two-colour mask, a picture black wherever the mask is white, and a
-        // picture that shows something.
-        for (const auto& [column, row] : faceCells()) {
-            int drawn = 0;
-            for (int y = 0; y < 50; ++y) {
-                for (int x = 0; x < 40; ++x) {
-                    const int px = 41 * column + 1 + x;
-                    const auto mask = tileset.pixel(px, 51 * row + 313 + y);
-                    const auto picture = tileset.pixel(px, 51 * row + 1 + y);
-                    ASSERT_TRUE(mask == kWhite || mask == kBlack) << name << " face " << column << "," << row;
-                    if (mask == kWhite) {
-                        ASSERT_EQ(picture, kBlack) << name << " face " << column << "," << row;
-                    } else {
-                        drawn += picture != kBlack;
+        EXPECT_GT(drawn, 40 * scale * scale)
+            << name << " face " << column << "," << row << " is nearly empty";
+    }
+}
+
+// The share of the pixels of a band of rows of a tileset whose colour strays far from the same
+// place of the twice-size version, each pixel compared with the mean of the four it became.
+double shareUnlikeTwiceSize(const Bitmap& once, const Bitmap& twice, int top, int bottom) {
+    int unlike = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < 369; ++x) {
+            const auto channelMean = [&](int shift) {
+                int sum = 0;
+                for (int dy = 0; dy < 2; ++dy) {
+                    for (int dx = 0; dx < 2; ++dx) {
+                        sum += int((twice.pixel(2 * x + dx, 2 * y + dy) >> shift) & 0xFF);
                     }
                 }
+                return sum / 4;
+            };
+            int distance = 0;
+            for (const int shift : {16, 8, 0}) {
+                distance += std::abs(int((once.pixel(x, y) >> shift) & 0xFF) - channelMean(shift));
             }
-            EXPECT_GT(drawn, 40) << name << " face " << column << "," << row << " is nearly empty";
+            unlike += distance > 3 * 64;
         }
-        tilesets.push_back(tileset);
+    }
+    return double(unlike) / (369 * (bottom - top));
+}
+
+TEST(OrbeniArtTest, TilesetsKeepTheLayoutTheProgramCutsThemBy) {
+    std::vector<Bitmap> tilesets;
+    for (const std::string stem : {"pai", "darkpai", "bluepai"}) {
+        const auto once = platform::loadBmp(kArtFolder / "Tilesets" / (stem + ".bmp"));
+        const auto twice = platform::loadBmp(kArtFolder / "Tilesets" / (stem + "@2x.bmp"));
+        ASSERT_TRUE(once) << stem << ": " << once.error();
+        ASSERT_TRUE(twice) << stem << "@2x: " << twice.error();
+        expectTilesetLayout(once.value(), stem, 1);
+        expectTilesetLayout(twice.value(), stem + "@2x", 2);
+        // The twice-size version shows the same tiles: the blank tile, face backgrounds and tile mask
+        // alike but for their diagonal corners; the faces but for the edges of shapes, drawn finer.
+        EXPECT_LT(shareUnlikeTwiceSize(once.value(), twice.value(), 256, 312), 0.005) << stem;
+        EXPECT_LT(shareUnlikeTwiceSize(once.value(), twice.value(), 0, 567), 0.05) << stem;
+        tilesets.push_back(once.value());
     }
     EXPECT_NE(tilesets[0], tilesets[1]);
     EXPECT_NE(tilesets[0], tilesets[2]);

@@ -280,10 +280,12 @@ private slots:
             findAction(window->menuBar(), QStringLiteral("Green Rectangle"))->trigger();
             findAction(window->menuBar(), QStringLiteral("&Dragons"))->trigger();
             findAction(window->menuBar(), QStringLiteral("Cool Mouse"))->trigger();
+            findAction(window->menuBar(), QStringLiteral("Scale board to window"))->trigger();
             QVERIFY(window->close());
         }
         const platform::Profile profile(folder.settingsFile());
-        QCOMPARE(profile.keys("Orbeni").size(), std::size_t(40));
+        QCOMPARE(profile.keys("Orbeni").size(), std::size_t(41));
+        QCOMPARE(profile.readString("Orbeni", "ScaleBoard", ""), std::string("1"));
         QCOMPARE(profile.readString("Orbeni", "Highlight", ""), std::string("3"));
         QCOMPARE(profile.readString("Orbeni", "Background", ""), std::string("1"));
         QCOMPARE(profile.readString("Orbeni", "Maximized", ""), std::string("1"));
@@ -291,8 +293,8 @@ private slots:
         const auto again = openWindow(folder);
         QVERIFY(again);
         QVERIFY(again->game().options().Winnable);
-        for (const char* checked :
-             {"Winnable Layouts (in at least one way)", "Green Rectangle", "&Dragons"}) {
+        for (const char* checked : {"Winnable Layouts (in at least one way)", "Green Rectangle", "&Dragons",
+                                    "Scale board to window"}) {
             QVERIFY2(findAction(again->menuBar(), QString::fromUtf8(checked))->isChecked(), checked);
         }
         QVERIFY(!findAction(again->menuBar(), QStringLiteral("Cool Mouse"))->isChecked());
@@ -351,6 +353,71 @@ private slots:
             black += shown.pixel(x, board->height() / 2) == qRgb(0, 0, 0) ? 1 : 0;
         }
         QVERIFY2(black < origin.x() / 16, qPrintable(QString::number(black)));
+    }
+
+    // Scaled, the board follows the window smaller and larger than itself, and a click lands on
+    // the tile drawn under the pointer at either scale.
+    void aScaledBoardFollowsTheWindowAndClicksFollowTheScale() {
+        ProgramFolder folder;
+        writeStoredBounds(folder, QGuiApplication::primaryScreen()->geometry().width());
+        platform::Profile(folder.settingsFile()).writeInt("Orbeni", "ShowHallOfFame", 0);
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        QAction* scaleBoard = findAction(window->menuBar(), QStringLiteral("Scale board to window"));
+        QVERIFY(scaleBoard && !scaleBoard->isChecked());
+        QCOMPARE(findAction(window->menuBar(), QStringLiteral("View"))->menu()->actions().last(), scaleBoard);
+        const QSize whole = window->size();
+        scaleBoard->trigger();
+        QVERIFY(scaleBoard->isChecked());
+        auto* board = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
+        const orbeni::Game& game = window->game();
+        for (const QSize size : {QSize(whole.width() * 3 / 5, whole.height() * 3 / 5),
+                                 QSize(whole.width() + 300, whole.height() + 200)}) {
+            window->resize(size);
+            QTRY_COMPARE(window->size(), size);
+            QTRY_COMPARE(board->size(), window->findChild<QScrollArea*>()->viewport()->size());
+            const platform::Rect shown = board->boardScale().shown();
+            QVERIFY(shown.width == board->width() || shown.height == board->height());
+            QVERIFY(std::abs(shown.width * orbeni::kBoardImageHeight -
+                             shown.height * orbeni::kBoardImageWidth) <= orbeni::kBoardImageWidth);
+            const auto drawnAt = [&](int tile) {
+                const QPoint face = faceMiddle(game, tile);
+                return QPoint(shown.x + face.x() * shown.width / orbeni::kBoardImageWidth,
+                              shown.y + face.y() * shown.height / orbeni::kBoardImageHeight);
+            };
+            // The free tiles are counted again with the status bar.
+            const int tilesLeft = game.TilesLeft();
+            QTRY_COMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text(),
+                         QString::number(tilesLeft));
+            const std::optional<std::pair<int, int>> pair = freePair(game);
+            QTest::mouseClick(board, Qt::LeftButton, {}, drawnAt(pair->first));
+            QCOMPARE(game.FirstTile(), pair->first);
+            QTest::mouseClick(board, Qt::LeftButton, {}, drawnAt(pair->second));
+            QCOMPARE(game.TilesLeft(), tilesLeft - 2);
+        }
+        // A repaint of one tile's area gives the pixels the whole board's repaint gives there, but
+        // for the last bit the filter rounds differently from where it starts.
+        QImage full(board->size(), QImage::Format_RGB32);
+        board->render(&full);
+        const platform::Rect area = board->boardScale().toView({150, 100, 46, 56});
+        const QRect repainted(area.x, area.y, area.width, area.height);
+        QImage part(board->size(), QImage::Format_RGB32);
+        part.fill(Qt::magenta);
+        board->render(&part, repainted.topLeft(), QRegion(repainted));
+        for (int y = repainted.top(); y <= repainted.bottom(); ++y) {
+            for (int x = repainted.left(); x <= repainted.right(); ++x) {
+                const QRgb a = part.pixel(x, y);
+                const QRgb b = full.pixel(x, y);
+                const int unlike = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                             std::abs(qBlue(a) - qBlue(b))});
+                QVERIFY2(unlike <= 2, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+            }
+        }
+        // Off again, the window gives the room back and the board stands at its own size.
+        scaleBoard->trigger();
+        QTRY_COMPARE(window->size(), whole);
+        QCOMPARE(board->bitmapOrigin(), QPoint(0, 0));
+        QVERIFY(board->boardScale().isUnscaled());
     }
 
     void statusBarTogglesTheWindowHeightBy35() {

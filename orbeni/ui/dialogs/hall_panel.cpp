@@ -57,12 +57,15 @@ void drawRank(QPainter& painter, const HallOfFame& hall, int slot, int rank) {
 
 }  // namespace
 
-QImage ShowPanelHOF(const QImage& hofPic, const HallOfFame& hall, int slot, HallPanelContent content) {
-    QImage panel = hofPic.isNull() ? QImage(kHallPanelWidth, kHallPanelHeight, QImage::Format_RGB32)
+QImage ShowPanelHOF(const QImage& hofPic, const HallOfFame& hall, int slot, HallPanelContent content,
+                    int pixelScale) {
+    QImage panel = hofPic.isNull() ? QImage(pixelScale * kHallPanelWidth, pixelScale * kHallPanelHeight,
+                                            QImage::Format_RGB32)
                                    : hofPic.convertToFormat(QImage::Format_RGB32);
     if (hofPic.isNull()) {
         panel.fill(Qt::black);
     }
+    panel.setDevicePixelRatio(pixelScale);
     if (content == HallPanelContent::BackgroundOnly) {
         return panel;
     }

@@ -62,13 +62,16 @@ void drawFamily(QPainter& painter, const QImage& tileImages, const Family& famil
     if (tileImages.isNull()) {
         return;
     }
+    // Tile images composed for a HiDPI screen hold two pixels for each of the chart's.
+    const int ratio = std::max(1, tileImages.width() / kTileImagesWidth);
     for (int face = family.firstFace; face <= family.lastFace; ++face) {
         const CellOrigin cell = tileImageOrigin(face);
         const QRect faceArea =
-            QRect(cell.x + kTileEdge, cell.y, kFaceWidth, kFaceHeight).intersected(tileImages.rect());
+            QRect(ratio * (cell.x + kTileEdge), ratio * cell.y, ratio * kFaceWidth, ratio * kFaceHeight)
+                .intersected(tileImages.rect());
         if (!faceArea.isEmpty()) {
             const QPoint at = family.firstFaceAt + QPoint((face - family.firstFace) * kFacePitch, 0);
-            painter.drawImage(at, tileImages, faceArea);
+            painter.drawImage(QRect(at, faceArea.size() / ratio), tileImages, faceArea);
         }
     }
 }
@@ -80,6 +83,7 @@ QImage drawTilesChart(const platform::Bitmap& tileImages) {
     chart.fill(kTeal);
     const QImage faces = tileImages.isNull() ? QImage() : imageOf(tileImages);
     QPainter painter(&chart);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setFont(labelFont());
     painter.setPen(Qt::white);
     for (const Family& family : kFamilies) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "orbeni/game/game.h"
+#include "orbeni/ui/painter/picture_scale.h"
 #include "orbeni/ui/painter/tileset_layout.h"
 #include "platform/bitmap/bmp_file.h"
 #include "platform/bitmap/raster_ops.h"
@@ -66,6 +67,16 @@ platform::Bitmap mirroredFourfold(const platform::Bitmap& picture) {
     return fourfold;
 }
 
+// Says why a tileset held at scale pixels for each board pixel cannot be cut, if it cannot.
+std::optional<std::string> tilesetTooSmall(const platform::Bitmap& tileset, int scale) {
+    if (tileset.width() >= scale * kMinTilesetWidth && tileset.height() >= scale * kMinTilesetHeight) {
+        return std::nullopt;
+    }
+    return "the picture is " + std::to_string(tileset.width()) + " x " + std::to_string(tileset.height()) +
+           " pixels; a tileset needs at least " + std::to_string(scale * kMinTilesetWidth) + " x " +
+           std::to_string(scale * kMinTilesetHeight);
+}
+
 }  // namespace
 
 Edges redrawFrame(Position place) {
@@ -87,13 +98,20 @@ std::optional<std::string> BoardPainter::LoadTileset(const std::filesystem::path
     if (!loaded) {
         return loaded.error();
     }
-    const platform::Bitmap& tileset = loaded.value();
-    if (tileset.width() < kMinTilesetWidth || tileset.height() < kMinTilesetHeight) {
-        return "the picture is " + std::to_string(tileset.width()) + " x " +
-               std::to_string(tileset.height()) + " pixels; a tileset needs at least " +
-               std::to_string(kMinTilesetWidth) + " x " + std::to_string(kMinTilesetHeight);
+    if (std::optional<std::string> unusable = tilesetTooSmall(loaded.value(), 1)) {
+        return unusable;
+    }
+    int scale = 1;
+    // A tileset of the player's own has no twice-size version: the window enlarges its pictures.
+    if (m_wantedScale == 2) {
+        platform::Result<platform::Bitmap> twice = platform::loadBmp(twiceSizeFile(file));
+        if (twice && !tilesetTooSmall(twice.value(), 2)) {
+            loaded = std::move(twice);
+            scale = 2;
+        }
     }
     m_paiBuffer = std::move(loaded).value();
+    setPixelScale(scale);
     ChangeTexture();
     FullRedraw();
     return std::nullopt;
@@ -105,13 +123,13 @@ void BoardPainter::ChangeTexture() {
     for (int face = 1; face <= kFaceCount; ++face) {
         const FaceCell cell = kFaceCells[std::size_t(face)];
         const CellOrigin origin = tileImageOrigin(face);
-        blit(m_pai, origin.x, origin.y, kTileImageWidth, kTileImageHeight, m_paiBuffer, kBlankTileX,
-             kSpecialTop);
+        put(m_pai, origin.x, origin.y, kTileImageWidth, kTileImageHeight, m_paiBuffer, kBlankTileX,
+            kSpecialTop);
         const int faceLeft = origin.x + kTileEdge;
-        blit(m_pai, faceLeft, origin.y, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell),
-             faceMaskY(cell), RasterOp::SourceAnd);
-        blit(m_pai, faceLeft, origin.y, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell),
-             facePictureY(cell), RasterOp::SourcePaint);
+        put(m_pai, faceLeft, origin.y, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell),
+            faceMaskY(cell), RasterOp::SourceAnd);
+        put(m_pai, faceLeft, origin.y, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell),
+            facePictureY(cell), RasterOp::SourcePaint);
     }
 }
 
@@ -125,30 +143,41 @@ std::optional<std::string> BoardPainter::NouveauFond(const std::filesystem::path
         return std::string("the picture has no pixels");
     }
     m_backgroundBitmap = std::move(loaded).value();
-    const int width = m_backgroundBitmap.width();
-    const int height = m_backgroundBitmap.height();
-    if (width >= kBoardImageWidth && height >= kBoardImageHeight) {
-        blit(m_imageFond, 0, 0, width, height, m_backgroundBitmap, 0, 0);
-    } else {
-        for (int y = 0; y <= kBoardImageHeight; y += height) {
-            for (int x = 0; x <= kBoardImageWidth; x += width) {
-                blit(m_imageFond, x, y, width, height, m_backgroundBitmap, 0, 0);
-            }
-        }
-    }
-    m_buffer = m_imageFond;
-    m_surround = width >= kBoardImageWidth && height >= kBoardImageHeight
-                     ? mirroredFourfold(m_backgroundBitmap)
-                     : m_backgroundBitmap;
+    const bool wholeBoard =
+        m_backgroundBitmap.width() >= kBoardImageWidth && m_backgroundBitmap.height() >= kBoardImageHeight;
+    m_surround = wholeBoard ? mirroredFourfold(m_backgroundBitmap) : m_backgroundBitmap;
+    layBackground();
     FullRedraw();
     return std::nullopt;
 }
 
 void BoardPainter::drawNoBackground() {
-    platform::fillRect(m_imageFond, m_imageFond.rect(), kNoBackgroundTeal);
+    m_backgroundBitmap = platform::Bitmap();
     m_surround = platform::Bitmap(1, 1, kNoBackgroundTeal);
-    m_buffer = m_imageFond;
+    layBackground();
     FullRedraw();
+}
+
+// Lays the background picture (teal without one) on the background layer at the pictures' scale,
+// the picture enlarged smoothly when the tileset is drawn at twice the size.
+void BoardPainter::layBackground() {
+    if (m_backgroundBitmap.isNull()) {
+        platform::fillRect(m_imageFond, m_imageFond.rect(), kNoBackgroundTeal);
+    } else {
+        const platform::Bitmap picture = smoothlyEnlarged(m_backgroundBitmap, m_pixelScale);
+        const int width = m_backgroundBitmap.width();
+        const int height = m_backgroundBitmap.height();
+        if (width >= kBoardImageWidth && height >= kBoardImageHeight) {
+            put(m_imageFond, 0, 0, width, height, picture, 0, 0);
+        } else {
+            for (int y = 0; y <= kBoardImageHeight; y += height) {
+                for (int x = 0; x <= kBoardImageWidth; x += width) {
+                    put(m_imageFond, x, y, width, height, picture, 0, 0);
+                }
+            }
+        }
+    }
+    m_buffer = m_imageFond;
 }
 
 std::optional<std::string> BoardPainter::loadHallPicture(const std::filesystem::path& file) {
@@ -156,10 +185,43 @@ std::optional<std::string> BoardPainter::loadHallPicture(const std::filesystem::
     if (!loaded) {
         return loaded.error();
     }
-    m_hofPic = std::move(loaded).value();
+    m_hofSource = std::move(loaded).value();
+    m_hofPic = smoothlyEnlarged(m_hofSource, m_pixelScale);
     m_saveHof = m_hofPic;
     m_currentTilePicture = 0;
     return std::nullopt;
+}
+
+// Makes every picture hold scale pixels for each board pixel. The pictures are laid again, the
+// board and the side panel are to be drawn again, and nothing drawn over them is kept.
+void BoardPainter::setPixelScale(int scale) {
+    if (scale == m_pixelScale) {
+        return;
+    }
+    m_pixelScale = scale;
+    m_imageFond = platform::Bitmap(scale * kBoardImageWidth, scale * kBoardImageHeight, kNoBackgroundTeal);
+    m_gameImage = m_imageFond;
+    m_pai = platform::Bitmap(scale * kTileImagesWidth, scale * kTileImagesHeight);
+    m_smallBuf = platform::Bitmap(scale * kTileImageWidth, scale * kTileImageHeight);
+    m_filled = platform::Bitmap(scale * kFaceWidth, scale * kFaceHeight, platform::kWhite);
+    m_hofPic = smoothlyEnlarged(m_hofSource, scale);
+    m_saveHof = m_hofPic;
+    m_currentTilePicture = 0;
+    m_cursorShown = false;
+    m_pointerTile = m_prevPointerTile = 0;
+    layBackground();
+}
+
+// Copies a block given in board pixels between pictures held at the pictures' scale.
+void BoardPainter::put(platform::Bitmap& dest, int x, int y, int width, int height,
+                       const platform::Bitmap& source, int sourceX, int sourceY, RasterOp op) const {
+    const int k = m_pixelScale;
+    blit(dest, k * x, k * y, k * width, k * height, source, k * sourceX, k * sourceY, op);
+}
+
+void BoardPainter::fill(platform::Bitmap& dest, platform::Rect area, platform::Pixel colour) const {
+    const int k = m_pixelScale;
+    platform::fillRect(dest, {k * area.x, k * area.y, k * area.width, k * area.height}, colour);
 }
 
 void BoardPainter::FullRedraw() {
@@ -197,7 +259,7 @@ void BoardPainter::Redraw() {
     // Only the area being redrawn is composed afresh; the tiles that reach into it are drawn whole,
     // and what they draw beyond it never leaves the buffer.
     const platform::Rect area = rectOf(redrawArea());
-    blit(m_buffer, area.x, area.y, area.width, area.height, m_imageFond, area.x, area.y);
+    put(m_buffer, area.x, area.y, area.width, area.height, m_imageFond, area.x, area.y);
     if (!hidesTiles()) {
         paintTiles();
         drawRiverPath();
@@ -220,9 +282,8 @@ void BoardPainter::drawRiverPath() {
         const auto [x2, y2] = centre(points[std::size_t(i + 1)]);
         const int left = std::min(x1, x2) - kRiverLineWidth / 2;
         const int top = std::min(y1, y2) - kRiverLineWidth / 2;
-        platform::fillRect(
-            m_buffer, {left, top, std::abs(x2 - x1) + kRiverLineWidth, std::abs(y2 - y1) + kRiverLineWidth},
-            kRiverLineColour);
+        fill(m_buffer, {left, top, std::abs(x2 - x1) + kRiverLineWidth, std::abs(y2 - y1) + kRiverLineWidth},
+             kRiverLineColour);
     }
 }
 
@@ -265,7 +326,7 @@ void BoardPainter::transfer() {
         }
         const Edges area = redrawArea();
         const platform::Rect rect = rectOf(area);
-        blit(m_gameImage, rect.x, rect.y, rect.width, rect.height, m_buffer, rect.x, rect.y);
+        put(m_gameImage, rect.x, rect.y, rect.width, rect.height, m_buffer, rect.x, rect.y);
         boardChanged(area);
     }
     forgetGoneMarks();
@@ -333,22 +394,22 @@ void BoardPainter::drawBody(Position place, int px, int py, CellOrigin source) {
     const Position lowerRight{place.x + 1, place.y + 2, place.z};
     const int left = px - kTileEdge;
     if (m_game.board().cell(lowerRight) == 0 && lowerRight != m_preview) {
-        blit(m_buffer, left, py, kTileImageWidth, kTileImageHeight, m_paiBuffer, kTileMaskX, kSpecialTop,
-             RasterOp::SourceAnd);
-        blit(m_buffer, left, py, kTileImageWidth, kTileImageHeight, m_pai, source.x, source.y,
-             RasterOp::SourcePaint);
+        put(m_buffer, left, py, kTileImageWidth, kTileImageHeight, m_paiBuffer, kTileMaskX, kSpecialTop,
+            RasterOp::SourceAnd);
+        put(m_buffer, left, py, kTileImageWidth, kTileImageHeight, m_pai, source.x, source.y,
+            RasterOp::SourcePaint);
         return;
     }
-    blit(m_buffer, left, py, kTileImageWidth, kFaceHeight, m_paiBuffer, kTileMaskX, kSpecialTop,
-         RasterOp::SourceAnd);
-    blit(m_buffer, left, py, kTileImageWidth, kFaceHeight, m_pai, source.x, source.y, RasterOp::SourcePaint);
-    blit(m_buffer, left, py + kFaceHeight, kCutEdgeLeftPart, kTileEdge, m_pai, source.x,
-         source.y + kFaceHeight);
+    put(m_buffer, left, py, kTileImageWidth, kFaceHeight, m_paiBuffer, kTileMaskX, kSpecialTop,
+        RasterOp::SourceAnd);
+    put(m_buffer, left, py, kTileImageWidth, kFaceHeight, m_pai, source.x, source.y, RasterOp::SourcePaint);
+    put(m_buffer, left, py + kFaceHeight, kCutEdgeLeftPart, kTileEdge, m_pai, source.x,
+        source.y + kFaceHeight);
     const int cornerX = left + kCutEdgeLeftPart;
-    blit(m_buffer, cornerX, py + kFaceHeight, kTileEdge, kTileEdge, m_paiBuffer, kMaskCornerX, kMaskCornerY,
-         RasterOp::SourceAnd);
-    blit(m_buffer, cornerX, py + kFaceHeight, kTileEdge, kTileEdge, m_pai, source.x + kFaceWidth,
-         source.y + kFaceHeight, RasterOp::SourcePaint);
+    put(m_buffer, cornerX, py + kFaceHeight, kTileEdge, kTileEdge, m_paiBuffer, kMaskCornerX, kMaskCornerY,
+        RasterOp::SourceAnd);
+    put(m_buffer, cornerX, py + kFaceHeight, kTileEdge, kTileEdge, m_pai, source.x + kFaceWidth,
+        source.y + kFaceHeight, RasterOp::SourcePaint);
 }
 
 // Marks the selected, hinted and hovered tiles, whatever the hover mode.
@@ -362,19 +423,19 @@ void BoardPainter::markFace(int tile, int px, int py) {
         return;
     }
     if (m_options.invertSelection) {
-        blit(m_buffer, px, py, kFaceWidth, kFaceHeight, m_filled, 0, 0, RasterOp::SourceInvert);
+        put(m_buffer, px, py, kFaceWidth, kFaceHeight, m_filled, 0, 0, RasterOp::SourceInvert);
         return;
     }
     copyFace(px, py, selected ? kSelectedFaceX : kHighlightFaceX, kSpecialTop);
     const FaceCell cell = kFaceCells[std::size_t(faceOf(tile))];
-    blit(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell), faceMaskY(cell),
-         RasterOp::SourceAnd);
-    blit(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell), facePictureY(cell),
-         RasterOp::SourcePaint);
+    put(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell), faceMaskY(cell),
+        RasterOp::SourceAnd);
+    put(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell), facePictureY(cell),
+        RasterOp::SourcePaint);
 }
 
 void BoardPainter::copyFace(int px, int py, int sourceX, int sourceY) {
-    blit(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, sourceX, sourceY);
+    put(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, sourceX, sourceY);
 }
 
 void BoardPainter::boardChanged(Edges area) {

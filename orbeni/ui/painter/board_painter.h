@@ -8,6 +8,7 @@
 #include "orbeni/board/board.h"
 #include "orbeni/ui/painter/face_cells.h"
 #include "platform/bitmap/bitmap.h"
+#include "platform/bitmap/raster_ops.h"
 
 namespace orbeni {
 
@@ -46,7 +47,8 @@ struct Edges {
 
 // Composes the board off screen: the background, the tiles in an order that lets their edges
 // overlap, the marks of selected and hinted tiles and the hover feedback. The window shows
-// gameImage() and repaints the areas it is told have changed.
+// gameImage() and repaints the areas it is told have changed. Every place and area is given in
+// board pixels; the pictures hold pixelScale() pixels for each of them.
 class BoardPainter {
 public:
     explicit BoardPainter(const Game& game);
@@ -83,6 +85,13 @@ public:
     void clearHover();
     // Leaves the editor's preview and the hover rectangle, as entering or leaving the editor does.
     void resetPreview();
+
+    // How many pixels the screen shows for each board pixel: 2 on a HiDPI screen. A tileset loaded
+    // afterwards is drawn from its twice-size version when there is one.
+    void setWantedPixelScale(int scale) { m_wantedScale = scale >= 2 ? 2 : 1; }
+    // How many pixels each picture holds for a board pixel, each way: 2 when the tileset in use
+    // was loaded at twice its size.
+    int pixelScale() const { return m_pixelScale; }
 
     bool hasTileset() const { return !m_paiBuffer.isNull(); }
     const platform::Bitmap& gameImage() const { return m_gameImage; }
@@ -124,6 +133,12 @@ private:
     void editorPreview(int boardX, int boardY);
     platform::Pixel penColour() const;
     void boardChanged(Edges area);
+    void setPixelScale(int scale);
+    void layBackground();
+    void put(platform::Bitmap& dest, int x, int y, int width, int height, const platform::Bitmap& source,
+             int sourceX, int sourceY, platform::RasterOp op = platform::RasterOp::SourceCopy) const;
+    void fill(platform::Bitmap& dest, platform::Rect area, platform::Pixel colour) const;
+    void drawOutline(platform::Bitmap& image, Edges outline, platform::Pixel colour) const;
 
     const Game& m_game;
     platform::Bitmap m_imageFond{kBoardImageWidth, kBoardImageHeight, kNoBackgroundTeal};
@@ -135,8 +150,11 @@ private:
     platform::Bitmap m_filled{kFaceWidth, kFaceHeight, platform::kWhite};
     platform::Bitmap m_backgroundBitmap;
     platform::Bitmap m_surround{1, 1, kNoBackgroundTeal};
+    platform::Bitmap m_hofSource;  // the side panel's picture as loaded
     platform::Bitmap m_hofPic;
     platform::Bitmap m_saveHof;
+    int m_wantedScale = 1;
+    int m_pixelScale = 1;
 
     HighlightMode m_highlightMode = HighlightMode::RedRectangle;
     DrawingOptions m_options;

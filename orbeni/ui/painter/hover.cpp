@@ -13,7 +13,6 @@ namespace orbeni {
 
 namespace {
 
-using platform::blit;
 using platform::RasterOp;
 
 using namespace tileset;
@@ -28,20 +27,20 @@ constexpr int kFrameRight = 38;
 constexpr int kFrameBottom = 49;
 constexpr int kPenWidth = 3;
 
+}  // namespace
+
 // Draws a rectangle's outline with a pen of kPenWidth centred on it, as a hollow brush does.
-void drawOutline(platform::Bitmap& image, Edges outline, platform::Pixel colour) {
+void BoardPainter::drawOutline(platform::Bitmap& image, Edges outline, platform::Pixel colour) const {
     const int half = kPenWidth / 2;
     const int left = outline.left - half;
     const int top = outline.top - half;
     const int width = outline.right - outline.left + 2 * half;
     const int height = outline.bottom - outline.top + 2 * half;
-    platform::fillRect(image, {left, top, width, kPenWidth}, colour);
-    platform::fillRect(image, {left, top + height - kPenWidth, width, kPenWidth}, colour);
-    platform::fillRect(image, {left, top, kPenWidth, height}, colour);
-    platform::fillRect(image, {left + width - kPenWidth, top, kPenWidth, height}, colour);
+    fill(image, {left, top, width, kPenWidth}, colour);
+    fill(image, {left, top + height - kPenWidth, width, kPenWidth}, colour);
+    fill(image, {left, top, kPenWidth, height}, colour);
+    fill(image, {left + width - kPenWidth, top, kPenWidth, height}, colour);
 }
-
-}  // namespace
 
 bool BoardPainter::isRectangleMode() const {
     return m_highlightMode == HighlightMode::RedRectangle ||
@@ -127,15 +126,15 @@ void BoardPainter::takeFeedbackOff() {
 }
 
 void BoardPainter::restoreUnderCursor() {
-    blit(m_gameImage, m_cursorRect.left, m_cursorRect.top, kTileImageWidth, kTileImageHeight, m_smallBuf, 0,
-         0);
+    put(m_gameImage, m_cursorRect.left, m_cursorRect.top, kTileImageWidth, kTileImageHeight, m_smallBuf, 0,
+        0);
     boardChanged(m_cursorRect);
 }
 
 // Keeps what the hover rectangle covers, so that taking it off never recomposes the board.
 void BoardPainter::saveUnderCursorAndDraw() {
-    blit(m_smallBuf, 0, 0, kTileImageWidth, kTileImageHeight, m_gameImage, m_cursorRect.left,
-         m_cursorRect.top);
+    put(m_smallBuf, 0, 0, kTileImageWidth, kTileImageHeight, m_gameImage, m_cursorRect.left,
+        m_cursorRect.top);
     drawOutline(m_gameImage,
                 {m_cursorRect.left + kFrameLeft, m_cursorRect.top + kFrameTop,
                  m_cursorRect.left + kFrameRight, m_cursorRect.top + kFrameBottom},
@@ -156,10 +155,10 @@ void BoardPainter::showCurrentTile(int tile) {
         return;
     }
     const CellOrigin source = tileImageOrigin(faceOf(tile));
-    blit(m_saveHof, kCurrentTileX, kCurrentTileY, kTileImageWidth, kTileImageHeight, m_paiBuffer, kTileMaskX,
-         kSpecialTop, RasterOp::SourceAnd);
-    blit(m_saveHof, kCurrentTileX, kCurrentTileY, kTileImageWidth, kTileImageHeight, m_pai, source.x,
-         source.y, RasterOp::SourcePaint);
+    put(m_saveHof, kCurrentTileX, kCurrentTileY, kTileImageWidth, kTileImageHeight, m_paiBuffer, kTileMaskX,
+        kSpecialTop, RasterOp::SourceAnd);
+    put(m_saveHof, kCurrentTileX, kCurrentTileY, kTileImageWidth, kTileImageHeight, m_pai, source.x, source.y,
+        RasterOp::SourcePaint);
     m_currentTilePicture = tile;
     panelChanged();
 }
@@ -168,8 +167,8 @@ void BoardPainter::eraseCurrentTile() {
     if (m_currentTilePicture == 0) {
         return;
     }
-    blit(m_saveHof, kCurrentTileX, kCurrentTileY, kTileImageWidth, kTileImageHeight, m_hofPic, kCurrentTileX,
-         kCurrentTileY);
+    put(m_saveHof, kCurrentTileX, kCurrentTileY, kTileImageWidth, kTileImageHeight, m_hofPic, kCurrentTileX,
+        kCurrentTileY);
     m_currentTilePicture = 0;
     panelChanged();
 }

@@ -32,7 +32,7 @@ struct Key {
 };
 
 // Every key of the file, in the order it is written.
-const std::array<Key, 40> kKeys{{
+const std::array<Key, 41> kKeys{{
     {"Highlight", &OrbeniSettings::highlight},
     {"Invert", &OrbeniSettings::invert},
     {"ShowMoves", &OrbeniSettings::showMoves},
@@ -73,6 +73,7 @@ const std::array<Key, 40> kKeys{{
     {"HPos", &WindowBounds::height},
     {"PreviousRes", &OrbeniSettings::previousRes},
     {"Maximized", &OrbeniSettings::maximized},
+    {"ScaleBoard", &OrbeniSettings::scaleBoard},
 }};
 
 // The check marks the game keeps in its own options.

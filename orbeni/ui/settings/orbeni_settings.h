@@ -68,6 +68,8 @@ struct OrbeniSettings {
     WindowBounds bounds;
     int previousRes = 0;
     bool maximized = true;
+    // Draws the board as large as the window allows instead of at its own size.
+    bool scaleBoard = false;
 
     bool operator==(const OrbeniSettings&) const = default;
 };
