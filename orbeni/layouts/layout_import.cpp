@@ -152,6 +152,9 @@ std::string layoutFileBase(std::string_view displayName) {
     std::string base = printableName(displayName);
     std::replace_if(
         base.begin(), base.end(), [](char c) { return c == '/' || c == '\\'; }, '-');
+    // One dot at a time, and none in front: no ".." and no hidden file.
+    base.erase(std::unique(base.begin(), base.end(), [](char a, char b) { return a == '.' && b == '.'; }),
+               base.end());
     base.erase(0, std::min(base.find_first_not_of(". "), base.size()));
     return base.empty() ? "Imported layout" : base;
 }

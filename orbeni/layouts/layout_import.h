@@ -17,8 +17,8 @@ struct ImportOutcome {
     bool imported = false;
 };
 
-// The base of a ".lay" file name for a layout's display name: no folder separators, no dot in
-// front (no hidden files, no ".."), no control characters; never empty.
+// The base of a ".lay" file name for a layout's display name: no folder separators, no two dots
+// running, no dot in front (no hidden files), no control characters; never empty.
 std::string layoutFileBase(std::string_view displayName);
 
 // Imports KMahjongg ".layout" and GNOME Mahjongg ".map" files: every layout that orbeni can play
