@@ -6,6 +6,7 @@
 
 #include "orbeni/game/program_info.h"
 #include "orbeni/layouts/layout_file.h"
+#include "platform/data_folder/data_folder.h"
 
 namespace orbeni {
 
@@ -18,6 +19,11 @@ std::string upperCase(std::string text) {
 }
 
 }  // namespace
+
+std::filesystem::path playerLayoutsFolder(const std::filesystem::path& programFolder,
+                                          const std::filesystem::path& userFolder) {
+    return platform::writableDataFolder(programFolder, userFolder, "orbeni", "Layouts");
+}
 
 bool LayoutMenu::build(const std::filesystem::path& layoutsFolder, int storedNumber,
                        const std::filesystem::path& playerFolder) {

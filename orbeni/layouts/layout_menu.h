@@ -9,6 +9,12 @@
 
 namespace orbeni {
 
+// Where the player's saved and imported layouts go: the program's "Layouts" folder while it keeps
+// its written files beside itself (userFolder is programFolder) and may write there, else
+// $XDG_DATA_HOME/orbeni/Layouts.
+std::filesystem::path playerLayoutsFolder(const std::filesystem::path& programFolder,
+                                          const std::filesystem::path& userFolder);
+
 // Where a layout is saved: to the current layout's file, or to one the player chooses.
 enum class LayoutSaveTarget { CurrentFile, ChosenFile };
 

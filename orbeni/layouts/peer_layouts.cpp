@@ -53,7 +53,7 @@ std::optional<std::string> countRefusal(int count) {
         return std::to_string(count) + " tiles, more than " + std::to_string(kMaxTiles) + ".";
     }
     if (count % 2 != 0) {
-        return std::to_string(count) + " tiles, an odd number.";
+        return std::to_string(count) + (count == 1 ? " tile" : " tiles") + ", an odd number.";
     }
     return std::nullopt;
 }
