@@ -66,7 +66,10 @@ std::filesystem::path writableDataFolder(const std::filesystem::path& programFol
                                          std::string_view programName,
                                          const std::filesystem::path& folderName) {
     const std::filesystem::path own = programFolder / folderName;
-    if (userFolder == programFolder && ::access(own.c_str(), W_OK) == 0) {
+    // A folder of its own that is missing yet is made where the program may write.
+    std::error_code error;
+    const std::filesystem::path tested = std::filesystem::exists(own, error) ? own : programFolder;
+    if (userFolder == programFolder && ::access(tested.c_str(), W_OK) == 0) {
         return own;
     }
     return userDataFolder(programName) / folderName;

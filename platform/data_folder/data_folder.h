@@ -33,7 +33,8 @@ std::filesystem::path userDataFolder(std::string_view programName);
 
 // Where a program writes files that belong in one of its data folders (saved layouts, say): that
 // folder of its own while it keeps its written files beside itself (userFolder is programFolder)
-// and may write it, else the folder of the same name in its user data folder. Not created here.
+// and may write it (or, while it is missing, the program's folder), else the folder of the same
+// name in its user data folder. Not created here.
 std::filesystem::path writableDataFolder(const std::filesystem::path& programFolder,
                                          const std::filesystem::path& userFolder,
                                          std::string_view programName,

@@ -91,7 +91,8 @@ TEST_F(DataFolderTest, WrittenDataFoldersStayBesideAWritableCopyElseGoToTheUserD
     EXPECT_EQ(writableDataFolder(installedFolder(), m_prefix / "config", "puzzle", "Layouts"), user)
         << "an installed program writes none of its own folders";
     EXPECT_EQ(writableDataFolder(executableFolder(), executableFolder(), "puzzle", "Missing"),
-              m_prefix / "data" / "puzzle" / "Missing");
+              executableFolder() / "Missing")
+        << "made beside the program when it is written";
     if (::geteuid() != 0) {  // the superuser may write any folder
         fs::permissions(own, fs::perms::owner_read | fs::perms::owner_exec);
         EXPECT_EQ(writableDataFolder(executableFolder(), executableFolder(), "puzzle", "Layouts"), user);
