@@ -13,8 +13,15 @@ namespace {
 constexpr int kMaxTileCoordinate = 100;
 constexpr int kMaxLevelCoordinate = 50;
 
-// A coordinate in half tiles: digits, then nothing, ".0" or ".5"; none for anything else.
+// A coordinate in half tiles: digits, then nothing, ".0" or ".5", spaces around allowed; none for
+// anything else.
 std::optional<int> halfTiles(std::string_view text, int maxTiles) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
     std::size_t digits = 0;
     int whole = 0;
     while (digits < text.size() && digits < 4 && text[digits] >= '0' && text[digits] <= '9') {

@@ -106,6 +106,10 @@ PeerFile readKMahjonggLayout(std::string_view layoutText, std::string_view deskt
         file.refusal = "bigger than " + std::to_string(kMaxPeerFileBytes) + " bytes";
         return file;
     }
+    // A byte-order mark from an editor is no part of the version line.
+    if (layoutText.starts_with("\xEF\xBB\xBF")) {
+        layoutText.remove_prefix(3);
+    }
     std::vector<std::string_view> lines;
     for (const std::string_view line : linesOf(layoutText)) {
         if (!line.starts_with('#')) {

@@ -70,7 +70,7 @@ TEST(PeerLayouts, KMahjonggRowsGiveTheTopLeftCellOfEachTile) {
     const char* desktop =
         "[Desktop Entry]\nName=Not this one\n[KMahjonggLayout]\nName[de]=Schloss\nName = Castle \n"
         "Description=Tall\n";
-    const PeerFile castle = readKMahjonggLayout(v10, desktop, "castle");
+    const PeerFile castle = readKMahjonggLayout("\xEF\xBB\xBF" + v10, desktop, "castle");
     ASSERT_EQ(castle.layouts.size(), 1u);
     EXPECT_EQ(castle.layouts[0].name, "Castle");
     EXPECT_EQ(tilesOf(castle.layouts[0]), (std::vector<std::vector<int>>{{2, 0, 1}}));
@@ -109,7 +109,7 @@ TEST(PeerLayouts, GnomeMapsReadEveryMapAndRefuseOnlyTheBrokenOne) {
         "    <tile x=\"0.5\" y=\"0\" z=\"1\"/>\n"
         "  </map>\n"
         "  <map name='Broken'><tile x=\"1.25\" y=\"0\"/></map>\n"
-        "  <map scorename=\"third\"><layer z=\"2\"><tile x=\"7\" y=\"8.5\"/></layer></map>\n"
+        "  <map scorename=\"third\"><layer z=\"2\"><tile x=\" 7 \" y=\"8.5\"/></layer></map>\n"
         "</mahjongg>\n";
     const PeerFile read = readGnomeMaps(text);
     ASSERT_TRUE(read.refusal.empty()) << read.refusal;
