@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QDirIterator>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -112,6 +113,20 @@ void answerNextBox(QString& text) {
     });
 }
 
+// Chooses the file in the next file dialog, then answers the message box that follows.
+void chooseInNextFileDialog(const QString& file, QString& report) {
+    QTimer::singleShot(0, [file, &report] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            chooseInNextFileDialog(file, report);
+            return;
+        }
+        dialog->selectFile(file);
+        answerNextBox(report);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
 }  // namespace
 
 class OrbeniImportTest : public QObject {
@@ -155,6 +170,22 @@ private slots:
         QVERIFY(listed.indexOf(QStringLiteral("Turtle")) < listed.indexOf(QStringLiteral("Hourglass.shp")));
         listed.removeOne(QStringLiteral("Turtle"));
         QCOMPARE(listed, shipped);
+    }
+
+    void theMenuItemAsksForFilesAndReportsOnceTheMenuHasLetGo() {
+        const InstalledProgram installed;
+        const std::filesystem::path maps = installed.write(
+            "small.map",
+            "<mahjongg><map name=\"Small\"><row y=\"0\" left=\"0\" right=\"1\"/></map></mahjongg>");
+        auto window = installed.open();
+        QVERIFY(window != nullptr);
+        QMenu* menu = layoutMenu(*window);
+        QString report;
+        chooseInNextFileDialog(QString::fromStdString(maps.string()), report);
+        menu->actions().last()->trigger();
+        QTRY_COMPARE(report, QStringLiteral("small.map: \"Small\": imported as \"Small\"."));
+        QVERIFY(captionsOf(menu).contains(QStringLiteral("Small")));
+        QCOMPARE(captionsOf(menu).last(), QStringLiteral("Import layout..."));
     }
 };
 
