@@ -71,6 +71,16 @@ for program in "${programs[@]}"; do
   [ "$status" -eq 0 ] || fail "$program ended with $status"
   is_png "$work/shots/$program.png" || fail "$program saved no PNG picture"
 done
+# An installed orbeni imports other programs' layouts into the player's data folder.
+if [[ " ${programs[*]} " == *" orbeni "* ]]; then
+  printf '<mahjongg><map name="Two rows"><block left="0" right="3" top="0" bottom="1"/></map></mahjongg>\n' \
+    >"$work/two.map"
+  (cd "$work/elsewhere" &&
+    env HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+      timeout 60 "$prefix/$games_dir/orbeni" --import "$work/two.map" >"$work/import.log") ||
+    fail "orbeni --import ended with $?: $(cat "$work/import.log")"
+  [ -s "$work/data/orbeni/Layouts/Two rows.lay" ] || fail "orbeni --import wrote no layout into its data folder"
+fi
 find "$prefix" | sort | diff "$work/installed.list" - >&2 || fail "a program wrote into its installed folder"
 if [ -n "$(ls -A "$work/elsewhere")" ]; then fail "a program wrote into the folder it was started from"; fi
 

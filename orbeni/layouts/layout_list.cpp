@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <system_error>
 
 namespace orbeni {
@@ -48,18 +49,51 @@ std::string layoutDisplayName(std::string_view fileName) {
     return name;
 }
 
-void LayoutList::build(const std::filesystem::path& folder) {
-    m_entries.clear();
-    std::vector<LayoutEntry> lays;
-    for (const auto& file : filesWithExtension(folder, ".lay")) {
-        lays.push_back({layoutDisplayName(file.filename().string()), file, LayoutKind::Lay});
+namespace {
+
+// The files of both folders with this extension; a player's file replaces the shipped ones of
+// the same entry.
+std::vector<LayoutEntry> entriesOf(const std::filesystem::path& folder,
+                                   const std::filesystem::path& playerFolder, std::string_view extension,
+                                   LayoutKind kind) {
+    const auto entries = [&](const std::filesystem::path& from) {
+        std::vector<LayoutEntry> found;
+        for (const auto& file : filesWithExtension(from, extension)) {
+            const std::string name = file.filename().string();
+            found.push_back({kind == LayoutKind::Lay ? layoutDisplayName(name) : name, file, kind});
+        }
+        return found;
+    };
+    std::vector<LayoutEntry> all = entries(folder);
+    if (playerFolder.empty() || playerFolder == folder) {
+        return all;
     }
+    std::vector<LayoutEntry> own = entries(playerFolder);
+    std::erase_if(all, [&own](const LayoutEntry& shipped) {
+        return std::any_of(own.begin(), own.end(),
+                           [&shipped](const LayoutEntry& saved) { return saved.caption == shipped.caption; });
+    });
+    all.insert(all.end(), std::make_move_iterator(own.begin()), std::make_move_iterator(own.end()));
+    return all;
+}
+
+}  // namespace
+
+void LayoutList::build(const std::filesystem::path& folder, const std::filesystem::path& playerFolder) {
+    m_entries.clear();
+    std::vector<LayoutEntry> lays = entriesOf(folder, playerFolder, ".lay", LayoutKind::Lay);
     std::stable_sort(lays.begin(), lays.end(), lessIgnoringCase);
     for (auto& entry : lays) {
         add(std::move(entry));
     }
-    for (const auto& file : filesWithExtension(folder, ".shp")) {
-        add({file.filename().string(), file, LayoutKind::Shp});
+    for (auto& entry : entriesOf(folder, playerFolder, ".shp", LayoutKind::Shp)) {
+        add(std::move(entry));
+    }
+}
+
+void LayoutList::setFile(int number, std::filesystem::path file) {
+    if (number >= 1 && number <= count()) {
+        m_entries[static_cast<std::size_t>(number - 1)].file = std::move(file);
     }
 }
 

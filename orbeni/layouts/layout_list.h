@@ -26,8 +26,10 @@ std::string layoutDisplayName(std::string_view fileName);
 // caption, then the ".shp" files. The list only grows while the program runs.
 class LayoutList {
 public:
-    // Builds the list from a folder; at most 99 entries, further files are ignored.
-    void build(const std::filesystem::path& folder);
+    // Builds the list from a folder, and from the player's own folder when it is another one: at
+    // most 99 entries, further files are ignored. A player's file stands in for a shipped one
+    // that gives the same entry, as if it had been saved over it.
+    void build(const std::filesystem::path& folder, const std::filesystem::path& playerFolder = {});
 
     int count() const { return static_cast<int>(m_entries.size()); }
     // The entry with number n (1-based); nullptr when there is none.
@@ -36,6 +38,8 @@ public:
     int find(std::string_view caption) const;
     // Appends an entry; its number, 0 when the list is full.
     int add(LayoutEntry entry);
+    // Lets entry n load another file of the same name, one saved in the player's folder.
+    void setFile(int number, std::filesystem::path file);
     // The captions in menu order, as the hall of fame names its sections.
     std::vector<std::string> captions() const;
     // The layout to start with: the stored number when a file answers to it, else layout 1 (0

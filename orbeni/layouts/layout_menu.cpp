@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <system_error>
 
 #include "orbeni/game/program_info.h"
 #include "orbeni/layouts/layout_file.h"
+#include "platform/data_folder/data_folder.h"
 
 namespace orbeni {
 
@@ -18,9 +20,16 @@ std::string upperCase(std::string text) {
 
 }  // namespace
 
-bool LayoutMenu::build(const std::filesystem::path& layoutsFolder, int storedNumber) {
+std::filesystem::path playerLayoutsFolder(const std::filesystem::path& programFolder,
+                                          const std::filesystem::path& userFolder) {
+    return platform::writableDataFolder(programFolder, userFolder, "orbeni", "Layouts");
+}
+
+bool LayoutMenu::build(const std::filesystem::path& layoutsFolder, int storedNumber,
+                       const std::filesystem::path& playerFolder) {
     m_folder = layoutsFolder;
-    m_list.build(layoutsFolder);
+    m_playerFolder = playerFolder.empty() ? layoutsFolder : playerFolder;
+    m_list.build(layoutsFolder, m_playerFolder);
     const int number = m_list.startingNumber(storedNumber);
     if (number == 0) {
         return false;
@@ -109,22 +118,36 @@ void LayoutMenu::Warn() {
     }
 }
 
+// A save aimed at the program's own "Layouts" folder goes to the player's folder when that is
+// another one: the program may not write its own.
+std::filesystem::path LayoutMenu::saveTarget(std::filesystem::path path) const {
+    if (path.string().find(".lay") == std::string::npos) {
+        path += ".lay";
+    }
+    if (m_playerFolder != m_folder && path.parent_path().lexically_normal() == m_folder.lexically_normal()) {
+        std::error_code error;
+        std::filesystem::create_directories(m_playerFolder, error);
+        return m_playerFolder / path.filename();
+    }
+    return path;
+}
+
 // Writes the template as a ".lay" file, to the current file or to one the player chooses, and
 // makes it the current layout. False when nothing was written: the dialog was cancelled, the
 // file could not be written, or a new name finds the list full.
 bool LayoutMenu::SaveLayout(LayoutSaveTarget target) {
     std::filesystem::path path = target == LayoutSaveTarget::CurrentFile ? m_path : std::filesystem::path();
     if (path.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(m_playerFolder, error);
         const auto chosen = m_host.askSaveFileName("Please choose a name for your layout file",
-                                                   "LAY Layout files (*.lay)|*.lay", m_folder.string());
+                                                   "LAY Layout files (*.lay)|*.lay", m_playerFolder.string());
         if (!chosen) {
             return false;
         }
         path = *chosen;
     }
-    if (path.string().find(".lay") == std::string::npos) {
-        path += ".lay";
-    }
+    path = saveTarget(path);
     const std::string fileName = path.filename().string();
     const std::string shortName = fileName.substr(0, fileName.size() - 4);
     int number = m_list.find(shortName);
@@ -144,10 +167,19 @@ bool LayoutMenu::SaveLayout(LayoutSaveTarget target) {
     if (number == 0) {
         number = m_list.add({shortName, m_path, LayoutKind::Lay});
         m_game.loadHallSlot(number, shortName);
+    } else if (path.parent_path() == m_playerFolder) {
+        // The entry shows the player's layout from now on, as it will at the next start.
+        m_list.setFile(number, m_path);
     }
     m_game.setCurrentLayout(number);
     m_game.setLayoutUnlisted(false);
     return true;
+}
+
+std::vector<ImportOutcome> LayoutMenu::importLayouts(const std::vector<std::filesystem::path>& files) {
+    return importLayoutFiles(files, m_playerFolder, m_list, [this](int number) {
+        m_game.loadHallSlot(number, m_list.entry(number)->caption);
+    });
 }
 
 }  // namespace orbeni

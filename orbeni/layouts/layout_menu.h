@@ -4,9 +4,16 @@
 #include <string>
 
 #include "orbeni/game/game.h"
+#include "orbeni/layouts/layout_import.h"
 #include "orbeni/layouts/layout_list.h"
 
 namespace orbeni {
+
+// Where the player's saved and imported layouts go: the program's "Layouts" folder while it keeps
+// its written files beside itself (userFolder is programFolder) and may write there, else
+// $XDG_DATA_HOME/orbeni/Layouts.
+std::filesystem::path playerLayoutsFolder(const std::filesystem::path& programFolder,
+                                          const std::filesystem::path& userFolder);
 
 // Where a layout is saved: to the current layout's file, or to one the player chooses.
 enum class LayoutSaveTarget { CurrentFile, ChosenFile };
@@ -20,9 +27,11 @@ class LayoutMenu {
 public:
     LayoutMenu(Game& game, Host& host) : m_game(game), m_host(host) {}
 
-    // Builds the list from the "Layouts" folder and chooses the current layout from the stored
-    // number. False when the folder holds no layout: the program cannot run.
-    bool build(const std::filesystem::path& layoutsFolder, int storedNumber);
+    // Builds the list from the "Layouts" folder, with the player's own layouts when they are kept
+    // in another folder, and chooses the current layout from the stored number. False when no
+    // layout is found: the program cannot run.
+    bool build(const std::filesystem::path& layoutsFolder, int storedNumber,
+               const std::filesystem::path& playerFolder = {});
 
     void LoadlayoutClick(int number);
     void LoadShplayoutClick(int number);
@@ -33,6 +42,9 @@ public:
     // Writes the template as a ".lay" file and makes it the current layout, adding it to the
     // list when its name is new. False when nothing was written.
     bool SaveLayout(LayoutSaveTarget target);
+    // Imports other programs' layout files into the player's folder and lists what they hold;
+    // one line for each layout.
+    std::vector<ImportOutcome> importLayouts(const std::vector<std::filesystem::path>& files);
 
     const LayoutList& list() const { return m_list; }
     int currentNumber() const { return m_game.currentLayout(); }
@@ -45,11 +57,15 @@ private:
     void choose(int number);
     void reportLoad(LayoutLoad load);
     void Warn();
+    std::filesystem::path saveTarget(std::filesystem::path path) const;
 
     Game& m_game;
     Host& m_host;
     LayoutList m_list;
     std::filesystem::path m_folder;
+    // Where saved and imported layouts go: the "Layouts" folder, or the player's own when the
+    // program may not write its folder.
+    std::filesystem::path m_playerFolder;
     std::filesystem::path m_path;
     std::string m_name = "External Layout";
     bool m_warned = false;

@@ -2,8 +2,10 @@
 #include <QCommandLineParser>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <optional>
 
 #include "orbeni/ui/dialogs/splash_window.h"
+#include "orbeni/ui/orbeni_import.h"
 #include "orbeni/ui/orbeni_window.h"
 #include "orbeni/ui/settings/orbeni_settings.h"
 #include "platform/data_folder/data_folder.h"
@@ -11,9 +13,17 @@
 
 namespace {
 
+// What the command line asks for beside a game: a picture of the window, or layouts to import.
+struct CommandLine {
+    QString screenshot;
+    bool importing = false;
+    QStringList importFiles;
+};
+
 // "--screenshot FILE.png": the file to save a picture of the window in, once it is shown; the
-// program then ends without writing its settings.
-QString screenshotFile(const QCoreApplication& app) {
+// program then ends without writing its settings. "--import FILE...": the layout files of other
+// programs to import without a window.
+CommandLine readCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Orbeni: Mah-Jongg solitaire with Rivers mode, a layout editor, tilesets and music."));
@@ -23,29 +33,58 @@ QString screenshotFile(const QCoreApplication& app) {
                                         QStringLiteral("Save a picture of the window to FILE.png and end."),
                                         QStringLiteral("FILE.png"));
     parser.addOption(screenshot);
+    const QCommandLineOption import(
+        QStringLiteral("import"),
+        QStringLiteral("Import the layouts of KMahjongg .layout and GNOME Mahjongg .map files, print what "
+                       "became of each, and end."),
+        QStringLiteral("FILE"));
+    parser.addOption(import);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("With --import, more files to import."),
+                                 QStringLiteral("[FILE...]"));
     parser.process(app);
-    return parser.value(screenshot);
+    return {parser.value(screenshot), parser.isSet(import),
+            parser.values(import) + parser.positionalArguments()};
+}
+
+// The shipped files lie beside the program in its build folder, else where it is installed; what
+// it writes goes to the settings folder when its own cannot take it.
+struct Folders {
+    std::filesystem::path program;
+    std::filesystem::path user;
+};
+
+Folders programFolders() {
+    const std::filesystem::path executableFolder = QCoreApplication::applicationDirPath().toStdString();
+    const std::filesystem::path programFolder =
+        platform::dataFolder(executableFolder, "Layouts/Classic.lay", "orbeni");
+    return {programFolder,
+            platform::writableFolder(executableFolder, programFolder, "orbeni",
+                                     {orbeni::kSettingsFileName, orbeni::kHallOfFameFileName})};
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The command line is read before any window system is reached, so --help and --version
-    // answer without a display.
+    // The command line is read before any window system is reached, so --help, --version and
+    // --import answer without a display.
+    std::optional<int> importResult;
     const QString screenshot = [&] {
         QCoreApplication commandLine(argc, argv);
         commandLine.setApplicationVersion(QStringLiteral("4.52"));
-        return screenshotFile(commandLine);
+        const CommandLine read = readCommandLine(commandLine);
+        if (read.importing) {
+            const Folders folders = programFolders();
+            importResult = orbeni::importFromCommandLine(read.importFiles, folders.program, folders.user);
+        }
+        return read.screenshot;
     }();
+    if (importResult) {
+        return *importResult;
+    }
     QApplication app(argc, argv);
     app.setDesktopFileName(QStringLiteral("orbeni"));
-    // Beside the program in its build folder, else where it is installed; what it writes goes to
-    // the settings folder when its own cannot take it.
-    const std::filesystem::path executableFolder = QCoreApplication::applicationDirPath().toStdString();
-    const std::filesystem::path programFolder =
-        platform::dataFolder(executableFolder, "Layouts/Classic.lay", "orbeni");
-    const std::filesystem::path userFolder = platform::writableFolder(
-        executableFolder, programFolder, "orbeni", {orbeni::kSettingsFileName, orbeni::kHallOfFameFileName});
+    const auto [programFolder, userFolder] = programFolders();
     auto* splash = new orbeni::TSplash(programFolder / "resources" / "splash.bmp");
     splash->showNow();
     app.setApplicationName(QStringLiteral("Orbeni 4.52"));

@@ -6,6 +6,10 @@
 
 namespace orbeni {
 
+// The Layout menu's items beside its layouts: "Create Layout", "Edit Layout" and a separator above
+// them, a separator and "Import layout..." below.
+constexpr int kLayoutMenuFixedItems = 5;
+
 void TOrbeni::createMenus() {
     createFileMenu();
     createPlayMenu();
@@ -210,6 +214,8 @@ void TOrbeni::rebuildLayoutItems() {
                       });
                   });
     }
+    m_layoutItems->addSeparator();
+    addCommand(m_layoutItems, "Import layout...", [this] { ImportLayoutClick(); });
 }
 
 void TOrbeni::createMusicMenu() {
@@ -242,7 +248,8 @@ void TOrbeni::updateMusicMarks() {
 
 // Shows every check mark and choice as the game and the settings hold it.
 void TOrbeni::updateActions() {
-    if (m_layoutItems != nullptr && m_layoutItems->actions().size() != m_layoutMenu.list().count() + 3) {
+    if (m_layoutItems != nullptr &&
+        m_layoutItems->actions().size() != m_layoutMenu.list().count() + kLayoutMenuFixedItems) {
         rebuildLayoutItems();
     }
     m_checkedLayout = m_game.checkedLayout();

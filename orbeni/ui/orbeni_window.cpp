@@ -70,7 +70,8 @@ void TOrbeni::Init() {
     // Without a piece of music or a layout the program cannot run: it ends before anything is
     // shown or written.
     if (!m_music.build(m_settings.midiNumber) ||
-        !m_layoutMenu.build(m_programFolder / "Layouts", m_settings.boardNumber)) {
+        !m_layoutMenu.build(m_programFolder / "Layouts", m_settings.boardNumber,
+                            playerLayoutsFolder(m_programFolder, m_userFolder))) {
         m_canRun = false;
         return;
     }

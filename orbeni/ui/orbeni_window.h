@@ -73,6 +73,9 @@ public:
 
     // The picture of the window, as a player would see it.
     bool saveScreenshot(const QString& file);
+    // Imports other programs' layout files, as "Import layout..." does once they are chosen, and
+    // tells the player what became of each layout.
+    void importLayouts(const std::vector<std::filesystem::path>& files);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -167,6 +170,7 @@ private:
     std::string editedLayoutName() const;
     void showEditorChrome(bool editing);
     void rebuildLayoutItems();
+    void ImportLayoutClick();
 
     struct Mark {
         QAction* action = nullptr;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <system_error>
 
 #include "platform/profile/settings_folder.h"
@@ -49,6 +50,29 @@ std::filesystem::path writableFolder(const std::filesystem::path& executableFold
         }
     }
     return folder;
+}
+
+std::filesystem::path userDataFolder(std::string_view programName) {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome != nullptr && dataHome[0] == '/') {
+        return std::filesystem::path(dataHome) / programName;
+    }
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home != nullptr ? home : ".") / ".local" / "share" / programName;
+}
+
+std::filesystem::path writableDataFolder(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& userFolder,
+                                         std::string_view programName,
+                                         const std::filesystem::path& folderName) {
+    const std::filesystem::path own = programFolder / folderName;
+    // A folder of its own that is missing yet is made where the program may write.
+    std::error_code error;
+    const std::filesystem::path tested = std::filesystem::exists(own, error) ? own : programFolder;
+    if (userFolder == programFolder && ::access(tested.c_str(), W_OK) == 0) {
+        return own;
+    }
+    return userDataFolder(programName) / folderName;
 }
 
 }  // namespace platform

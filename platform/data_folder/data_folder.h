@@ -27,4 +27,17 @@ std::filesystem::path writableFolder(const std::filesystem::path& executableFold
                                      const std::filesystem::path& dataFolder, std::string_view programName,
                                      std::initializer_list<std::string_view> files);
 
+// The per-user folder of a program's own data: $XDG_DATA_HOME/<program>, else
+// ~/.local/share/<program>. It is not created here.
+std::filesystem::path userDataFolder(std::string_view programName);
+
+// Where a program writes files that belong in one of its data folders (saved layouts, say): that
+// folder of its own while it keeps its written files beside itself (userFolder is programFolder)
+// and may write it (or, while it is missing, the program's folder), else the folder of the same
+// name in its user data folder. Not created here.
+std::filesystem::path writableDataFolder(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& userFolder,
+                                         std::string_view programName,
+                                         const std::filesystem::path& folderName);
+
 }  // namespace platform

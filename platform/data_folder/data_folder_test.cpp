@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -79,6 +80,31 @@ TEST_F(DataFolderTest, WrittenFilesStayBesideARunnableCopyAndGoToTheSettingsFold
     std::string text;
     kept >> text;
     EXPECT_EQ(text, "newer") << "a file of the settings folder is never overwritten by the old one";
+}
+
+TEST_F(DataFolderTest, WrittenDataFoldersStayBesideAWritableCopyElseGoToTheUserDataFolder) {
+    ::setenv("XDG_DATA_HOME", (m_prefix / "data").c_str(), 1);
+    fs::create_directories(executableFolder() / "Layouts");
+    const fs::path own = executableFolder() / "Layouts";
+    const fs::path user = m_prefix / "data" / "puzzle" / "Layouts";
+    EXPECT_EQ(writableDataFolder(executableFolder(), executableFolder(), "puzzle", "Layouts"), own);
+    EXPECT_EQ(writableDataFolder(installedFolder(), m_prefix / "config", "puzzle", "Layouts"), user)
+        << "an installed program writes none of its own folders";
+    EXPECT_EQ(writableDataFolder(executableFolder(), executableFolder(), "puzzle", "Missing"),
+              executableFolder() / "Missing")
+        << "made beside the program when it is written";
+    if (::geteuid() != 0) {  // the superuser may write any folder
+        fs::permissions(own, fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_EQ(writableDataFolder(executableFolder(), executableFolder(), "puzzle", "Layouts"), user);
+        fs::permissions(own, fs::perms::owner_all);
+    }
+
+    ::setenv("XDG_DATA_HOME", "relative/data", 1);  // not absolute: ignored, as the standard says
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    ::setenv("HOME", m_prefix.c_str(), 1);
+    EXPECT_EQ(userDataFolder("puzzle"), m_prefix / ".local" / "share" / "puzzle");
+    ::setenv("HOME", home.c_str(), 1);
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace
