@@ -14,13 +14,15 @@ namespace {
 
 using namespace orbeni;
 
-// A dealt 144-tile game drawn with the shipped tileset and background, as the window has it.
+// A dealt 144-tile game drawn with the shipped tileset and background, as the window has it, at
+// the board's own size or at twice it (a HiDPI screen).
 struct DrawnGame {
     bench::QuietHost host;
     Game game{host};
     BoardPainter painter{game};
 
-    explicit DrawnGame(bool rivers = false) {
+    explicit DrawnGame(bool rivers = false, int pixelScale = 1) {
+        painter.setWantedPixelScale(pixelScale);
         game.layoutTemplate() = test::turtleLayout();
         if (rivers) {
             game.FourRivers();
@@ -61,24 +63,24 @@ struct DrawnGame {
 
 // Every tile of the board composed into the 704 x 468 image.
 void BM_FullRedraw(benchmark::State& state) {
-    DrawnGame drawn;
+    DrawnGame drawn(false, static_cast<int>(state.range(0)));
     for (auto _ : state) {
         drawn.painter.FullRedraw();
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_FullRedraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // One tile drawn again with its neighbours and copied to the board image.
 void BM_OneTileRedraw(benchmark::State& state) {
-    DrawnGame drawn;
+    DrawnGame drawn(false, static_cast<int>(state.range(0)));
     const int tile = drawn.freePair().first;
     for (auto _ : state) {
         drawn.painter.RedrawTile(tile);
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_OneTileRedraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OneTileRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The pointer moving from one free tile to another: the hover rectangle taken off one and put on
 // the other.
