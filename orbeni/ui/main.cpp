@@ -45,7 +45,8 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path programFolder =
         platform::dataFolder(executableFolder, "Layouts/Classic.lay", "orbeni");
     const std::filesystem::path userFolder = platform::writableFolder(
-        executableFolder, programFolder, "orbeni", {orbeni::kSettingsFileName, orbeni::kHallOfFameFileName});
+        executableFolder, programFolder, "orbeni",
+        {orbeni::kSettingsFileName, orbeni::kHallOfFameFileName, orbeni::kSavedGameFileName});
     auto* splash = new orbeni::TSplash(programFolder / "resources" / "splash.bmp");
     splash->showNow();
     app.setApplicationName(QStringLiteral("Orbeni 4.52"));
