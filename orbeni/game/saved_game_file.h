@@ -30,8 +30,6 @@ public:
     // when that could not be done.
     bool keep(const Game& game);
 
-    const std::filesystem::path& path() const { return m_file; }
-
 private:
     bool remove();
 
