@@ -103,8 +103,8 @@ public:
     void loadHallSlot(int slot, const std::string& layoutName);
 
     // Saving and resuming
-    // The running game as a saved game plays it on; none when no game runs (stopped, finished,
-    // in the editor).
+    // The running game as a later run plays it on; none when no game runs (stopped, finished, in
+    // the editor).
     std::optional<SavedGame> savedGame() const;
     // Plays on a saved game; false, and nothing changed, when it cannot be played on.
     bool resumeGame(const SavedGame& saved);

@@ -173,7 +173,7 @@ private:
     };
 
     std::filesystem::path m_programFolder;
-    std::filesystem::path m_userFolder;  // where Orbeni.ini and Hallfame.ini are read and written
+    std::filesystem::path m_userFolder;  // where Orbeni.ini, Hallfame.ini and Orbeni.sav are kept
     Game m_game{*this};
     SavedGameFile m_savedGame{m_userFolder / kSavedGameFileName};
     LayoutMenu m_layoutMenu{m_game, *this};
