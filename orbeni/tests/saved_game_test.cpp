@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,8 +15,9 @@ namespace {
 
 using test::GameFixture;
 
+// A folder of this test run's own, so that builds testing at the same time keep apart.
 std::filesystem::path freshFolder(const char* name) {
-    const auto folder = std::filesystem::temp_directory_path() / name;
+    const auto folder = std::filesystem::temp_directory_path() / (name + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
