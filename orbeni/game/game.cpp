@@ -133,6 +133,7 @@ void Game::showDealMessage() {
 }
 
 void Game::resetPlay() {
+    ++m_dealNumber;
     m_boardFinished = m_finishHandled = m_gamePaused = m_noMovesShown = false;
     m_riverPathFound = m_riverPathShown = false;
     m_hintIndex = m_hintTileA = m_hintTileB = m_firstTile = m_secondTile = 0;

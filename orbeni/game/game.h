@@ -25,6 +25,8 @@ struct HistoryEntry {
 
 enum class MouseButton { Left, Right, Middle };
 
+struct SavedGame;
+
 inline constexpr int kRiversTiles = 84;
 inline constexpr int kTimeLimitSeconds = 6000;
 inline constexpr int kHintPenaltySeconds = 40;
@@ -106,6 +108,15 @@ public:
     bool saveHallOfFame();
     // Reads the slot of a layout added to the list while the program runs.
     void loadHallSlot(int slot, const std::string& layoutName);
+
+    // Saving and resuming
+    // The running game as a later run plays it on; none when no game runs (stopped, finished, in
+    // the editor).
+    std::optional<SavedGame> savedGame() const;
+    // Plays on a saved game; false, and nothing changed, when it cannot be played on.
+    bool resumeGame(const SavedGame& saved);
+    // Counts the deals, so that one can tell when another game has taken the board.
+    int dealNumber() const { return m_dealNumber; }
 
     // Access for the window, the layouts and the tests
     Options& options() { return m_options; }
@@ -199,6 +210,7 @@ private:
     std::array<HistoryEntry, kMaxTiles> m_history{};
     std::string m_playerName = "Player1";
 
+    int m_dealNumber = 0;
     int m_currentLayout = 1;
     int m_checkedLayout = 1;
     int m_specificSeed = 0;

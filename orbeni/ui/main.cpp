@@ -60,7 +60,8 @@ Folders programFolders() {
         platform::dataFolder(executableFolder, "Layouts/Classic.lay", "orbeni");
     return {programFolder,
             platform::writableFolder(executableFolder, programFolder, "orbeni",
-                                     {orbeni::kSettingsFileName, orbeni::kHallOfFameFileName})};
+                                     {orbeni::kSettingsFileName, orbeni::kHallOfFameFileName,
+                                      orbeni::kSavedGameFileName})};
 }
 
 }  // namespace

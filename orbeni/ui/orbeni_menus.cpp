@@ -29,6 +29,7 @@ void TOrbeni::createMenus() {
 void TOrbeni::runCommand(const std::function<void()>& command) {
     m_game.finishRiverSlide();
     command();
+    m_savedGame.follow(m_game);
     updateActions();
     wakeTempsSoon();
 }

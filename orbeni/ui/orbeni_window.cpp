@@ -192,6 +192,7 @@ void TOrbeni::newDeal(const std::function<void()>& deal) {
 // music's marks can change here; the other marks follow the commands.
 void TOrbeni::Temps() {
     m_game.Temps();
+    m_savedGame.follow(m_game);
     updateMusicMarks();
     scheduleTemps();
 }
@@ -274,8 +275,8 @@ void TOrbeni::writeSettings() {
     orbeni::writeSettings(profile, m_settings);
 }
 
-// Loads the remembered pictures and the current layout, starts the clock and, when wanted, the
-// first game.
+// Loads the remembered pictures and the current layout, starts the clock and plays on the game
+// left at the last close, or, when wanted, starts the first game.
 void TOrbeni::FormShow() {
     m_scrolling->horizontalScrollBar()->setValue(kBoardOffsetX);
     m_scrolling->verticalScrollBar()->setValue(kBoardOffsetY);
@@ -284,20 +285,21 @@ void TOrbeni::FormShow() {
     m_painter.setWantedPixelScale(devicePixelRatioF() > 1 ? 2 : 1);
     ActiveTilesetBackground();
     m_layoutMenu.loadCurrent(LayoutLoad::StartUp);
-    if (m_settings.startDirectly) {
+    if (m_savedGame.resume(m_game) == ResumeOutcome::NoSavedGame && m_settings.startDirectly) {
         m_game.BeginGame();
     }
     updateActions();
     wakeTempsSoon();
 }
 
-// Stops the music and the clock, keeps the settings and the hall of fame for the next run and
-// gives the display its own mode back.
+// Stops the music and the clock, keeps the settings, the hall of fame and the running game for
+// the next run and gives the display its own mode back.
 void TOrbeni::FormCloseQuery() {
     m_music.close();
     m_timer.stop();
     writeSettings();
     m_game.saveHallOfFame();
+    m_savedGame.keep(m_game);
     if (m_displaySwitched) {
         m_displayMode.restore();
     }

@@ -10,6 +10,7 @@
 
 #include "orbeni/game/game.h"
 #include "orbeni/game/host.h"
+#include "orbeni/game/saved_game_file.h"
 #include "orbeni/layouts/layout_editor.h"
 #include "orbeni/layouts/layout_menu.h"
 #include "orbeni/ui/display_mode.h"
@@ -183,8 +184,9 @@ private:
     };
 
     std::filesystem::path m_programFolder;
-    std::filesystem::path m_userFolder;  // where Orbeni.ini and Hallfame.ini are read and written
+    std::filesystem::path m_userFolder;  // where Orbeni.ini, Hallfame.ini and Orbeni.sav are kept
     Game m_game{*this};
+    SavedGameFile m_savedGame{m_userFolder / kSavedGameFileName};
     LayoutMenu m_layoutMenu{m_game, *this};
     LayoutEditor m_editor{m_game, *this, m_layoutMenu};
     BoardPainter m_painter{m_game};

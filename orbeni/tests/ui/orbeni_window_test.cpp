@@ -221,6 +221,39 @@ private slots:
         QTRY_COMPARE(tilesLeft->text(), QStringLiteral("142"));
     }
 
+    // Closing keeps the game; the next run plays it on at once, until it is stopped.
+    void aGameLeftAtClosingComesBackInTheNextRun() {
+        ProgramFolder folder;
+        const std::filesystem::path savedGame = folder.path() / "Orbeni.sav";
+        orbeni::Board board;
+        {
+            const auto window = openWindow(folder);
+            QVERIFY(window);
+            QTRY_COMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text(),
+                         QStringLiteral("144"));
+            const std::optional<std::pair<int, int>> pair = freePair(window->game());
+            QVERIFY(pair);
+            auto* image = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
+            for (const int tile : {pair->first, pair->second}) {
+                QTest::mouseClick(image, Qt::LeftButton, {},
+                                  image->bitmapOrigin() + faceMiddle(window->game(), tile));
+            }
+            findAction(window->menuBar(), QStringLiteral("&Hint"))->trigger();
+            QCOMPARE(window->game().TilesLeft(), 142);
+            board = window->game().board();
+            QVERIFY(window->close());
+        }
+        QVERIFY(std::filesystem::exists(savedGame));
+        const auto again = openWindow(folder);
+        QVERIFY(again);
+        QVERIFY(again->game().board() == board);
+        QCOMPARE(again->game().PenaltySeconds(), orbeni::kHintPenaltySeconds);
+        QCOMPARE(again->game().statusMessage().text(), std::string("Game resumed."));
+        QVERIFY(std::filesystem::exists(savedGame));
+        findAction(again->menuBar(), QStringLiteral("&Stop"))->trigger();
+        QVERIFY(!std::filesystem::exists(savedGame));
+    }
+
     void cancelledVerticalQuestionKeepsTheMark() {
         ProgramFolder folder;
         const auto window = openWindow(folder);
