@@ -198,6 +198,7 @@ void BoardPainter::Redraw() {
     if (!hidesTiles()) {
         paintTiles();
         drawRiverPath();
+        drawKeyCursor();
     }
     transfer();
 }
