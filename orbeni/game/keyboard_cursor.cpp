@@ -22,7 +22,7 @@ constexpr int kAcrossWeight = 2;
 struct Candidate {
     Position place;
     std::tuple<int, int, int> rank{};
-    bool better(const std::tuple<int, int, int>& other) const { return !place.onBoard() || other < rank; }
+    bool isBeatenBy(const std::tuple<int, int, int>& other) const { return !place.onBoard() || other < rank; }
 };
 
 bool isPickable(const Game& game, int tile) {
@@ -80,7 +80,7 @@ Position nearestInDirection(const Game& game, Position from, Direction direction
         const int weighted = kAcrossWeight * across;
         const std::tuple rank{along * along + weighted * weighted, centre.y, centre.x};
         Candidate& group = across <= along ? inCone : onSide;
-        if (group.better(rank)) {
+        if (group.isBeatenBy(rank)) {
             group = {place, rank};
         }
     });
@@ -93,7 +93,7 @@ Position nearestPickable(const Game& game, ImagePoint point) {
         const int dx = centre.x - point.x;
         const int dy = centre.y - point.y;
         const std::tuple rank{dx * dx + dy * dy, centre.y, centre.x};
-        if (nearest.better(rank)) {
+        if (nearest.isBeatenBy(rank)) {
             nearest = {place, rank};
         }
     });
