@@ -155,7 +155,7 @@ Position Board::WhatAdd(int px, int py) const {
     for (int z = 1; z <= kLayers; ++z) {
         for (int x = kColumns; x >= 1; --x) {
             for (int y = 1; y <= kRows; ++y) {
-                if (isSupported(x, y, z) && hasRoom(x, y, z) && inTileImage(x, y, z, px, py)) {
+                if (canAdd({x, y, z}) && inTileImage(x, y, z, px, py)) {
                     result = Position{x, y, z};
                 }
             }

@@ -68,6 +68,8 @@ public:
     // Answers whether the layer below carries a tile at p: right under it, across two halves,
     // on four corners, or on two corners and the opposite side.
     bool isSupported(Position p) const { return isSupported(p.x, p.y, p.z); }
+    // Answers whether the editor may add a tile at p: carried from below, clear of its layer.
+    bool canAdd(Position p) const { return isSupported(p.x, p.y, p.z) && hasRoom(p.x, p.y, p.z); }
 
 private:
     static constexpr int kMarginX = 2;

@@ -76,6 +76,8 @@ public:
     // Free rules and counts
     bool Dispo(int tile) const;
     bool Dispo_Vertical(int tile) const;
+    // Answers whether a click may pick the tile under the rule in play (every tile in Rivers).
+    bool isFree(int tile) const;
     void IsItFree();
     // Answers whether a river joins the two tiles; it keeps the river for riverPath().
     bool CanBeReached(int startTile, int targetTile);
@@ -172,7 +174,6 @@ private:
 
     std::optional<std::string> dealRefusal() const;
     void writeScorePanels();
-    bool isFree(int tile) const;
     bool isFreeUnder(int tile, FreeRule rule) const;
     bool dealAnimated() const;
     void dealSolitaire(int tileCount);

@@ -36,9 +36,9 @@ void LayoutEditor::ButtonDown(MouseButton button, int mouseX, int mouseY) {
         return;
     }
     if (button == MouseButton::Left) {
-        place(px, py);
+        placeAt(m_game.board().WhatAdd(px, py));
     } else if (button == MouseButton::Right) {
-        remove(px, py);
+        removeTile(m_game.board().WhatTileThere(px, py));
     }
 }
 
@@ -46,13 +46,8 @@ Position LayoutEditor::previewAt(int px, int py) const {
     return m_game.board().WhatAdd(px, py);
 }
 
-// Puts the lowest unused tile number at the free, carried place under the pointer.
-void LayoutEditor::place(int px, int py) {
-    if (m_tilesLeft < 1) {
-        return;
-    }
-    const Position p = m_game.board().WhatAdd(px, py);
-    if (p.z == 0) {
+void LayoutEditor::placeAt(Position p) {
+    if (m_tilesLeft < 1 || !p.onBoard() || !m_game.board().canAdd(p)) {
         return;
     }
     int tile = 1;
@@ -68,14 +63,9 @@ void LayoutEditor::place(int px, int py) {
     --m_tilesLeft;
 }
 
-// Takes away the top tile under the pointer unless something on the layer above covers it.
-void LayoutEditor::remove(int px, int py) {
-    if (m_tilesLeft >= kMaxTiles) {
-        return;
-    }
+void LayoutEditor::removeTile(int tile) {
     Board& board = m_game.board();
-    const int tile = board.WhatTileThere(px, py);
-    if (tile == 0) {
+    if (m_tilesLeft >= kMaxTiles || !board.position(tile).onBoard()) {
         return;
     }
     const Position p = board.position(tile);

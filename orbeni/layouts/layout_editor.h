@@ -22,6 +22,10 @@ public:
     void ButtonDown(MouseButton button, int mouseX, int mouseY);
     // The place a left click at the board pixel would fill, for the preview; none is (0, 0, 0).
     Position previewAt(int px, int py) const;
+    // Puts the lowest unused tile number at a place that carries it and has room.
+    void placeAt(Position p);
+    // Takes a tile away unless something on the layer above covers it.
+    void removeTile(int tile);
 
     void Movetoleft1Click() { moveBoard(-1, 0); }
     void Movetoright1Click() { moveBoard(1, 0); }
@@ -37,8 +41,6 @@ public:
 
 private:
     bool enter();
-    void place(int px, int py);
-    void remove(int px, int py);
     void moveBoard(int dx, int dy);
     bool edgeHoldsTiles(int dx, int dy) const;
     void recount() { m_tilesLeft = kMaxTiles - m_game.layoutTemplate().positionCount(); }

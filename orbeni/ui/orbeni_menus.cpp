@@ -24,12 +24,14 @@ void TOrbeni::createMenus() {
     createEditorMenus();
 }
 
-// Runs a command of the game, then shows its outcome in the menus. A Rivers slide still under
-// way ends first, so that the command finds the pair gone.
+// Runs a command of the game, then shows its outcome in the menus and keeps the keyboard's
+// cursor on a tile. A Rivers slide still under way ends first, so that the command finds the
+// pair gone.
 void TOrbeni::runCommand(const std::function<void()>& command) {
     m_game.finishRiverSlide();
     command();
     m_savedGame.follow(m_game);
+    settleKeyCursor();
     updateActions();
     wakeTempsSoon();
 }

@@ -78,6 +78,7 @@ void TOrbeni::Init() {
     m_game.loadHallOfFame(m_userFolder / kHallOfFameFileName, m_layoutMenu.list().captions());
     tellUnreadableFiles({m_userFolder / kSettingsFileName, m_userFolder / kHallOfFameFileName});
     createMenus();
+    createKeys();
     if (m_settings.setRes800) {
         m_displaySwitched = m_displayMode.switchTo800x600();
     }
@@ -177,6 +178,7 @@ void TOrbeni::stepRiverSlide() {
     if (!m_game.advanceRiverSlide()) {
         m_riverSlideTimer.stop();
         m_riverPathTimer.start(kRiverPathMilliseconds);
+        settleKeyCursor();
         updateActions();
         wakeTempsSoon();
     }

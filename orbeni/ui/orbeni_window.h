@@ -10,7 +10,9 @@
 
 #include "orbeni/game/game.h"
 #include "orbeni/game/host.h"
+#include "orbeni/game/keyboard_cursor.h"
 #include "orbeni/game/saved_game_file.h"
+#include "orbeni/layouts/editor_cursor.h"
 #include "orbeni/layouts/layout_editor.h"
 #include "orbeni/layouts/layout_menu.h"
 #include "orbeni/ui/display_mode.h"
@@ -20,6 +22,7 @@
 
 class QAction;
 class QActionGroup;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -82,6 +85,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // MusicHost
@@ -165,6 +169,14 @@ private:
     std::optional<std::string> askPictureFile(const char* title, const char* filter, const char* folder);
     void chooseHighlight(int mode);
 
+    // Keyboard play
+    void createKeys();
+    bool boardKeyPressed(const QKeyEvent& event);
+    bool playKeyPressed(const QKeyEvent& event);
+    bool editorKeyPressed(const QKeyEvent& event);
+    void hideKeyCursor();
+    void settleKeyCursor();
+
     // Layout editor
     void enterEditor(const std::function<void()>& command);
     void leaveEditor(const std::function<void()>& command);
@@ -190,6 +202,8 @@ private:
     LayoutMenu m_layoutMenu{m_game, *this};
     LayoutEditor m_editor{m_game, *this, m_layoutMenu};
     BoardPainter m_painter{m_game};
+    KeyboardCursor m_keyCursor{m_game};
+    EditorCursor m_editorCursor{m_game.board()};
     SystemMusic m_music{m_programFolder, *this, m_game.generator()};
     QMenu* m_musicMenu = nullptr;
     std::vector<QAction*> m_musicPieces;

@@ -21,107 +21,11 @@
 #include "orbeni/ui/orbeni_window.h"
 #include "platform/bitmap/bmp_file.h"
 #include "platform/profile/profile.h"
+#include "window_fixture.h"
 
 namespace {
 
-// Copies every file under a folder to the same place under another.
-void copyFolder(const QString& from, const QString& to) {
-    const QDir source(from);
-    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString file = files.next();
-        const QString target = QDir(to).filePath(source.relativeFilePath(file));
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
-    }
-}
-
-// A program folder of its own, with the art, music and layouts that ship, so that no test
-// touches the build folder.
-class ProgramFolder {
-public:
-    explicit ProgramFolder(bool withLayouts = true) {
-        for (const char* folder : {"Tilesets", "Backgrounds", "Musics", "resources"}) {
-            copyFolder(QStringLiteral(ORBENI_ART_DIR "/") + QLatin1String(folder),
-                       m_dir.filePath(QLatin1String(folder)));
-        }
-        for (const char* file : {"hof.bmp", "orbeni.rtf", "select.wav", "noway.wav", "done.wav"}) {
-            QFile::copy(QStringLiteral(ORBENI_ART_DIR "/") + QLatin1String(file),
-                        m_dir.filePath(QLatin1String(file)));
-        }
-        if (withLayouts) {
-            copyFolder(QStringLiteral(ORBENI_LAYOUTS_DIR), m_dir.filePath(QStringLiteral("Layouts")));
-        }
-    }
-    std::filesystem::path path() const { return m_dir.path().toStdString(); }
-    std::filesystem::path settingsFile() const { return path() / "Orbeni.ini"; }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-QAction* findAction(QWidget* menus, const QString& caption) {
-    for (QAction* action : menus->actions()) {
-        if (action->text() == caption) {
-            return action;
-        }
-        if (action->menu() != nullptr) {
-            if (QAction* inner = findAction(action->menu(), caption)) {
-                return inner;
-            }
-        }
-    }
-    return nullptr;
-}
-
-QStringList menuTitles(QMenuBar* bar) {
-    QStringList titles;
-    for (QAction* action : bar->actions()) {
-        titles << action->text();
-    }
-    return titles;
-}
-
-std::unique_ptr<orbeni::TOrbeni> openWindow(const ProgramFolder& folder) {
-    auto window = std::make_unique<orbeni::TOrbeni>(folder.path());
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get())) {
-        return nullptr;
-    }
-    return window;
-}
-
-// Acts on the next modal window once it is open (a message box or a dialog) and closes it so.
-void whenModalOpens(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            whenModalOpens(act);
-            return;
-        }
-        act(modal);
-    });
-}
-
-// The middle of a tile's face on the board image.
-QPoint faceMiddle(const orbeni::Game& game, int tile) {
-    const orbeni::Position p = game.board().position(tile);
-    return {orbeni::kBoardOffsetX + 20 * p.x + 6 * p.z - 26, orbeni::kBoardOffsetY + 25 * p.y - 6 * p.z - 34};
-}
-
-// Two free tiles that match, or none.
-std::optional<std::pair<int, int>> freePair(const orbeni::Game& game) {
-    const orbeni::FreeTiles& free = game.freeTiles();
-    for (int first = 0; first < free.count; ++first) {
-        for (int second = first + 1; second < free.count; ++second) {
-            if (orbeni::matchGroup(free.list[std::size_t(first)]) ==
-                orbeni::matchGroup(free.list[std::size_t(second)])) {
-                return std::pair{int(free.list[std::size_t(first)]), int(free.list[std::size_t(second)])};
-            }
-        }
-    }
-    return std::nullopt;
-}
+using namespace orbeni::window_test;
 
 void writeStoredBounds(const ProgramFolder& folder, int previousRes) {
     platform::Profile profile(folder.settingsFile());

@@ -263,6 +263,7 @@ void BoardPainter::Redraw() {
     if (!hidesTiles()) {
         paintTiles();
         drawRiverPath();
+        drawKeyCursor();
     }
     transfer();
 }

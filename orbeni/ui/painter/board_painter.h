@@ -19,6 +19,7 @@ inline constexpr int kBoardImageHeight = 468;
 inline constexpr int kMinTilesetWidth = 369;
 inline constexpr int kMinTilesetHeight = 567;
 inline constexpr platform::Pixel kNoBackgroundTeal = platform::rgb(0, 128, 128);
+inline constexpr platform::Pixel kKeyCursorColour = platform::rgb(255, 0, 255);
 
 // The hover feedback of the Highlight menu, numbered as the settings file stores it.
 enum class HighlightMode {
@@ -85,6 +86,10 @@ public:
     void clearHover();
     // Leaves the editor's preview and the hover rectangle, as entering or leaving the editor does.
     void resetPreview();
+    // Marks the keyboard's cursor at a place (off the board for none), repainting only the place
+    // it leaves and the one it comes to.
+    void setKeyCursor(Position place);
+    Position keyCursor() const { return m_keyCursor; }
 
     // How many pixels the screen shows for each board pixel: 2 on a HiDPI screen. A tileset loaded
     // afterwards is drawn from its twice-size version when there is one.
@@ -112,6 +117,7 @@ private:
     bool hidesTiles() const;
     void paintTiles();
     void drawRiverPath();
+    void drawKeyCursor();
     void forgetGoneMarks();
     Edges redrawArea() const;
     void transfer();
@@ -167,6 +173,7 @@ private:
     bool m_cursorShown = false;
     Edges m_cursorRect;
     Position m_preview;  // the editor's preview place; off the board when there is none
+    Position m_keyCursor;
     std::function<void(platform::Rect)> m_boardChanged;
     std::function<void()> m_panelChanged;
 };
