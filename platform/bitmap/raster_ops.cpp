@@ -107,6 +107,29 @@ void blit(Bitmap& dest, int destX, int destY, int width, int height, const Bitma
     }
 }
 
+void maskedBlit(Bitmap& dest, int destX, int destY, int width, int height, const Bitmap& mask, int maskX,
+                int maskY, const Bitmap& picture, int pictureX, int pictureY) {
+    if (width <= 0 || height <= 0 || dest.isNull() || mask.isNull() || picture.isNull()) {
+        return;
+    }
+    std::int64_t dx = destX, dy = destY, mx = maskX, my = maskY, px = pictureX, py = pictureY;
+    std::int64_t w = width, h = height;
+    const std::int64_t skipX = std::max<std::int64_t>({0, -dx, -mx, -px});
+    const std::int64_t skipY = std::max<std::int64_t>({0, -dy, -my, -py});
+    dx += skipX, mx += skipX, px += skipX, w -= skipX;
+    dy += skipY, my += skipY, py += skipY, h -= skipY;
+    w = std::min({w, dest.width() - dx, mask.width() - mx, picture.width() - px});
+    h = std::min({h, dest.height() - dy, mask.height() - my, picture.height() - py});
+    for (std::int64_t y = 0; y < h; ++y) {
+        Pixel* out = dest.row(int(dy + y)) + dx;
+        const Pixel* masks = mask.row(int(my + y)) + mx;
+        const Pixel* pixels = picture.row(int(py + y)) + px;
+        for (std::int64_t x = 0; x < w; ++x) {
+            out[x] = (out[x] & masks[x]) | pixels[x] | kOpaque;
+        }
+    }
+}
+
 // Maps every destination pixel to the source pixel under its centre. Destination pixels outside
 // dest, and those whose source pixel lies outside source, are left as they are. An empty or
 // mirrored rectangle (width or height not positive) copies nothing.

@@ -21,6 +21,12 @@ enum class RasterOp {
 void blit(Bitmap& dest, int destX, int destY, int width, int height, const Bitmap& source, int sourceX,
           int sourceY, RasterOp op = RasterOp::SourceCopy);
 
+// The transparent blit of a masked picture in one pass: a SourceAnd of the mask block (at maskX,
+// maskY), then a SourcePaint of the picture block, clipped to all three bitmaps. The mask and the
+// picture may be the same bitmap, never the destination.
+void maskedBlit(Bitmap& dest, int destX, int destY, int width, int height, const Bitmap& mask, int maskX,
+                int maskY, const Bitmap& picture, int pictureX, int pictureY);
+
 // Copies the source rectangle onto the dest rectangle, scaling by the nearest pixel as the
 // default stretch mode does (each destination pixel takes the source pixel under its centre);
 // clipped to both bitmaps without changing the scale: destination pixels outside dest, or whose

@@ -114,6 +114,42 @@ TEST(RasterOpsTest, BlitsClipAtEveryEdgeOfBothBitmaps) {
     }
 }
 
+// The one-pass masked blit gives what an AND of the mask and a PAINT of the picture give,
+// wherever the destination cuts the block, and stays inside all three bitmaps at the extremes.
+TEST(RasterOpsTest, AMaskedBlitIsTheAndThenPaintInOnePass) {
+    Bitmap sheet = numbered(8, 6, 3);  // the mask in its left half, the picture in its right
+    for (int y = 0; y < 6; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            sheet.setPixel(x, y, (x + y) % 2 == 0 ? kWhite : kBlack);
+        }
+    }
+    const struct {
+        int destX, destY, width, height;
+    } cases[] = {{0, 0, 4, 6}, {1, 1, 2, 3}, {-2, -1, 4, 6}, {4, 3, 4, 6},
+                 {5, 2, 4, 6}, {0, 0, 0, 6}, {6, 5, 4, 6}};
+    for (const auto& c : cases) {
+        const Bitmap before = numbered(6, 5, 2);
+        Bitmap twoPasses = before;
+        blit(twoPasses, c.destX, c.destY, c.width, c.height, sheet, 0, 0, RasterOp::SourceAnd);
+        blit(twoPasses, c.destX, c.destY, c.width, c.height, sheet, 4, 0, RasterOp::SourcePaint);
+        Bitmap onePass = before;
+        maskedBlit(onePass, c.destX, c.destY, c.width, c.height, sheet, 0, 0, sheet, 4, 0);
+        EXPECT_EQ(onePass, twoPasses) << c.destX << "," << c.destY << " " << c.width << "x" << c.height;
+    }
+    const struct {
+        int destX, destY, width, height, maskX, pictureX;
+    } extremes[] = {{INT_MIN, 0, INT_MAX, 3, 0, 4},
+                    {0, 0, INT_MAX, INT_MAX, INT_MIN, INT_MIN},
+                    {INT_MAX, INT_MAX, INT_MAX, INT_MAX, 0, 0},
+                    {1, 1, 5, 5, 0, INT_MAX},
+                    {0, 0, 4, 6, 3, 7}};
+    for (const auto& c : extremes) {
+        Bitmap dest = numbered(6, 5, 2);
+        maskedBlit(dest, c.destX, c.destY, c.width, c.height, sheet, c.maskX, 0, sheet, c.pictureX, 0);
+        EXPECT_TRUE(allOpaque(dest));
+    }
+}
+
 TEST(RasterOpsTest, BlitWithinOneBitmapCopiesAsIfFromACopy) {
     const struct {
         int destX, destY, sourceX, sourceY;

@@ -219,6 +219,15 @@ void BoardPainter::put(platform::Bitmap& dest, int x, int y, int width, int heig
     blit(dest, k * x, k * y, k * width, k * height, source, k * sourceX, k * sourceY, op);
 }
 
+// Draws a masked picture on the buffer in one pass: the mask, from the tileset's masks, keeps what
+// the picture leaves transparent.
+void BoardPainter::putMasked(int x, int y, int width, int height, CellOrigin mask,
+                             const platform::Bitmap& picture, CellOrigin from) {
+    const int k = m_pixelScale;
+    platform::maskedBlit(m_buffer, k * x, k * y, k * width, k * height, m_paiBuffer, k * mask.x, k * mask.y,
+                         picture, k * from.x, k * from.y);
+}
+
 void BoardPainter::fill(platform::Bitmap& dest, platform::Rect area, platform::Pixel colour) const {
     const int k = m_pixelScale;
     platform::fillRect(dest, {k * area.x, k * area.y, k * area.width, k * area.height}, colour);
@@ -395,22 +404,15 @@ void BoardPainter::drawBody(Position place, int px, int py, CellOrigin source) {
     const Position lowerRight{place.x + 1, place.y + 2, place.z};
     const int left = px - kTileEdge;
     if (m_game.board().cell(lowerRight) == 0 && lowerRight != m_preview) {
-        put(m_buffer, left, py, kTileImageWidth, kTileImageHeight, m_paiBuffer, kTileMaskX, kSpecialTop,
-            RasterOp::SourceAnd);
-        put(m_buffer, left, py, kTileImageWidth, kTileImageHeight, m_pai, source.x, source.y,
-            RasterOp::SourcePaint);
+        putMasked(left, py, kTileImageWidth, kTileImageHeight, {kTileMaskX, kSpecialTop}, m_pai, source);
         return;
     }
-    put(m_buffer, left, py, kTileImageWidth, kFaceHeight, m_paiBuffer, kTileMaskX, kSpecialTop,
-        RasterOp::SourceAnd);
-    put(m_buffer, left, py, kTileImageWidth, kFaceHeight, m_pai, source.x, source.y, RasterOp::SourcePaint);
+    putMasked(left, py, kTileImageWidth, kFaceHeight, {kTileMaskX, kSpecialTop}, m_pai, source);
     put(m_buffer, left, py + kFaceHeight, kCutEdgeLeftPart, kTileEdge, m_pai, source.x,
         source.y + kFaceHeight);
     const int cornerX = left + kCutEdgeLeftPart;
-    put(m_buffer, cornerX, py + kFaceHeight, kTileEdge, kTileEdge, m_paiBuffer, kMaskCornerX, kMaskCornerY,
-        RasterOp::SourceAnd);
-    put(m_buffer, cornerX, py + kFaceHeight, kTileEdge, kTileEdge, m_pai, source.x + kFaceWidth,
-        source.y + kFaceHeight, RasterOp::SourcePaint);
+    putMasked(cornerX, py + kFaceHeight, kTileEdge, kTileEdge, {kMaskCornerX, kMaskCornerY}, m_pai,
+              {source.x + kFaceWidth, source.y + kFaceHeight});
 }
 
 // Marks the selected, hinted and hovered tiles, whatever the hover mode.
@@ -429,10 +431,8 @@ void BoardPainter::markFace(int tile, int px, int py) {
     }
     copyFace(px, py, selected ? kSelectedFaceX : kHighlightFaceX, kSpecialTop);
     const FaceCell cell = kFaceCells[std::size_t(faceOf(tile))];
-    put(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell), faceMaskY(cell),
-        RasterOp::SourceAnd);
-    put(m_buffer, px, py, kFaceWidth, kFaceHeight, m_paiBuffer, facePictureX(cell), facePictureY(cell),
-        RasterOp::SourcePaint);
+    putMasked(px, py, kFaceWidth, kFaceHeight, {facePictureX(cell), faceMaskY(cell)}, m_paiBuffer,
+              {facePictureX(cell), facePictureY(cell)});
 }
 
 void BoardPainter::copyFace(int px, int py, int sourceX, int sourceY) {

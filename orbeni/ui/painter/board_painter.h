@@ -141,6 +141,8 @@ private:
     void boardChanged(Edges area);
     void setPixelScale(int scale);
     void layBackground();
+    void putMasked(int x, int y, int width, int height, CellOrigin mask, const platform::Bitmap& picture,
+                   CellOrigin from);
     void put(platform::Bitmap& dest, int x, int y, int width, int height, const platform::Bitmap& source,
              int sourceX, int sourceY, platform::RasterOp op = platform::RasterOp::SourceCopy) const;
     void fill(platform::Bitmap& dest, platform::Rect area, platform::Pixel colour) const;
