@@ -63,7 +63,7 @@ TileSet tilesOnBoard(const Board& board) {
     return tiles;
 }
 
-Solver::Solver() : m_lost(kLostSlots) {
+Solver::Solver() {
     m_line.reserve(kMaxTiles / 2);
     m_freedLog.reserve(kMaxTiles);
     m_freedCounts.reserve(kMaxTiles / 2);
@@ -142,6 +142,10 @@ void Solver::prepare(const Board& board, FreeRule rule) {
     m_line.clear();
     m_freedLog.clear();
     m_freedCounts.clear();
+    // The table is made at the first search: most games never ask for one.
+    if (m_lost.empty()) {
+        m_lost.resize(kLostSlots);
+    }
     ++m_searchNumber;
     m_nodes = 0;
     m_aborted = m_outOfBudget = false;

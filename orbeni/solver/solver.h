@@ -12,7 +12,8 @@ namespace orbeni {
 
 // A set of tile numbers 1..144, one bit each.
 struct TileSet {
-    std::array<std::uint64_t, 3> words{};
+    using Words = std::array<std::uint64_t, 3>;
+    Words words{};
 
     bool contains(int tile) const { return (words[std::size_t(tile / 64)] >> (tile % 64) & 1u) != 0; }
     void add(int tile) { words[std::size_t(tile / 64)] |= std::uint64_t{1} << (tile % 64); }

@@ -23,6 +23,7 @@ void TOrbeni::createMenus() {
 // Runs a command of the game, then shows its outcome in the menus. A Rivers slide still under
 // way ends first, so that the command finds the pair gone.
 void TOrbeni::runCommand(const std::function<void()>& command) {
+    stopSolving();
     m_game.finishRiverSlide();
     command();
     updateActions();
@@ -87,6 +88,7 @@ void TOrbeni::createPlayMenu() {
     Options& options = m_game.options();
     addMark(menu, "Vertical Variation", options.Vertical, [this] { m_game.VerticalClick(); });
     addMark(menu, "Random Seed", options.RandomSeed1, [this] { m_game.RandomSeed1Click(); });
+    createSolverCommands(menu);
 }
 
 void TOrbeni::createViewMenu() {
@@ -148,6 +150,7 @@ void TOrbeni::createConfigurationMenu() {
     addMark(menu, "Switch to 800x600 at startup", m_settings.setRes800);
     addMark(menu, "Begin new game at startup", m_settings.startDirectly);
     addMark(menu, "Start new game when changing layout", options.neverWarn);
+    addMark(menu, "Warn when the game cannot be won any more", options.warnUnwinnable);
 }
 
 void TOrbeni::createPictureMenus() {
@@ -247,6 +250,7 @@ void TOrbeni::updateActions() {
     if (m_editorTilesLeft != nullptr) {
         m_editorTilesLeft->setText(QString::number(m_editor.EditorTilesLeft()));
     }
+    updateSolverActions();
     for (const Mark& mark : m_marks) {
         mark.action->setChecked(*mark.value);
     }

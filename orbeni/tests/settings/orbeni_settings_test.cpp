@@ -68,6 +68,7 @@ TEST_F(SettingsFile, WritesEveryKeyInOrderAndReadsThemBack) {
     settings.bounds = {-4, 12, 800, 600};
     settings.previousRes = 1920;
     settings.maximized = false;
+    settings.warnUnwinnable = true;
     platform::Profile profile(file());
     ASSERT_TRUE(writeSettings(profile, settings));
 
@@ -79,7 +80,8 @@ TEST_F(SettingsFile, WritesEveryKeyInOrderAndReadsThemBack) {
         "CoolMouse",      "CoolStatus",     "CoolToolbar",    "TileRivers",        "ShowTime",
         "EnableHall",     "Vertical",       "Winnable",       "Shuffable",         "Animate",
         "ShowTile",       "OnlyPossible",   "RandomMusic",    "RandomSeed",        "XPos",
-        "YPos",           "WPos",           "HPos",           "PreviousRes",       "Maximized"};
+        "YPos",           "WPos",           "HPos",           "PreviousRes",       "Maximized",
+        "WarnUnwinnable"};
     EXPECT_EQ(keysInFile(), expected);
     EXPECT_EQ(readSettings(platform::Profile(file()), kScreen), settings);
 }

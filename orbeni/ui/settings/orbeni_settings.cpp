@@ -32,7 +32,7 @@ struct Key {
 };
 
 // Every key of the file, in the order it is written.
-const std::array<Key, 40> kKeys{{
+const std::array<Key, 41> kKeys{{
     {"Highlight", &OrbeniSettings::highlight},
     {"Invert", &OrbeniSettings::invert},
     {"ShowMoves", &OrbeniSettings::showMoves},
@@ -73,10 +73,11 @@ const std::array<Key, 40> kKeys{{
     {"HPos", &WindowBounds::height},
     {"PreviousRes", &OrbeniSettings::previousRes},
     {"Maximized", &OrbeniSettings::maximized},
+    {"WarnUnwinnable", &OrbeniSettings::warnUnwinnable},
 }};
 
 // The check marks the game keeps in its own options.
-const std::array<std::pair<bool OrbeniSettings::*, bool Options::*>, 12> kOptionMarks{{
+const std::array<std::pair<bool OrbeniSettings::*, bool Options::*>, 13> kOptionMarks{{
     {&OrbeniSettings::showMoves, &Options::showMoves},
     {&OrbeniSettings::playSounds, &Options::playSounds},
     {&OrbeniSettings::neverWarn, &Options::neverWarn},
@@ -89,6 +90,7 @@ const std::array<std::pair<bool OrbeniSettings::*, bool Options::*>, 12> kOption
     {&OrbeniSettings::winnable, &Options::Winnable},
     {&OrbeniSettings::shuffable, &Options::Shuffable},
     {&OrbeniSettings::animate, &Options::Animate},
+    {&OrbeniSettings::warnUnwinnable, &Options::warnUnwinnable},
 }};
 
 std::optional<int> parseDecimal(std::string_view text) {

@@ -68,6 +68,7 @@ struct OrbeniSettings {
     WindowBounds bounds;
     int previousRes = 0;
     bool maximized = true;
+    bool warnUnwinnable = false;
 
     bool operator==(const OrbeniSettings&) const = default;
 };
