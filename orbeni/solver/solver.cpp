@@ -14,16 +14,16 @@ constexpr int kRuleReach = 2;
 // Lost positions remembered per search: a table of 2^16 slots, a few probes each.
 constexpr std::size_t kLostSlots = std::size_t{1} << 18;
 constexpr int kLostProbes = 4;
-// How the pairs are ranked for trial: by the tiles their leaving frees, then by the tiles they
-// hold down, then by their height.
-constexpr int kFreedWeight = 16;
+// How the pairs are ranked for trial: by the blocked tiles beside and under them, by the tiles
+// they hold down, then by their height.
+constexpr int kBlockedWeight = 16;
 constexpr int kHeldWeight = 4;
 // The clock is asked this seldom, so that asking costs nothing beside the search.
 constexpr std::int64_t kNodesPerClockLook = 256;
-// The first round of the search may visit this many positions; each next one half as many more.
-constexpr std::int64_t kFirstRoundNodes = 100;
+// The first round of the search may visit this many positions; each next one a third more.
+constexpr std::int64_t kFirstRoundNodes = 50;
 // How much a shuffled round may move a pair up the order of trial.
-constexpr int kOrderNoise = 300;
+constexpr int kOrderNoise = 1000;
 
 std::size_t slotOf(const TileSet& tiles) {
     std::uint64_t hash = tiles.words[0] * 0x9E3779B97F4A7C15u;
@@ -107,7 +107,7 @@ bool Solver::searchWithRestarts() {
         if (!m_aborted || m_outOfBudget) {
             return false;
         }
-        allowance += allowance / 2;
+        allowance += allowance / 3;
     }
 }
 
@@ -195,10 +195,12 @@ void Solver::findTilesBeneath() {
             if (below.z != above.z - 1) {
                 continue;
             }
-            pairAlone.clear();
             pairAlone.place(upper, above);
             pairAlone.place(lower, below);
-            if (!pairAlone.isFree(below, m_rule)) {
+            const bool covered = !pairAlone.isFree(below, m_rule);
+            pairAlone.remove(upper);
+            pairAlone.remove(lower);
+            if (covered) {
                 TileSet& beneath = m_beneath[std::size_t(upper)];
                 beneath.add(lower);
                 unite(beneath, m_beneath[lower]);
@@ -336,7 +338,7 @@ bool Solver::takeSafeGroups(int& pairsTaken) {
     return m_left.empty();
 }
 
-// The pairs worth trying, best first: those that free the most tiles, then the highest.
+// The pairs worth trying, best first: those that may free the most tiles.
 int Solver::gatherMoves(std::array<Move, 12 * kGroups>& moves) {
     int count = 0;
     for (int group = 0; group < kGroups; ++group) {
@@ -354,11 +356,10 @@ int Solver::gatherMoves(std::array<Move, 12 * kGroups>& moves) {
                 const int height = m_board.position(pair.first).z + m_board.position(pair.second).z;
                 const int held = popCount(m_beneath[std::size_t(pair.first)]) +
                                  popCount(m_beneath[std::size_t(pair.second)]);
-                const int freed = take(pair);
-                putBack();
+                const int blocked = blockedNeighbours(pair);
                 const int noise = m_orderNoise > 0 ? m_shuffle.random(m_orderNoise) : 0;
                 moves[std::size_t(count++)] =
-                    Move{pair, kFreedWeight * freed + kHeldWeight * held + height + noise};
+                    Move{pair, kBlockedWeight * blocked + kHeldWeight * held + height + noise};
             }
         }
     }
@@ -367,8 +368,19 @@ int Solver::gatherMoves(std::array<Move, 12 * kGroups>& moves) {
     return count;
 }
 
-// Takes a pair off the board; the number of tiles its leaving frees.
-int Solver::take(TilePair pair) {
+// Counts the tiles still blocked beside or under a pair: those its leaving may free.
+int Solver::blockedNeighbours(TilePair pair) const {
+    int blocked = 0;
+    for (const int tile : {pair.first, pair.second}) {
+        for (const std::uint8_t neighbour : m_neighbours[std::size_t(tile)]) {
+            blocked += m_left.contains(neighbour) && !m_free.contains(neighbour) ? 1 : 0;
+        }
+    }
+    return blocked;
+}
+
+// Takes a pair off the board and marks the tiles its leaving frees.
+void Solver::take(TilePair pair) {
     m_line.push_back(pair);
     int freed = 0;
     for (const int tile : {pair.first, pair.second}) {
@@ -384,7 +396,6 @@ int Solver::take(TilePair pair) {
         }
     }
     m_freedCounts.push_back(freed);
-    return freed;
 }
 
 // Marks a remaining tile free if it has become so; 1 when it has.

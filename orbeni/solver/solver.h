@@ -70,7 +70,8 @@ private:
     bool search();
     bool takeSafeGroups(int& pairsTaken);
     int gatherMoves(std::array<Move, 12 * kGroups>& moves);
-    int take(TilePair pair);
+    void take(TilePair pair);
+    int blockedNeighbours(TilePair pair) const;
     void putBack();
     int freeTile(int tile);
     bool groupDeadlocked(int group) const;
