@@ -11,13 +11,17 @@ namespace {
 // Every free rule looks at most two half-tiles aside and one layer up, so a tile leaving can
 // change the freedom of tiles that near only.
 constexpr int kRuleReach = 2;
-// Lost positions remembered per search: a table of 2^16 slots, a few probes each.
+// Lost positions remembered per search: a table of 2^18 slots, a few probes each.
 constexpr std::size_t kLostSlots = std::size_t{1} << 18;
 constexpr int kLostProbes = 4;
 // How the pairs are ranked for trial: by the blocked tiles beside and under them, by the tiles
-// they hold down, then by their height.
-constexpr int kBlockedWeight = 16;
-constexpr int kHeldWeight = 4;
+// they hold down, then by their height. Boards that one ranking leads astray the other often
+// clears at once, so the rounds of the search take turns.
+struct Ranking {
+    int blockedWeight = 0;
+    int heldWeight = 0;
+};
+constexpr std::array<Ranking, 2> kRankings{{{16, 4}, {4, 16}}};
 // The clock is asked this seldom, so that asking costs nothing beside the search.
 constexpr std::int64_t kNodesPerClockLook = 256;
 // The first round of the search may visit this many positions; each next one a third more.
@@ -90,15 +94,16 @@ SolverResult Solver::solve(const Board& board, FreeRule rule, const SearchLimit&
     return result;
 }
 
-// Searches again and again with a growing allowance of positions, each time trying the pairs in
-// a slightly shuffled order: a search that went astray early is abandoned instead of sifting
-// every position after its wrong turn. The lost positions found stay remembered from one round
-// to the next.
+// Searches again and again with a growing allowance of positions, after a first round with each
+// ranking trying the pairs in a shuffled order: a search that went astray early is abandoned instead of
+// sifting every position after its wrong turn. The lost positions found stay remembered from one round to the
+// next.
 bool Solver::searchWithRestarts() {
     std::int64_t allowance = kFirstRoundNodes;
     for (int round = 0;; ++round) {
         m_shuffle.setSeed(static_cast<std::uint32_t>(round));
-        m_orderNoise = round == 0 ? 0 : kOrderNoise;
+        m_ranking = std::size_t(round) % kRankings.size();
+        m_orderNoise = std::size_t(round) < kRankings.size() ? 0 : kOrderNoise;
         m_roundEnd = m_nodes + allowance;
         m_aborted = false;
         if (search()) {
@@ -340,6 +345,7 @@ bool Solver::takeSafeGroups(int& pairsTaken) {
 
 // The pairs worth trying, best first: those that may free the most tiles.
 int Solver::gatherMoves(std::array<Move, 12 * kGroups>& moves) {
+    const Ranking& ranking = kRankings[m_ranking];
     int count = 0;
     for (int group = 0; group < kGroups; ++group) {
         std::array<int, 4> freeTiles{};
@@ -359,7 +365,7 @@ int Solver::gatherMoves(std::array<Move, 12 * kGroups>& moves) {
                 const int blocked = blockedNeighbours(pair);
                 const int noise = m_orderNoise > 0 ? m_shuffle.random(m_orderNoise) : 0;
                 moves[std::size_t(count++)] =
-                    Move{pair, kBlockedWeight * blocked + kHeldWeight * held + height + noise};
+                    Move{pair, ranking.blockedWeight * blocked + ranking.heldWeight * held + height + noise};
             }
         }
     }

@@ -113,6 +113,7 @@ private:
     bool m_aborted = false;
     bool m_outOfBudget = false;
     RandomGenerator m_shuffle;
+    std::size_t m_ranking = 0;
     int m_orderNoise = 0;
 };
 
