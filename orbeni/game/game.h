@@ -14,6 +14,7 @@
 #include "orbeni/game/host.h"
 #include "orbeni/game/options.h"
 #include "orbeni/game/status_message.h"
+#include "orbeni/solver/solver.h"
 
 namespace orbeni {
 
@@ -101,6 +102,19 @@ public:
     // Redraws the board; once the last tile is gone this is where the end of the game is noticed.
     void redrawBoard();
     void GameOver();
+
+    // Solver
+    // Tells in a message box whether the position can still be won, searching two seconds at most.
+    void CanBeWonClick();
+    // Finds a winning line to play back by solveStep(); false (and the player told why) without one.
+    bool SolveClick();
+    // Shows the next pair of the line as a hint, or takes the pair shown; false once the line is
+    // played or no longer fits the board.
+    bool solveStep();
+    void stopSolving() { m_solveLine.clear(); }
+    bool solving() const { return !m_solveLine.empty(); }
+    // The solver answers only for a solitaire game in play.
+    bool solverAvailable() const;
 
     // Hall of fame
     void ShowScores(ScoresOpening opening);
@@ -195,6 +209,9 @@ private:
     void MoveRiverTiles(Position cell);
     void riversHint();
     std::string finishedText(int totalSeconds) const;
+    FreeRule freeRule() const;
+    SolverResult searchBoard(const Board& board, std::uint32_t milliseconds, std::int64_t maxNodes);
+    void warnIfLost();
 
     Host& m_host;
     Options m_options;
@@ -235,6 +252,16 @@ private:
     int m_elapsedSeconds = 0;
     int m_penaltySeconds = 0;
     std::uint32_t m_pauseElapsed = 0;
+
+    Solver m_solver;
+    std::vector<TilePair> m_solveLine;
+    std::size_t m_solveNext = 0;
+    bool m_solveHintShown = false;
+    // The board the next step of the line expects.
+    Board m_solveBoard;
+    // The last position found lost, so that only the move that lost the game is warned of.
+    Board m_lostBoard;
+    bool m_lostBoardKnown = false;
 
     bool m_riverPathFound = false;
     bool m_riverPathShown = false;

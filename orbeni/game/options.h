@@ -17,6 +17,8 @@ struct Options {
     bool tileRivers = true;
     bool showHallOfFame = true;
     bool neverWarn = false;
+    // Says in the status bar when a move leaves a game that can no longer be won.
+    bool warnUnwinnable = false;
 };
 
 }  // namespace orbeni

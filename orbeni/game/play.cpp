@@ -46,6 +46,7 @@ void Game::ChoisitPai(int px, int py, int column, int row) {
         removeRiversPair();
     } else {
         removePair(m_board.position(m_firstTile));
+        warnIfLost();
     }
 }
 

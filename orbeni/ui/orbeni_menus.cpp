@@ -28,6 +28,7 @@ void TOrbeni::createMenus() {
 // cursor on a tile. A Rivers slide still under way ends first, so that the command finds the
 // pair gone.
 void TOrbeni::runCommand(const std::function<void()>& command) {
+    stopSolving();
     m_game.finishRiverSlide();
     command();
     m_savedGame.follow(m_game);
@@ -95,6 +96,7 @@ void TOrbeni::createPlayMenu() {
     Options& options = m_game.options();
     addMark(menu, "Vertical Variation", options.Vertical, [this] { m_game.VerticalClick(); });
     addMark(menu, "Random Seed", options.RandomSeed1, [this] { m_game.RandomSeed1Click(); });
+    createSolverCommands(menu);
 }
 
 void TOrbeni::createViewMenu() {
@@ -158,6 +160,7 @@ void TOrbeni::createConfigurationMenu() {
     addMark(menu, "Switch to 800x600 at startup", m_settings.setRes800);
     addMark(menu, "Begin new game at startup", m_settings.startDirectly);
     addMark(menu, "Start new game when changing layout", options.neverWarn);
+    addMark(menu, "Warn when the game cannot be won any more", options.warnUnwinnable);
 }
 
 void TOrbeni::createPictureMenus() {
@@ -260,6 +263,7 @@ void TOrbeni::updateActions() {
     if (m_editorTilesLeft != nullptr) {
         m_editorTilesLeft->setText(QString::number(m_editor.EditorTilesLeft()));
     }
+    updateSolverActions();
     for (const Mark& mark : m_marks) {
         mark.action->setChecked(*mark.value);
     }

@@ -124,6 +124,13 @@ private:
     void updateActions();
     void updateMusicMarks();
 
+    // Solver
+    void createSolverCommands(QMenu* playMenu);
+    void SolveClick();
+    void stepSolve();
+    void stopSolving();
+    void updateSolverActions();
+
     QAction* addCommand(QMenu* menu, const char* caption, std::function<void()> command);
     QAction* addMark(QMenu* menu, const char* caption, bool& mark, std::function<void()> command = {});
     QAction* addChoice(QMenu* menu, QActionGroup* group, const char* caption, int& choice, int value,
@@ -236,6 +243,10 @@ private:
     QActionGroup* m_layoutGroup = nullptr;
     std::array<QLabel*, kStatusPanelCount> m_statusPanels{};
     QAction* m_pauseAction = nullptr;
+    QAction* m_canBeWonAction = nullptr;
+    QAction* m_solveAction = nullptr;
+    // Paces a solution's steps; runs only while one plays.
+    QTimer m_solveTimer;
     std::vector<Mark> m_marks;
     std::vector<Choice> m_choices;
 };

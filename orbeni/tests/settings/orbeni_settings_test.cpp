@@ -69,6 +69,7 @@ TEST_F(SettingsFile, WritesEveryKeyInOrderAndReadsThemBack) {
     settings.previousRes = 1920;
     settings.maximized = false;
     settings.scaleBoard = true;
+    settings.warnUnwinnable = true;
     platform::Profile profile(file());
     ASSERT_TRUE(writeSettings(profile, settings));
 
@@ -81,7 +82,7 @@ TEST_F(SettingsFile, WritesEveryKeyInOrderAndReadsThemBack) {
         "EnableHall",     "Vertical",       "Winnable",       "Shuffable",         "Animate",
         "ShowTile",       "OnlyPossible",   "RandomMusic",    "RandomSeed",        "XPos",
         "YPos",           "WPos",           "HPos",           "PreviousRes",       "Maximized",
-        "ScaleBoard"};
+        "ScaleBoard",     "WarnUnwinnable"};
     EXPECT_EQ(keysInFile(), expected);
     EXPECT_EQ(readSettings(platform::Profile(file()), kScreen), settings);
 }

@@ -221,7 +221,7 @@ private slots:
             QVERIFY(window->close());
         }
         const platform::Profile profile(folder.settingsFile());
-        QCOMPARE(profile.keys("Orbeni").size(), std::size_t(41));
+        QCOMPARE(profile.keys("Orbeni").size(), std::size_t(42));
         QCOMPARE(profile.readString("Orbeni", "ScaleBoard", ""), std::string("1"));
         QCOMPARE(profile.readString("Orbeni", "Highlight", ""), std::string("3"));
         QCOMPARE(profile.readString("Orbeni", "Background", ""), std::string("1"));
@@ -506,6 +506,41 @@ private slots:
         }
         QVERIFY2(light * 3 < shown.width() * shown.height(), qPrintable(QString::number(light)));
         QVERIFY(light > 10);
+    }
+
+    void solveShowsEachPairAsAHintThenTakesItUntilAClick() {
+        ProgramFolder folder;
+        const auto window = openWindow(folder);
+        QVERIFY(window);
+        const orbeni::Game& game = window->game();
+        QMenu* play = findAction(window->menuBar(), QStringLiteral("&Play"))->menu();
+        const QList<QAction*> entries = play->actions();
+        QCOMPARE(entries[entries.size() - 2]->text(), QStringLiteral("Can it still be won?"));
+        QCOMPARE(entries.last()->text(), QStringLiteral("Solve"));
+        findAction(window->menuBar(), QStringLiteral("Winnable Layouts (in at least one way)"))->trigger();
+        findAction(window->menuBar(), QStringLiteral("Mah-Jongg Solitaire : New Fully Random Game"))
+            ->trigger();
+
+        QString answer;
+        whenModalOpens([&answer](QWidget* box) {
+            answer = static_cast<QMessageBox*>(box)->text();
+            box->close();
+        });
+        findAction(play, QStringLiteral("Can it still be won?"))->trigger();
+        QCOMPARE(answer, QStringLiteral("This position can still be won."));
+
+        findAction(play, QStringLiteral("Solve"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(game.TilesLeft() <= 140, 10000);
+        auto* board = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
+        QTest::mouseClick(board, Qt::RightButton, {}, QPoint(5, 5));
+        const int left = game.TilesLeft();
+        QVERIFY(game.PenaltySeconds() >= (144 - left) / 2 * orbeni::kHintPenaltySeconds);
+        QTest::qWait(1600);
+        QCOMPARE(game.TilesLeft(), left);
+
+        findAction(play, QStringLiteral("&Pause"))->trigger();
+        QVERIFY(!findAction(play, QStringLiteral("Solve"))->isEnabled());
+        QVERIFY(!findAction(play, QStringLiteral("Can it still be won?"))->isEnabled());
     }
 
     void noLayoutMeansNoRunAndNothingWritten() {

@@ -74,10 +74,11 @@ const std::array<Key, 41> kKeys{{
     {"PreviousRes", &OrbeniSettings::previousRes},
     {"Maximized", &OrbeniSettings::maximized},
     {"ScaleBoard", &OrbeniSettings::scaleBoard},
+    {"WarnUnwinnable", &OrbeniSettings::warnUnwinnable},
 }};
 
 // The check marks the game keeps in its own options.
-const std::array<std::pair<bool OrbeniSettings::*, bool Options::*>, 12> kOptionMarks{{
+const std::array<std::pair<bool OrbeniSettings::*, bool Options::*>, 13> kOptionMarks{{
     {&OrbeniSettings::showMoves, &Options::showMoves},
     {&OrbeniSettings::playSounds, &Options::playSounds},
     {&OrbeniSettings::neverWarn, &Options::neverWarn},
@@ -90,6 +91,7 @@ const std::array<std::pair<bool OrbeniSettings::*, bool Options::*>, 12> kOption
     {&OrbeniSettings::winnable, &Options::Winnable},
     {&OrbeniSettings::shuffable, &Options::Shuffable},
     {&OrbeniSettings::animate, &Options::Animate},
+    {&OrbeniSettings::warnUnwinnable, &Options::warnUnwinnable},
 }};
 
 std::optional<int> parseDecimal(std::string_view text) {

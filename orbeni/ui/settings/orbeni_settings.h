@@ -70,6 +70,8 @@ struct OrbeniSettings {
     bool maximized = true;
     // Draws the board as large as the window allows instead of at its own size.
     bool scaleBoard = false;
+    // Says when a move has made the game one that cannot be won any more.
+    bool warnUnwinnable = false;
 
     bool operator==(const OrbeniSettings&) const = default;
 };

@@ -1,0 +1,477 @@
+#include "orbeni/solver/solver.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+
+namespace orbeni {
+
+namespace {
+
+// Every free rule looks at most two half-tiles aside and one layer up, so a tile leaving can
+// change the freedom of tiles that near only.
+constexpr int kRuleReach = 2;
+// Lost positions remembered per search: a table of 2^18 slots, a few probes each.
+constexpr std::size_t kLostSlots = std::size_t{1} << 18;
+constexpr int kLostProbes = 4;
+// How the pairs are ranked for trial: by the blocked tiles beside and under them, by the tiles
+// they hold down, then by their height. Boards that one ranking leads astray the other often
+// clears at once, so the rounds of the search take turns.
+struct Ranking {
+    int blockedWeight = 0;
+    int heldWeight = 0;
+};
+constexpr std::array<Ranking, 2> kRankings{{{16, 4}, {4, 16}}};
+// The clock is asked this seldom, so that asking costs nothing beside the search.
+constexpr std::int64_t kNodesPerClockLook = 256;
+// The first round of the search may visit this many positions; each next one a third more.
+constexpr std::int64_t kFirstRoundNodes = 50;
+// How much a shuffled round may move a pair up the order of trial.
+constexpr int kOrderNoise = 1000;
+
+std::size_t slotOf(const TileSet& tiles) {
+    std::uint64_t hash = tiles.words[0] * 0x9E3779B97F4A7C15u;
+    hash ^= (tiles.words[1] + (hash >> 29)) * 0xBF58476D1CE4E5B9u;
+    hash ^= (tiles.words[2] + (hash >> 31)) * 0x94D049BB133111EBu;
+    return static_cast<std::size_t>(hash ^ (hash >> 32)) & (kLostSlots - 1);
+}
+
+int popCount(const TileSet& tiles) {
+    return std::popcount(tiles.words[0]) + std::popcount(tiles.words[1]) + std::popcount(tiles.words[2]);
+}
+
+void unite(TileSet& into, const TileSet& more) {
+    for (std::size_t w = 0; w < into.words.size(); ++w) {
+        into.words[w] |= more.words[w];
+    }
+}
+
+bool isSubset(const TileSet& part, const TileSet& whole) {
+    for (std::size_t w = 0; w < part.words.size(); ++w) {
+        if ((part.words[w] & ~whole.words[w]) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+TileSet tilesOnBoard(const Board& board) {
+    TileSet tiles;
+    for (int tile = 1; tile <= kMaxTiles; ++tile) {
+        if (board.position(tile).onBoard()) {
+            tiles.add(tile);
+        }
+    }
+    return tiles;
+}
+
+Solver::Solver() {
+    m_line.reserve(kMaxTiles / 2);
+    m_freedLog.reserve(kMaxTiles);
+    m_freedCounts.reserve(kMaxTiles / 2);
+}
+
+SolverResult Solver::solve(const Board& board, FreeRule rule, const SearchLimit& limit) {
+    prepare(board, rule);
+    m_limit = &limit;
+    SolverResult result;
+    bool deadlocked = false;
+    for (int group = 0; group < kGroups; ++group) {
+        deadlocked = deadlocked || groupDeadlocked(group);
+    }
+    if (deadlocked) {
+        result.verdict = Verdict::Unwinnable;
+    } else if (m_left.empty() || searchWithRestarts()) {
+        result.verdict = Verdict::Winnable;
+        result.line = m_line;
+    } else {
+        result.verdict = m_outOfBudget ? Verdict::Undecided : Verdict::Unwinnable;
+    }
+    result.nodes = m_nodes;
+    m_limit = nullptr;
+    return result;
+}
+
+// Searches again and again with a growing allowance of positions, after a first round with each
+// ranking trying the pairs in a shuffled order: a search that went astray early is abandoned instead of
+// sifting every position after its wrong turn. The lost positions found stay remembered from one round to the
+// next.
+bool Solver::searchWithRestarts() {
+    std::int64_t allowance = kFirstRoundNodes;
+    for (int round = 0;; ++round) {
+        m_shuffle.setSeed(static_cast<std::uint32_t>(round));
+        m_ranking = std::size_t(round) % kRankings.size();
+        m_orderNoise = std::size_t(round) < kRankings.size() ? 0 : kOrderNoise;
+        m_roundEnd = m_nodes + allowance;
+        m_aborted = false;
+        if (search()) {
+            return true;
+        }
+        if (!m_aborted || m_outOfBudget) {
+            return false;
+        }
+        allowance += allowance / 3;
+    }
+}
+
+// Copies the board and works out, once per search, which tiles are free, which tiles are near
+// one another and which lie under which.
+void Solver::prepare(const Board& board, FreeRule rule) {
+    m_rule = rule;
+    m_board = board;
+    m_left = tilesOnBoard(board);
+    m_free = TileSet{};
+    for (int tile = 1; tile <= kMaxTiles; ++tile) {
+        m_places[std::size_t(tile)] = board.position(tile);
+    }
+    m_groupSize.fill(0);
+    m_leftInGroup.fill(0);
+    m_freeInGroup.fill(0);
+    for (int tile = 1; tile <= kMaxTiles; ++tile) {
+        if (!m_left.contains(tile)) {
+            continue;
+        }
+        const int group = matchGroup(tile);
+        m_groupTiles[std::size_t(group)][std::size_t(m_groupSize[std::size_t(group)]++)] =
+            static_cast<std::uint8_t>(tile);
+        ++m_leftInGroup[std::size_t(group)];
+        if (board.isFree(board.position(tile), rule)) {
+            m_free.add(tile);
+            ++m_freeInGroup[std::size_t(group)];
+        }
+    }
+    findNeighbours();
+    findTilesBeneath();
+    m_line.clear();
+    m_freedLog.clear();
+    m_freedCounts.clear();
+    // The table is made at the first search: most games never ask for one.
+    if (m_lost.empty()) {
+        m_lost.resize(kLostSlots);
+    }
+    ++m_searchNumber;
+    m_nodes = 0;
+    m_aborted = m_outOfBudget = false;
+}
+
+// Lists for every tile the tiles beside it or on the layer below, whose freedom its leaving may
+// change.
+void Solver::findNeighbours() {
+    for (auto& neighbours : m_neighbours) {
+        neighbours.clear();
+    }
+    for (int tile = 1; tile <= kMaxTiles; ++tile) {
+        if (!m_left.contains(tile)) {
+            continue;
+        }
+        const Position p = m_board.position(tile);
+        for (int other = 1; other <= kMaxTiles; ++other) {
+            const Position q = m_board.position(other);
+            const bool near = std::abs(q.x - p.x) <= kRuleReach && std::abs(q.y - p.y) <= kRuleReach &&
+                              (q.z == p.z || q.z == p.z - 1);
+            if (other != tile && m_left.contains(other) && near) {
+                m_neighbours[std::size_t(tile)].push_back(static_cast<std::uint8_t>(other));
+            }
+        }
+    }
+}
+
+// A tile lies on another when, the two alone on the table, the lower one is not free. Everything
+// under a tile stays on the board as long as that tile does.
+void Solver::findTilesBeneath() {
+    std::array<int, kMaxTiles> byLayer{};
+    int count = 0;
+    for (int tile = 1; tile <= kMaxTiles; ++tile) {
+        m_beneath[std::size_t(tile)] = TileSet{};
+        if (m_left.contains(tile)) {
+            byLayer[std::size_t(count++)] = tile;
+        }
+    }
+    std::sort(byLayer.begin(), byLayer.begin() + count,
+              [this](int a, int b) { return m_board.position(a).z < m_board.position(b).z; });
+    Board pairAlone;
+    for (int index = 0; index < count; ++index) {
+        const int upper = byLayer[std::size_t(index)];
+        const Position above = m_board.position(upper);
+        for (const std::uint8_t lower : m_neighbours[std::size_t(upper)]) {
+            const Position below = m_board.position(lower);
+            if (below.z != above.z - 1) {
+                continue;
+            }
+            pairAlone.place(upper, above);
+            pairAlone.place(lower, below);
+            const bool covered = !pairAlone.isFree(below, m_rule);
+            pairAlone.remove(upper);
+            pairAlone.remove(lower);
+            if (covered) {
+                TileSet& beneath = m_beneath[std::size_t(upper)];
+                beneath.add(lower);
+                unite(beneath, m_beneath[lower]);
+            }
+        }
+    }
+}
+
+// The tiles that can only leave after all of `first` have: those under them, and, since the two
+// last tiles of a group leave together, the partner of any such tile and what lies under it.
+TileSet Solver::leavingAfter(const TileSet& first) const {
+    TileSet after;
+    for (int tile = 1; tile <= kMaxTiles; ++tile) {
+        if (first.contains(tile)) {
+            unite(after, m_beneath[std::size_t(tile)]);
+        }
+    }
+    bool grew = true;
+    while (grew) {
+        grew = false;
+        for (int group = 0; group < kGroups; ++group) {
+            if (m_leftInGroup[std::size_t(group)] != 2) {
+                continue;
+            }
+            const TilePair last = lastPair(group);
+            const bool firstAfter = after.contains(last.first);
+            if (firstAfter != after.contains(last.second)) {
+                const int partner = firstAfter ? last.second : last.first;
+                after.add(partner);
+                unite(after, m_beneath[std::size_t(partner)]);
+                grew = true;
+            }
+        }
+    }
+    return after;
+}
+
+TilePair Solver::lastPair(int group) const {
+    TilePair last;
+    for (int k = 0; k < m_groupSize[std::size_t(group)]; ++k) {
+        const int tile = m_groupTiles[std::size_t(group)][std::size_t(k)];
+        if (m_left.contains(tile)) {
+            (last.first == 0 ? last.first : last.second) = tile;
+        }
+    }
+    return last;
+}
+
+// A group is lost when one of its remaining tiles can only leave after all the others: its
+// partner would have to leave first. For the last two tiles of a group that means a chain of
+// tiles lying on one another, through other groups' last pairs, from one of them to the other.
+bool Solver::groupDeadlocked(int group) const {
+    const int left = m_leftInGroup[std::size_t(group)];
+    if (left == 2) {
+        const TilePair last = lastPair(group);
+        TileSet pair;
+        pair.add(last.first);
+        pair.add(last.second);
+        const TileSet after = leavingAfter(pair);
+        return after.contains(last.first) || after.contains(last.second);
+    }
+    for (int k = 0; left == 4 && k < m_groupSize[std::size_t(group)]; ++k) {
+        const int tile = m_groupTiles[std::size_t(group)][std::size_t(k)];
+        TileSet others;
+        for (int j = 0; j < m_groupSize[std::size_t(group)]; ++j) {
+            if (j != k) {
+                others.add(m_groupTiles[std::size_t(group)][std::size_t(j)]);
+            }
+        }
+        if (isSubset(others, m_beneath[std::size_t(tile)])) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Solver::search() {
+    if (budgetSpent()) {
+        return false;
+    }
+    int safePairs = 0;
+    if (takeSafeGroups(safePairs)) {
+        return true;
+    }
+    bool won = false;
+    if (!rememberedLost(m_left)) {
+        std::array<Move, 12 * kGroups> moves;
+        const int count = gatherMoves(moves);
+        for (int index = 0; index < count && !won && !m_aborted; ++index) {
+            const TilePair pair = moves[std::size_t(index)].pair;
+            take(pair);
+            won = !groupDeadlocked(matchGroup(pair.first)) && search();
+            if (!won) {
+                putBack();
+            }
+        }
+        if (!won && !m_aborted) {
+            rememberLost(m_left);
+        }
+    }
+    if (!won) {
+        for (int k = 0; k < safePairs; ++k) {
+            putBack();
+        }
+    }
+    return won;
+}
+
+// Takes every group whose remaining tiles are all free: keeping them can help no other tile.
+// True when that clears the board.
+bool Solver::takeSafeGroups(int& pairsTaken) {
+    bool tookOne = true;
+    while (tookOne) {
+        tookOne = false;
+        for (int group = 0; group < kGroups; ++group) {
+            const int left = m_leftInGroup[std::size_t(group)];
+            if (left == 0 || m_freeInGroup[std::size_t(group)] != left) {
+                continue;
+            }
+            std::array<int, 4> tiles{};
+            int count = 0;
+            for (int k = 0; k < m_groupSize[std::size_t(group)]; ++k) {
+                const int tile = m_groupTiles[std::size_t(group)][std::size_t(k)];
+                if (m_left.contains(tile)) {
+                    tiles[std::size_t(count++)] = tile;
+                }
+            }
+            for (int k = 0; k + 1 < count; k += 2) {
+                take({tiles[std::size_t(k)], tiles[std::size_t(k + 1)]});
+                ++pairsTaken;
+            }
+            tookOne = true;
+        }
+    }
+    return m_left.empty();
+}
+
+// The pairs worth trying, best first: those that may free the most tiles.
+int Solver::gatherMoves(std::array<Move, 12 * kGroups>& moves) {
+    const Ranking& ranking = kRankings[m_ranking];
+    int count = 0;
+    for (int group = 0; group < kGroups; ++group) {
+        std::array<int, 4> freeTiles{};
+        int freeCount = 0;
+        for (int k = 0; k < m_groupSize[std::size_t(group)]; ++k) {
+            const int tile = m_groupTiles[std::size_t(group)][std::size_t(k)];
+            if (m_free.contains(tile)) {
+                freeTiles[std::size_t(freeCount++)] = tile;
+            }
+        }
+        for (int a = 0; a < freeCount; ++a) {
+            for (int b = a + 1; b < freeCount; ++b) {
+                const TilePair pair{freeTiles[std::size_t(a)], freeTiles[std::size_t(b)]};
+                const int height = m_board.position(pair.first).z + m_board.position(pair.second).z;
+                const int held = popCount(m_beneath[std::size_t(pair.first)]) +
+                                 popCount(m_beneath[std::size_t(pair.second)]);
+                const int blocked = blockedNeighbours(pair);
+                const int noise = m_orderNoise > 0 ? m_shuffle.random(m_orderNoise) : 0;
+                moves[std::size_t(count++)] =
+                    Move{pair, ranking.blockedWeight * blocked + ranking.heldWeight * held + height + noise};
+            }
+        }
+    }
+    std::stable_sort(moves.begin(), moves.begin() + count,
+                     [](const Move& a, const Move& b) { return a.score > b.score; });
+    return count;
+}
+
+// Counts the tiles still blocked beside or under a pair: those its leaving may free.
+int Solver::blockedNeighbours(TilePair pair) const {
+    int blocked = 0;
+    for (const int tile : {pair.first, pair.second}) {
+        for (const std::uint8_t neighbour : m_neighbours[std::size_t(tile)]) {
+            blocked += m_left.contains(neighbour) && !m_free.contains(neighbour) ? 1 : 0;
+        }
+    }
+    return blocked;
+}
+
+// Takes a pair off the board and marks the tiles its leaving frees.
+void Solver::take(TilePair pair) {
+    m_line.push_back(pair);
+    int freed = 0;
+    for (const int tile : {pair.first, pair.second}) {
+        m_board.remove(tile);
+        m_left.erase(tile);
+        m_free.erase(tile);
+        --m_leftInGroup[std::size_t(matchGroup(tile))];
+        --m_freeInGroup[std::size_t(matchGroup(tile))];
+    }
+    for (const int tile : {pair.first, pair.second}) {
+        for (const std::uint8_t neighbour : m_neighbours[std::size_t(tile)]) {
+            freed += freeTile(neighbour);
+        }
+    }
+    m_freedCounts.push_back(freed);
+}
+
+// Marks a remaining tile free if it has become so; 1 when it has.
+int Solver::freeTile(int tile) {
+    if (!m_left.contains(tile) || m_free.contains(tile) || !m_board.isFree(m_board.position(tile), m_rule)) {
+        return 0;
+    }
+    m_free.add(tile);
+    ++m_freeInGroup[std::size_t(matchGroup(tile))];
+    m_freedLog.push_back(static_cast<std::uint8_t>(tile));
+    return 1;
+}
+
+// Puts the last taken pair back, and blocks again the tiles its leaving freed.
+void Solver::putBack() {
+    const TilePair pair = m_line.back();
+    m_line.pop_back();
+    for (int k = m_freedCounts.back(); k > 0; --k) {
+        const int tile = m_freedLog.back();
+        m_freedLog.pop_back();
+        m_free.erase(tile);
+        --m_freeInGroup[std::size_t(matchGroup(tile))];
+    }
+    m_freedCounts.pop_back();
+    for (const int tile : {pair.first, pair.second}) {
+        m_board.place(tile, m_places[std::size_t(tile)]);
+        m_left.add(tile);
+        m_free.add(tile);
+        ++m_leftInGroup[std::size_t(matchGroup(tile))];
+        ++m_freeInGroup[std::size_t(matchGroup(tile))];
+    }
+}
+
+bool Solver::budgetSpent() {
+    ++m_nodes;
+    const bool clockSays = m_limit->timeUp && m_nodes % kNodesPerClockLook == 0 && m_limit->timeUp();
+    if (m_nodes > m_limit->maxNodes || clockSays) {
+        m_outOfBudget = true;
+    }
+    m_aborted = m_aborted || m_outOfBudget || m_nodes > m_roundEnd;
+    return m_aborted;
+}
+
+bool Solver::rememberedLost(const TileSet& tiles) const {
+    std::size_t slot = slotOf(tiles);
+    for (int probe = 0; probe < kLostProbes; ++probe) {
+        const LostPosition& stored = m_lost[slot];
+        if (stored.searchNumber != m_searchNumber) {
+            return false;
+        }
+        if (stored.tiles == tiles) {
+            return true;
+        }
+        slot = (slot + 1) & (kLostSlots - 1);
+    }
+    return false;
+}
+
+// Keeps a lost position; when its probes are all taken the first gives way, which only costs a
+// search again. Slots of earlier searches count as free.
+void Solver::rememberLost(const TileSet& tiles) {
+    const std::size_t first = slotOf(tiles);
+    std::size_t slot = first;
+    for (int probe = 0; probe < kLostProbes && m_lost[slot].searchNumber == m_searchNumber; ++probe) {
+        slot = (slot + 1) & (kLostSlots - 1);
+        if (probe == kLostProbes - 1) {
+            slot = first;
+        }
+    }
+    m_lost[slot] = LostPosition{tiles, m_searchNumber};
+}
+
+}  // namespace orbeni

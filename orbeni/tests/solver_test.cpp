@@ -1,0 +1,339 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "game_fixture.h"
+#include "orbeni/board/deal.h"
+#include "orbeni/layouts/layout_file.h"
+#include "orbeni/layouts/layout_list.h"
+#include "orbeni/solver/solver.h"
+#include "test_layouts.h"
+
+namespace orbeni {
+namespace {
+
+using test::GameFixture;
+using test::PlacedTile;
+
+Board boardOf(const std::vector<PlacedTile>& tiles) {
+    Board board;
+    for (const auto& placed : tiles) {
+        board.place(placed.tile, placed.place);
+    }
+    return board;
+}
+
+// Plays a line on a copy of the board: every pair must match and be free when taken, and the
+// board must end empty.
+bool clears(Board board, const std::vector<TilePair>& line, FreeRule rule) {
+    for (const TilePair& pair : line) {
+        const Position first = board.position(pair.first);
+        const Position second = board.position(pair.second);
+        if (pair.first == pair.second || matchGroup(pair.first) != matchGroup(pair.second) ||
+            !first.onBoard() || !second.onBoard() || !board.isFree(first, rule) ||
+            !board.isFree(second, rule)) {
+            return false;
+        }
+        board.remove(pair.first);
+        board.remove(pair.second);
+    }
+    return tilesOnBoard(board).empty();
+}
+
+// Tries every order of removals, remembering the tile sets already found lost: nothing else.
+bool exhaustivelyWinnable(Board& board, FreeRule rule, std::set<TileSet::Words>& lost) {
+    const TileSet left = tilesOnBoard(board);
+    if (left.empty()) {
+        return true;
+    }
+    if (lost.count(left.words) != 0) {
+        return false;
+    }
+    for (int a = 1; a <= kMaxTiles; ++a) {
+        for (int b = a + 1; b <= kMaxTiles && left.contains(a); ++b) {
+            const Position pa = board.position(a);
+            const Position pb = board.position(b);
+            if (!left.contains(b) || matchGroup(a) != matchGroup(b) || !board.isFree(pa, rule) ||
+                !board.isFree(pb, rule)) {
+                continue;
+            }
+            board.remove(a);
+            board.remove(b);
+            const bool won = exhaustivelyWinnable(board, rule, lost);
+            board.place(a, pa);
+            board.place(b, pb);
+            if (won) {
+                return true;
+            }
+        }
+    }
+    lost.insert(left.words);
+    return false;
+}
+
+// A heap of up to 24 tiles on three layers in a small corner of the table: tiles on the table
+// apart from one another, and tiles on top of them, overlapping by halves or whole.
+Board randomHeap(RandomGenerator& generator) {
+    Board board;
+    const int tileCount = 2 * (2 + generator.random(11));
+    std::vector<Position> places;
+    const auto roomFor = [&](Position p) {
+        for (const Position& q : places) {
+            if (q.z == p.z && std::abs(q.x - p.x) < 2 && std::abs(q.y - p.y) < 2) {
+                return false;
+            }
+        }
+        return true;
+    };
+    while (static_cast<int>(places.size()) < tileCount) {
+        Position p{1 + generator.random(12), 1 + generator.random(8), 1};
+        if (!places.empty() && generator.random(3) == 0) {
+            const Position below = places[std::size_t(generator.random(int(places.size())))];
+            p = {below.x + generator.random(3) - 1, below.y + generator.random(3) - 1, below.z + 1};
+        }
+        if (p.x >= 1 && p.y >= 1 && p.z <= 3 && roomFor(p)) {
+            places.push_back(p);
+        }
+    }
+    std::vector<int> tiles;
+    for (int tile = 1; tile <= tileCount; ++tile) {
+        tiles.push_back(tile);
+    }
+    for (int i = tileCount - 1; i > 0; --i) {
+        std::swap(tiles[std::size_t(i)], tiles[std::size_t(generator.random(i + 1))]);
+    }
+    for (int i = 0; i < tileCount; ++i) {
+        board.place(tiles[std::size_t(i)], places[std::size_t(i)]);
+    }
+    return board;
+}
+
+TEST(Solver, HandMadePositions) {
+    // Six free pairs, then two stacks whose tops each wait for the other stack's bottom.
+    std::vector<PlacedTile> crossedStacks =
+        GameFixture::singles({9, 10, 13, 14, 17, 18, 21, 22, 25, 26, 29, 30});
+    crossedStacks.push_back({1, {20, 16, 1}});
+    crossedStacks.push_back({5, {20, 16, 2}});
+    crossedStacks.push_back({6, {26, 16, 1}});
+    crossedStacks.push_back({2, {26, 16, 2}});
+    // A row whose ends are one group: they go first, then the middle ones pair with the tiles
+    // on top of them.
+    std::vector<PlacedTile> row = {{1, {10, 10, 1}}, {5, {12, 10, 1}}, {6, {14, 10, 1}},
+                                   {2, {16, 10, 1}}, {3, {12, 10, 2}}, {4, {14, 10, 2}}};
+    const struct {
+        const char* name;
+        std::vector<PlacedTile> tiles;
+        FreeRule rule;
+        Verdict verdict;
+    } cases[] = {
+        {"free pairs", GameFixture::singles({1, 2, 5, 6, 109, 112}), FreeRule::Horizontal, Verdict::Winnable},
+        {"flowers and seasons", GameFixture::singles({109, 113, 110, 116}), FreeRule::Horizontal,
+         Verdict::Winnable},
+        {"one pair stacked",
+         {{1, {10, 10, 1}}, {2, {10, 10, 2}}, {5, {1, 1, 1}}, {6, {5, 1, 1}}},
+         FreeRule::Horizontal,
+         Verdict::Unwinnable},
+        {"stacked through a tile of another group",
+         {{1, {10, 10, 1}}, {5, {11, 11, 2}}, {2, {10, 10, 3}}, {6, {1, 1, 1}}},
+         FreeRule::Horizontal,
+         Verdict::Unwinnable},
+        {"crossed stacks under six free pairs", crossedStacks, FreeRule::Horizontal, Verdict::Unwinnable},
+        {"row with tops", row, FreeRule::Horizontal, Verdict::Winnable},
+        // Under the vertical rule the row is no row: every tile is free but for those covered.
+        {"row with tops, vertical", row, FreeRule::Vertical, Verdict::Winnable},
+        {"empty board", {}, FreeRule::Horizontal, Verdict::Winnable},
+    };
+    Solver solver;
+    for (const auto& c : cases) {
+        const Board board = boardOf(c.tiles);
+        const SolverResult result = solver.solve(board, c.rule, SearchLimit{});
+        EXPECT_EQ(result.verdict, c.verdict) << c.name;
+        if (result.verdict == Verdict::Winnable) {
+            EXPECT_TRUE(clears(board, result.line, c.rule)) << c.name;
+        }
+        Board copy = board;
+        std::set<TileSet::Words> lost;
+        EXPECT_EQ(exhaustivelyWinnable(copy, c.rule, lost), c.verdict == Verdict::Winnable) << c.name;
+    }
+}
+
+TEST(Solver, AgreesWithExhaustiveSearchOnSmallHeaps) {
+    RandomGenerator generator;
+    generator.setSeed(2024);
+    Solver solver;
+    int won = 0;
+    int lostCount = 0;
+    for (int heap = 0; heap < 400; ++heap) {
+        Board board = randomHeap(generator);
+        for (const FreeRule rule : {FreeRule::Horizontal, FreeRule::Vertical}) {
+            std::set<TileSet::Words> lost;
+            const bool winnable = exhaustivelyWinnable(board, rule, lost);
+            const SolverResult result = solver.solve(board, rule, SearchLimit{});
+            ASSERT_EQ(result.verdict, winnable ? Verdict::Winnable : Verdict::Unwinnable) << "heap " << heap;
+            if (winnable) {
+                ASSERT_TRUE(clears(board, result.line, rule)) << "heap " << heap;
+            }
+            (winnable ? won : lostCount) += 1;
+        }
+    }
+    // The heaps must try both answers often for the agreement to mean something.
+    EXPECT_GT(won, 100);
+    EXPECT_GT(lostCount, 50);
+}
+
+TEST(Solver, EveryWinnableDealOfTheShippedLayoutsIsSolved) {
+    LayoutList list;
+    list.build(ORBENI_LAYOUTS_DIR);
+    ASSERT_GE(list.count(), 9);
+    Solver solver;
+    RandomGenerator generator;
+    for (int number = 1; number <= list.count(); ++number) {
+        const LayoutEntry& entry = *list.entry(number);
+        const LayoutTemplate layout = entry.kind == LayoutKind::Shp ? readShpFile(entry.file).value()
+                                                                    : readLayFile(entry.file).value().layout;
+        for (std::uint32_t deal = 1; deal <= 4; ++deal) {
+            Board board;
+            ASSERT_TRUE(CreateBoard(board, layout, generator, 100 * deal + std::uint32_t(number), nullptr));
+            const SolverResult result = solver.solve(board, FreeRule::Horizontal, SearchLimit{});
+            ASSERT_EQ(result.verdict, Verdict::Winnable) << entry.caption << " deal " << deal;
+            EXPECT_TRUE(clears(board, result.line, FreeRule::Horizontal)) << entry.caption;
+        }
+    }
+}
+
+TEST(Solver, AnExhaustedBudgetLeavesTheQuestionOpen) {
+    // A full heap dealt at random: more than one position to look at, whatever the answer.
+    Board board;
+    RandomGenerator generator;
+    generator.setSeed(77);
+    reserveLayout(board, test::turtleLayout());
+    dealFullyRandom(board, kMaxTiles, generator, nullptr);
+    Solver solver;
+    SearchLimit oneNode;
+    oneNode.maxNodes = 1;
+    EXPECT_EQ(solver.solve(board, FreeRule::Horizontal, oneNode).verdict, Verdict::Undecided);
+
+    int looks = 0;
+    SearchLimit clock;
+    clock.timeUp = [&looks] { return ++looks >= 1; };
+    const SolverResult timed = solver.solve(board, FreeRule::Horizontal, clock);
+    if (timed.nodes > 256) {
+        EXPECT_EQ(timed.verdict, Verdict::Undecided);
+        EXPECT_EQ(looks, 1);
+    }
+    // Without a limit the same board gets its answer, and a search leaves the solver as it was.
+    const SolverResult full = solver.solve(board, FreeRule::Horizontal, SearchLimit{});
+    EXPECT_NE(full.verdict, Verdict::Undecided);
+    EXPECT_EQ(solver.solve(board, FreeRule::Horizontal, SearchLimit{}).verdict, full.verdict);
+}
+
+TEST(SolverCommands, TheAnswerFollowsThePosition) {
+    const std::vector<PlacedTile> stacked = {
+        {1, {10, 10, 1}}, {2, {10, 10, 2}}, {5, {1, 1, 1}}, {6, {5, 1, 1}}};
+    const struct {
+        const char* name;
+        std::vector<PlacedTile> tiles;
+        void (*before)(Game&);
+        const char* answer;
+    } cases[] = {
+        {"winnable", GameFixture::singles({1, 2, 5, 6}), [](Game&) {},
+         "ask Can it still be won?: This position can still be won."},
+        {"lost", stacked, [](Game&) {}, "ask Can it still be won?: This position cannot be won any more."},
+        {"paused", stacked, [](Game& game) { game.PauseClick(); }, nullptr},
+        {"stopped", stacked, [](Game& game) { game.Stop(); }, nullptr},
+        {"Rivers", stacked, [](Game& game) { game.FourRivers(); }, nullptr},
+    };
+    for (const auto& c : cases) {
+        GameFixture fixture;
+        fixture.layOut(c.tiles);
+        c.before(fixture.game);
+        EXPECT_EQ(fixture.game.solverAvailable(), c.answer != nullptr) << c.name;
+        fixture.host.calls.clear();
+        fixture.game.CanBeWonClick();
+        const bool solving = fixture.game.SolveClick();
+        EXPECT_EQ(solving, fixture.game.solving()) << c.name;
+        if (c.answer == nullptr) {
+            EXPECT_FALSE(solving) << c.name;
+            EXPECT_EQ(fixture.host.count("ask"), 0) << c.name;
+            continue;
+        }
+        ASSERT_FALSE(fixture.host.calls.empty()) << c.name;
+        EXPECT_EQ(fixture.host.calls.front(), c.answer) << c.name;
+        // Solve starts only on a position it can win, and says why not otherwise.
+        const std::string verdict =
+            fixture.host.calls.front().substr(std::string("ask Can it still be won?: ").size());
+        EXPECT_EQ(solving, verdict == "This position can still be won.") << c.name;
+        EXPECT_EQ(fixture.host.count("ask Solve: " + verdict), solving ? 0 : 1) << c.name;
+    }
+}
+
+TEST(SolverCommands, SolveShowsEachPairAsAPaidHintThenTakesIt) {
+    GameFixture fixture;
+    // Tile 1 lies on tile 2's partner 3: the line must take 1 with 2 or 4 before 3.
+    fixture.layOut({{3, {10, 10, 1}},
+                    {1, {10, 10, 2}},
+                    {2, {1, 1, 1}},
+                    {4, {5, 1, 1}},
+                    {5, {20, 1, 1}},
+                    {6, {24, 1, 1}}});
+    Game& game = fixture.game;
+    ASSERT_TRUE(game.SolveClick());
+    ASSERT_TRUE(game.solving());
+    for (int step = 1; step <= 3; ++step) {
+        ASSERT_TRUE(game.solveStep());
+        const int hintA = game.HintTileA();
+        const int hintB = game.HintTileB();
+        EXPECT_EQ(matchGroup(hintA), matchGroup(hintB));
+        EXPECT_TRUE(game.Dispo(hintA) && game.Dispo(hintB));
+        EXPECT_EQ(game.PenaltySeconds(), step * kHintPenaltySeconds);
+        EXPECT_EQ(game.TilesLeft(), 8 - 2 * step);
+        EXPECT_EQ(game.solveStep(), step < 3);
+        EXPECT_EQ(game.TilesLeft(), 6 - 2 * step);
+        EXPECT_EQ(game.history(kMaxTiles - 8 + 2 * step).tile, hintA);
+        EXPECT_FALSE(game.board().position(hintA).onBoard());
+    }
+    EXPECT_FALSE(game.solving());
+
+    // The player's own move ends the playback.
+    fixture.layOut(GameFixture::singles({1, 2, 5, 6}));
+    ASSERT_TRUE(game.SolveClick());
+    fixture.clickTile(5);
+    fixture.clickTile(6);
+    EXPECT_FALSE(game.solveStep());
+    EXPECT_EQ(game.PenaltySeconds(), 0);
+    EXPECT_EQ(game.TilesLeft(), 2);
+}
+
+TEST(SolverCommands, WarnsOnlyOfTheMoveThatLosesTheGame) {
+    // Tile 4 lies on tile 3: taking 1 with 2 leaves them for each other.
+    const std::vector<PlacedTile> tiles = {{3, {10, 10, 1}}, {4, {10, 10, 2}}, {1, {1, 1, 1}},
+                                           {2, {5, 1, 1}},   {5, {20, 1, 1}},  {6, {24, 1, 1}}};
+    const struct {
+        const char* name;
+        bool warn;
+        std::vector<std::pair<int, int>> moves;
+        int warnings;
+    } cases[] = {
+        {"losing move", true, {{1, 2}}, 1},
+        {"moves after the loss", true, {{1, 2}, {5, 6}}, 1},
+        {"good moves", true, {{1, 4}, {5, 6}}, 0},
+        {"warning off", false, {{1, 2}}, 0},
+    };
+    for (const auto& c : cases) {
+        GameFixture fixture;
+        fixture.layOut(tiles);
+        fixture.game.options().warnUnwinnable = c.warn;
+        int warnings = 0;
+        for (const auto& [first, second] : c.moves) {
+            fixture.clickTile(first);
+            fixture.clickTile(second);
+            warnings += fixture.game.statusMessage().text() == "This game cannot be won any more." ? 1 : 0;
+            fixture.game.ShowStatus("");
+        }
+        EXPECT_EQ(warnings, c.warnings) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace orbeni
