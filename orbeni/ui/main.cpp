@@ -58,10 +58,9 @@ Folders programFolders() {
     const std::filesystem::path executableFolder = QCoreApplication::applicationDirPath().toStdString();
     const std::filesystem::path programFolder =
         platform::dataFolder(executableFolder, "Layouts/Classic.lay", "orbeni");
-    return {programFolder,
-            platform::writableFolder(executableFolder, programFolder, "orbeni",
-                                     {orbeni::kSettingsFileName, orbeni::kHallOfFameFileName,
-                                      orbeni::kSavedGameFileName})};
+    return {programFolder, platform::writableFolder(executableFolder, programFolder, "orbeni",
+                                                    {orbeni::kSettingsFileName, orbeni::kHallOfFameFileName,
+                                                     orbeni::kSavedGameFileName})};
 }
 
 }  // namespace

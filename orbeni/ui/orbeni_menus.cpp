@@ -31,6 +31,12 @@ void TOrbeni::runCommand(const std::function<void()>& command) {
     stopSolving();
     m_game.finishRiverSlide();
     command();
+    followBoardChange();
+}
+
+// What follows any change of the game: the saved game, the keyboard's cursor, the menus and the
+// status bar's counts.
+void TOrbeni::followBoardChange() {
     m_savedGame.follow(m_game);
     settleKeyCursor();
     updateActions();

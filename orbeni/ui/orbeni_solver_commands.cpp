@@ -30,7 +30,7 @@ void TOrbeni::stepSolve() {
     if (!m_game.solveStep()) {
         m_solveTimer.stop();
     }
-    updateActions();
+    followBoardChange();
 }
 
 // Any click or command of the player ends a solution that plays.

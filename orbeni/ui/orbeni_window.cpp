@@ -178,9 +178,7 @@ void TOrbeni::stepRiverSlide() {
     if (!m_game.advanceRiverSlide()) {
         m_riverSlideTimer.stop();
         m_riverPathTimer.start(kRiverPathMilliseconds);
-        settleKeyCursor();
-        updateActions();
-        wakeTempsSoon();
+        followBoardChange();
     }
 }
 

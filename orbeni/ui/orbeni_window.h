@@ -136,6 +136,7 @@ private:
     QAction* addChoice(QMenu* menu, QActionGroup* group, const char* caption, int& choice, int value,
                        std::function<void()> command = {});
     void runCommand(const std::function<void()>& command);
+    void followBoardChange();
 
     void Exit1Click();
     void ConfigClick();

@@ -32,7 +32,7 @@ struct Key {
 };
 
 // Every key of the file, in the order it is written.
-const std::array<Key, 41> kKeys{{
+const std::array<Key, 42> kKeys{{
     {"Highlight", &OrbeniSettings::highlight},
     {"Invert", &OrbeniSettings::invert},
     {"ShowMoves", &OrbeniSettings::showMoves},
