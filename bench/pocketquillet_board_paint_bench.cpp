@@ -2,28 +2,14 @@
 
 #include <filesystem>
 
-#include "platform/bitmap/raster_ops.h"
 #include "pocketquillet/game/pocket_game.h"
+#include "pocketquillet/tests/painter/block_text.h"
 #include "pocketquillet/tests/test_support.h"
 #include "pocketquillet/ui/painter/board_painter.h"
 
 namespace {
 
 using namespace pocketquillet;
-
-// Status text drawn as a block per character: the painter's own work is what is measured.
-class BlockText final : public TextDrawer {
-public:
-    StatusMetrics metrics() const override { return {8, 14}; }
-    void drawText(platform::Bitmap& target, Point origin, std::string_view text, platform::Pixel colour,
-                  const platform::Pixel* background) override {
-        const int width = characterCount(text) * 8;
-        if (background != nullptr) {
-            platform::fillRect(target, {origin.x, origin.y, width, 14}, *background);
-        }
-        platform::fillRect(target, {origin.x, origin.y + 5, width, 3}, colour);
-    }
-};
 
 // Pictures of the shipped sizes: the stones' stretch is the same whatever they show.
 Pictures benchPictures() {
@@ -40,7 +26,7 @@ struct PaintedGame {
     DeviceRandom random;
     test::ScriptedProfile profile;
     Pictures pictures = benchPictures();
-    BlockText text;
+    test::BlockText text;  // the painter's own work is what is measured
     PocketGame game{host, random, profile,
                     std::filesystem::temp_directory_path() / "pocketquillet-bench.QZO"};
     BoardPainter painter{game, pictures, text};

@@ -1,5 +1,3 @@
-#include <QDir>
-#include <QDirIterator>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -11,33 +9,16 @@
 #include <memory>
 
 #include "orbeni/tests/test_layouts.h"
+#include "orbeni/tests/ui/window_fixture.h"
 #include "orbeni/ui/orbeni_window.h"
 
 namespace {
-
-void copyFolder(const QString& from, const QString& to) {
-    const QDir source(from);
-    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString file = files.next();
-        const QString target = QDir(to).filePath(source.relativeFilePath(file));
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(file, target);
-    }
-}
 
 // An installed program: its shipped files in a folder of their own, the settings and the
 // player's data elsewhere.
 class InstalledProgram {
 public:
-    InstalledProgram() {
-        for (const char* folder : {"Tilesets", "Backgrounds", "Musics", "resources"}) {
-            copyFolder(QStringLiteral(ORBENI_ART_DIR "/") + QLatin1String(folder),
-                       m_program.filePath(QLatin1String(folder)));
-        }
-        copyFolder(QStringLiteral(ORBENI_LAYOUTS_DIR), m_program.filePath(QStringLiteral("Layouts")));
-        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
-    }
+    InstalledProgram() { qputenv("XDG_DATA_HOME", m_data.path().toUtf8()); }
     ~InstalledProgram() { qunsetenv("XDG_DATA_HOME"); }
 
     std::unique_ptr<orbeni::TOrbeni> open() const {
@@ -45,7 +26,7 @@ public:
         window->show();
         return QTest::qWaitForWindowExposed(window.get()) ? std::move(window) : nullptr;
     }
-    std::filesystem::path programFolder() const { return m_program.path().toStdString(); }
+    std::filesystem::path programFolder() const { return m_program.path(); }
     std::filesystem::path playerLayouts() const {
         return std::filesystem::path(m_data.path().toStdString()) / "orbeni" / "Layouts";
     }
@@ -56,7 +37,7 @@ public:
     }
 
 private:
-    QTemporaryDir m_program;
+    orbeni::window_test::ProgramFolder m_program;
     QTemporaryDir m_settings;
     QTemporaryDir m_data;
 };

@@ -6,26 +6,11 @@
 
 #include "platform/bitmap/raster_ops.h"
 #include "pocketquillet/game/pocket_game.h"
+#include "pocketquillet/tests/painter/block_text.h"
 #include "pocketquillet/tests/test_support.h"
 
 namespace pocketquillet {
 namespace {
-
-// Draws each character as a block: a background box when opaque, and a bar of the colour.
-class BlockText final : public TextDrawer {
-public:
-    StatusMetrics metrics() const override { return {8, 14}; }
-    void drawText(platform::Bitmap& target, Point origin, std::string_view text, platform::Pixel colour,
-                  const platform::Pixel* background) override {
-        const int width = characterCount(text) * 8;
-        if (background != nullptr) {
-            platform::fillRect(target, {origin.x, origin.y, width, 14}, *background);
-        }
-        platform::fillRect(target, {origin.x, origin.y + 5, width, 3}, colour);
-        ++calls;
-    }
-    int calls = 0;
-};
 
 // Hands the game's drawing requests to the painter, as the window does.
 class PaintingHost final : public Host {
@@ -100,7 +85,7 @@ protected:
     }
 
     Pictures pictures = testPictures();
-    BlockText text;
+    test::BlockText text;
     test::TempFolder folder;
     PaintingHost host;
     test::ScriptedRandom random;
