@@ -19,6 +19,7 @@
 
 #include "orbeni/ui/bitmap_view.h"
 #include "orbeni/ui/orbeni_window.h"
+#include "platform/audio/audio_output.h"
 #include "platform/bitmap/bmp_file.h"
 #include "platform/profile/profile.h"
 #include "window_fixture.h"
@@ -123,6 +124,33 @@ private slots:
         QTest::mouseClick(board, Qt::LeftButton, {}, board->bitmapOrigin() + faceMiddle(game, pair->second));
         QCOMPARE(game.TilesLeft(), 142);
         QTRY_COMPARE(tilesLeft->text(), QStringLiteral("142"));
+    }
+
+    // With the music off, the sound device is open only while an effect is heard, and a little
+    // after; the music holds it while it plays and lets it go when it is switched off.
+    void theSoundDeviceIsHeldOnlyWhileSomethingIsHeard() {
+        ProgramFolder folder;
+        platform::Profile(folder.settingsFile()).writeInt("Orbeni", "PlayMusic", 0);
+        auto window = openWindow(folder);
+        QVERIFY(window);
+        QVERIFY(!platform::AudioOutput::inUse());
+        QTRY_VERIFY(freePair(window->game()));  // once the clock has counted the free tiles
+        const std::optional<std::pair<int, int>> pair = freePair(window->game());
+        auto* board = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
+        QTest::mouseClick(board, Qt::LeftButton, {},
+                          board->bitmapOrigin() + faceMiddle(window->game(), pair->first));
+        QVERIFY(platform::AudioOutput::inUse());
+        QTRY_VERIFY_WITH_TIMEOUT(!platform::AudioOutput::inUse(), 5000);
+        window.reset();
+
+        ProgramFolder withMusic;
+        window = openWindow(withMusic);
+        QVERIFY(window);
+        QTRY_VERIFY(platform::AudioOutput::inUse());
+        QAction* playMusic = findAction(window->menuBar(), QStringLiteral("Play music"));
+        QVERIFY(playMusic);
+        playMusic->trigger();
+        QVERIFY(!platform::AudioOutput::inUse());
     }
 
     // Closing keeps the game; the next run plays it on at once, until it is stopped.
