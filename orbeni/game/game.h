@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -253,7 +254,8 @@ private:
     int m_penaltySeconds = 0;
     std::uint32_t m_pauseElapsed = 0;
 
-    Solver m_solver;
+    // Made at the first search: it is large, and most games never ask it.
+    std::unique_ptr<Solver> m_solver;
     std::vector<TilePair> m_solveLine;
     std::size_t m_solveNext = 0;
     bool m_solveHintShown = false;

@@ -42,7 +42,10 @@ SolverResult Game::searchBoard(const Board& board, std::uint32_t milliseconds, s
     SearchLimit limit;
     limit.maxNodes = maxNodes;
     limit.timeUp = [this, start, milliseconds] { return m_host.tickMilliseconds() - start >= milliseconds; };
-    return m_solver.solve(board, freeRule(), limit);
+    if (!m_solver) {
+        m_solver = std::make_unique<Solver>();
+    }
+    return m_solver->solve(board, freeRule(), limit);
 }
 
 void Game::CanBeWonClick() {
