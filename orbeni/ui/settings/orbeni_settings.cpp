@@ -1,6 +1,5 @@
 #include "orbeni/ui/settings/orbeni_settings.h"
 
-#include <array>
 #include <charconv>
 #include <cstdint>
 #include <initializer_list>
@@ -32,7 +31,7 @@ struct Key {
 };
 
 // Every key of the file, in the order it is written.
-const std::array<Key, 42> kKeys{{
+const Key kKeys[] = {
     {"Highlight", &OrbeniSettings::highlight},
     {"Invert", &OrbeniSettings::invert},
     {"ShowMoves", &OrbeniSettings::showMoves},
@@ -75,10 +74,10 @@ const std::array<Key, 42> kKeys{{
     {"Maximized", &OrbeniSettings::maximized},
     {"ScaleBoard", &OrbeniSettings::scaleBoard},
     {"WarnUnwinnable", &OrbeniSettings::warnUnwinnable},
-}};
+};
 
 // The check marks the game keeps in its own options.
-const std::array<std::pair<bool OrbeniSettings::*, bool Options::*>, 13> kOptionMarks{{
+const std::pair<bool OrbeniSettings::*, bool Options::*> kOptionMarks[] = {
     {&OrbeniSettings::showMoves, &Options::showMoves},
     {&OrbeniSettings::playSounds, &Options::playSounds},
     {&OrbeniSettings::neverWarn, &Options::neverWarn},
@@ -92,7 +91,7 @@ const std::array<std::pair<bool OrbeniSettings::*, bool Options::*>, 13> kOption
     {&OrbeniSettings::shuffable, &Options::Shuffable},
     {&OrbeniSettings::animate, &Options::Animate},
     {&OrbeniSettings::warnUnwinnable, &Options::warnUnwinnable},
-}};
+};
 
 std::optional<int> parseDecimal(std::string_view text) {
     if (!text.empty() && text.front() == '+') {
