@@ -7,7 +7,7 @@
 #include "orbeni/board/tiles.h"
 #include "orbeni/game/game.h"
 #include "orbeni/tests/test_layouts.h"
-#include "orbeni/ui/painter/board_painter.h"
+#include "orbeni/view/board_painter.h"
 #include "orbeni_quiet_host.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // orbeni's Orbeni.ini: any file gives settings, and what is written reads back the same.
 #include "fuzz/harnesses/harness_support.h"
-#include "orbeni/ui/settings/orbeni_settings.h"
+#include "orbeni/view/orbeni_settings.h"
 #include "platform/profile/profile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,6 +1,6 @@
 // orbeni's notes: any rich text turns into HTML without harm.
 #include "fuzz/harnesses/harness_support.h"
-#include "orbeni/ui/dialogs/rtf_to_html.h"
+#include "orbeni/view/rtf_to_html.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string html = orbeni::rtfToHtml({reinterpret_cast<const char*>(data), size});

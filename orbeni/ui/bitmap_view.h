@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "orbeni/ui/painter/board_scale.h"
+#include "orbeni/view/board_scale.h"
 #include "platform/bitmap/bitmap.h"
 
 namespace orbeni {

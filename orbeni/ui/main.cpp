@@ -7,7 +7,7 @@
 #include "orbeni/ui/dialogs/splash_window.h"
 #include "orbeni/ui/orbeni_import.h"
 #include "orbeni/ui/orbeni_window.h"
-#include "orbeni/ui/settings/orbeni_settings.h"
+#include "orbeni/view/orbeni_settings.h"
 #include "platform/data_folder/data_folder.h"
 #include "platform/process/quit_signals.h"
 

@@ -16,9 +16,9 @@
 #include "orbeni/layouts/layout_editor.h"
 #include "orbeni/layouts/layout_menu.h"
 #include "orbeni/ui/display_mode.h"
-#include "orbeni/ui/music/system_music.h"
-#include "orbeni/ui/painter/board_painter.h"
-#include "orbeni/ui/settings/orbeni_settings.h"
+#include "orbeni/music/system_music.h"
+#include "orbeni/view/board_painter.h"
+#include "orbeni/view/orbeni_settings.h"
 
 class QAction;
 class QActionGroup;

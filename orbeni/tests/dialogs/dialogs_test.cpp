@@ -22,7 +22,7 @@
 #include "orbeni/ui/dialogs/randomiz_dialog.h"
 #include "orbeni/ui/dialogs/splash_window.h"
 #include "orbeni/ui/dialogs/tiles_chart.h"
-#include "orbeni/ui/painter/face_cells.h"
+#include "orbeni/view/face_cells.h"
 #include "platform/bitmap/bmp_file.h"
 
 namespace orbeni {

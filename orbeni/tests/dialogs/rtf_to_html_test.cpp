@@ -1,4 +1,4 @@
-#include "orbeni/ui/dialogs/rtf_to_html.h"
+#include "orbeni/view/rtf_to_html.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "orbeni/ui/music/music_device.h"
+#include "orbeni/music/music_device.h"
 
 namespace orbeni::testing {
 

@@ -1,4 +1,4 @@
-#include "orbeni/ui/music/music_list.h"
+#include "orbeni/music/music_list.h"
 
 #include <gtest/gtest.h>
 

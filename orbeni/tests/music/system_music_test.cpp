@@ -1,4 +1,4 @@
-#include "orbeni/ui/music/system_music.h"
+#include "orbeni/music/system_music.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "orbeni/ui/painter/board_scale.h"
+#include "orbeni/view/board_scale.h"
 
 #include <gtest/gtest.h>
 
-#include "orbeni/ui/painter/board_painter.h"
+#include "orbeni/view/board_painter.h"
 
 namespace orbeni {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "game_fixture.h"
-#include "orbeni/ui/painter/board_painter.h"
+#include "orbeni/view/board_painter.h"
 #include "platform/bitmap/bmp_file.h"
 #include "platform/bitmap/raster_ops.h"
 

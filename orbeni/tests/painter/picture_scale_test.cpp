@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "orbeni/ui/painter/picture_scale.h"
+#include "orbeni/view/picture_scale.h"
 #include "painter_fixture.h"
 
 namespace orbeni::test {

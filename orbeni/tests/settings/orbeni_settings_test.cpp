@@ -1,4 +1,4 @@
-#include "orbeni/ui/settings/orbeni_settings.h"
+#include "orbeni/view/orbeni_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <optional>
 
-#include "orbeni/ui/dialogs/rtf_to_html.h"
+#include "orbeni/view/rtf_to_html.h"
 #include "orbeni/ui/dialogs/rules_page.h"
 #include "orbeni/ui/dialogs/tiles_chart.h"
 

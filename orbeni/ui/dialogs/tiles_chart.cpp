@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "orbeni/ui/bitmap_image.h"
-#include "orbeni/ui/painter/face_cells.h"
+#include "orbeni/view/face_cells.h"
 #include "platform/bitmap/bitmap.h"
 
 namespace orbeni {

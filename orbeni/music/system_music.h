@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "orbeni/ui/music/music.h"
+#include "orbeni/music/music.h"
 #include "platform/audio/midi_sequencer.h"
 #include "platform/audio/wave_player.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "orbeni/board/board.h"
-#include "orbeni/ui/painter/face_cells.h"
+#include "orbeni/view/face_cells.h"
 #include "platform/bitmap/bitmap.h"
 #include "platform/bitmap/raster_ops.h"
 

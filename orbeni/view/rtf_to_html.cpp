@@ -1,4 +1,4 @@
-#include "orbeni/ui/dialogs/rtf_to_html.h"
+#include "orbeni/view/rtf_to_html.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "orbeni/ui/dialogs/rtf_text.h"
+#include "orbeni/view/rtf_text.h"
 
 namespace orbeni {
 

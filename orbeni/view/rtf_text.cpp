@@ -1,4 +1,4 @@
-#include "orbeni/ui/dialogs/rtf_text.h"
+#include "orbeni/view/rtf_text.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #include <array>
 #include <utility>
 
-#include "orbeni/ui/painter/board_painter.h"
-#include "orbeni/ui/painter/tileset_layout.h"
+#include "orbeni/view/board_painter.h"
+#include "orbeni/view/tileset_layout.h"
 #include "platform/bitmap/raster_ops.h"
 
 // The keyboard's cursor: four corner brackets inside a tile's face, drawn over the composed board

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "orbeni/game/host.h"
-#include "orbeni/ui/music/music_device.h"
-#include "orbeni/ui/music/music_list.h"
+#include "orbeni/music/music_device.h"
+#include "orbeni/music/music_list.h"
 
 namespace orbeni {
 

@@ -1,4 +1,4 @@
-#include "orbeni/ui/painter/picture_scale.h"
+#include "orbeni/view/picture_scale.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "orbeni/ui/painter/board_scale.h"
+#include "orbeni/view/board_scale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include <utility>
 
 #include "orbeni/game/game.h"
-#include "orbeni/ui/painter/board_painter.h"
-#include "orbeni/ui/painter/tileset_layout.h"
+#include "orbeni/view/board_painter.h"
+#include "orbeni/view/tileset_layout.h"
 #include "platform/bitmap/raster_ops.h"
 
 // The hover feedback: a rectangle drawn straight onto the visible board over a save-under, or the

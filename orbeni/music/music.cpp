@@ -1,4 +1,4 @@
-#include "orbeni/ui/music/music.h"
+#include "orbeni/music/music.h"
 
 #include <algorithm>
 #include <system_error>

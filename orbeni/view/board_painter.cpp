@@ -1,4 +1,4 @@
-#include "orbeni/ui/painter/board_painter.h"
+#include "orbeni/view/board_painter.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "orbeni/game/game.h"
-#include "orbeni/ui/painter/picture_scale.h"
-#include "orbeni/ui/painter/tileset_layout.h"
+#include "orbeni/view/picture_scale.h"
+#include "orbeni/view/tileset_layout.h"
 #include "platform/bitmap/bmp_file.h"
 #include "platform/bitmap/raster_ops.h"
 
