@@ -7,8 +7,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "platform/qt/command_actions.h"
 #include "pocketquillet/game/pocket_game.h"
-#include "pocketquillet/ui/dialogs/dialog_texts.h"
+#include "pocketquillet/view/dialog_texts.h"
 
 namespace pocketquillet {
 
@@ -39,7 +40,8 @@ protected:
         painter.setFont(bold);
         painter.setPen(Qt::black);
         painter.drawText(QRect(kRankColumnX, 4, width() - 2 * kRankColumnX, kFirstRowY - 8),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, qt(m_view.headline));
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                         platform::qt::text(m_view.headline));
         painter.setFont(m_font);
         for (const HiscoreRow& row : m_view.rows) {
             painter.setPen(QColor(row.colour.red, row.colour.green, row.colour.blue));
