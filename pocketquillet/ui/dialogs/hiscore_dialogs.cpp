@@ -10,13 +10,11 @@
 #include "platform/qt/command_actions.h"
 #include "pocketquillet/game/pocket_game.h"
 #include "pocketquillet/view/dialog_texts.h"
+#include "pocketquillet/view/hiscore_layout.h"
 
 namespace pocketquillet {
 
 namespace {
-
-constexpr int kTableWidth = 400;
-constexpr int kTableBottomGap = 8;
 
 // The rows of the view in the fixed 12-pixel font, each at its place.
 class HiscoreTableWidget : public QWidget {
@@ -44,8 +42,9 @@ protected:
                          platform::qt::text(m_view.headline));
         painter.setFont(m_font);
         for (const HiscoreRow& row : m_view.rows) {
-            painter.setPen(QColor(row.colour.red, row.colour.green, row.colour.blue));
-            const int baseline = row.top + ascent;
+            const Rgb colour = rowColour(row.source);
+            painter.setPen(QColor(colour.red, colour.green, colour.blue));
+            const int baseline = rowTop(row.rank) + ascent;
             painter.drawText(kRankColumnX, baseline, QString::number(row.rank));
             painter.drawText(kPointsColumnX, baseline, QString::fromStdU16String(row.pointsText));
             painter.drawText(kNameColumnX, baseline, QString::fromStdU16String(row.name));
