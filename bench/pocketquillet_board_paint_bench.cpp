@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "pocketquillet/game/pocket_game.h"
-#include "pocketquillet/tests/painter/block_text.h"
 #include "pocketquillet/tests/test_support.h"
-#include "pocketquillet/ui/painter/board_painter.h"
+#include "pocketquillet/tests/view/block_text.h"
+#include "pocketquillet/view/board_painter.h"
 
 namespace {
 

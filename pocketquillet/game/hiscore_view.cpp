@@ -22,7 +22,6 @@ std::array<HiscoreRow, kHiscoreEntries> hiscoreRows(const HiscoreTable& table,
     for (int k = 0; k < kHiscoreEntries; ++k) {
         HiscoreRow& row = rows[k];
         row.rank = k + 1;
-        row.top = kFirstRowY + kRowHeight * k;
         const bool runningFirst =
             nextWaiting < waiting.size() &&
             (nextStored >= kHiscoreEntries || waiting[nextWaiting].points > table.entry(nextStored).points);
@@ -30,7 +29,7 @@ std::array<HiscoreRow, kHiscoreEntries> hiscoreRows(const HiscoreTable& table,
             const RunningScore& score = waiting[nextWaiting++];
             row.pointsText = decimalText(score.points);
             row.name = score.name;
-            row.colour = kRunningGameRowColour;
+            row.source = RowSource::RunningGame;
         } else {
             const HiscoreEntry& entry = table.entry(nextStored++);
             row.pointsText = entry.pointsText;

@@ -9,31 +9,14 @@
 
 namespace pocketquillet {
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    friend bool operator==(Rgb, Rgb) = default;
-};
-
-inline constexpr Rgb kStoredRowColour{0, 128, 0};
-inline constexpr Rgb kRunningGameRowColour{0, 128, 128};
-
-// Where the view dialog draws its columns and rows, in its fixed 12-pixel font.
-inline constexpr int kRankColumnX = 10;
-inline constexpr int kPointsColumnX = 50;
-inline constexpr int kNameColumnX = 160;
-inline constexpr int kFirstRowY = 35;
-inline constexpr int kRowHeight = 12;
-// The view closes by itself after this time; the name entry waits for the player.
-inline constexpr int kHiscoreViewSeconds = 16;
+// Whether a row is a stored score or one of the game still being played.
+enum class RowSource { Stored, RunningGame };
 
 struct HiscoreRow {
     int rank = 0;  // 1..10
-    int top = 0;
     std::u16string pointsText;
     std::u16string name;
-    Rgb colour = kStoredRowColour;
+    RowSource source = RowSource::Stored;
 };
 
 // A score of the game still being played, shown among the stored ones.

@@ -142,13 +142,12 @@ TEST(HiscoreViewTest, RunningScoresArePlacedAmongTheStoredRows) {
     const std::u16string names[] = {u"Ann", u"A", u"B", u"Bob", u"C", u"", u"", u"", u"", u""};
     for (int k = 0; k < kHiscoreEntries; ++k) {
         EXPECT_EQ(rows[k].rank, k + 1);
-        EXPECT_EQ(rows[k].top, 35 + 12 * k);
         EXPECT_EQ(rows[k].name, names[k]) << "row " << k + 1;
     }
-    EXPECT_EQ(rows[0].colour, kRunningGameRowColour);
+    EXPECT_EQ(rows[0].source, RowSource::RunningGame);
     EXPECT_EQ(rows[0].pointsText, u"950");
-    EXPECT_EQ(rows[1].colour, kStoredRowColour);
-    EXPECT_EQ(rows[3].colour, kRunningGameRowColour);
+    EXPECT_EQ(rows[1].source, RowSource::Stored);
+    EXPECT_EQ(rows[3].source, RowSource::RunningGame);
 
     // Scores of 0 are left out; a full table lets the last stored rows fall off.
     const HiscoreTable full = HiscoreTable::fromBytes(tenRecords(u"500", u"Eve"));
@@ -156,7 +155,7 @@ TEST(HiscoreViewTest, RunningScoresArePlacedAmongTheStoredRows) {
     const auto fullRows = hiscoreRows(full, one);
     EXPECT_EQ(fullRows[0].name, u"Pat");
     EXPECT_EQ(fullRows[9].name, u"Eve");
-    EXPECT_EQ(fullRows[9].colour, kStoredRowColour);
+    EXPECT_EQ(fullRows[9].source, RowSource::Stored);
 }
 
 }  // namespace

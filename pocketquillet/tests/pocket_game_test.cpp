@@ -340,7 +340,7 @@ TEST_F(PocketGameTest, ChallengeHintsWaitForTheOtherPlayersHelp) {
     game->showHiscore();
     ASSERT_EQ(host.views.size(), 1u);
     EXPECT_EQ(host.views[0].rows[0].name, u"Ann");
-    EXPECT_EQ(host.views[0].rows[0].colour, kRunningGameRowColour);
+    EXPECT_EQ(host.views[0].rows[0].source, RowSource::RunningGame);
     EXPECT_EQ(host.views[0].rows[1].name, u"");
     EXPECT_EQ(host.sounds.back(), Sound::Hiscore);
 }

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/qt/bitmap_image.h"
+
 namespace pocketquillet {
 
 BoardView::BoardView(const platform::Bitmap& image, QWidget* parent) : QWidget(parent), m_image(image) {
@@ -24,11 +26,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
         painter.fillRect(event->rect(), Qt::white);
         return;
     }
-    // The bitmap's rows are opaque 0xFFRRGGBB pixels, as Qt's RGB32 format keeps them.
-    const QImage image(reinterpret_cast<const uchar*>(m_image.pixels().data()), m_image.width(),
-                       m_image.height(), qsizetype(m_image.width()) * qsizetype(sizeof(platform::Pixel)),
-                       QImage::Format_RGB32);
-    painter.drawImage(event->rect(), image, event->rect());
+    painter.drawImage(event->rect(), platform::qt::imageOf(m_image), event->rect());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "pocketquillet/game/sounds.h"
-#include "pocketquillet/ui/painter/board_painter.h"
+#include "pocketquillet/view/board_painter.h"
 
 namespace pocketquillet {
 

@@ -2,13 +2,14 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "platform/qt/command_actions.h"
 #include "pocketquillet/ui/board_view.h"
 #include "pocketquillet/ui/dialogs/about_dialog.h"
 #include "pocketquillet/ui/dialogs/challenge_dialog.h"
-#include "pocketquillet/ui/dialogs/dialog_texts.h"
 #include "pocketquillet/ui/dialogs/hiscore_dialogs.h"
 #include "pocketquillet/ui/dialogs/options_dialog.h"
 #include "pocketquillet/ui/pocket_window.h"
+#include "pocketquillet/view/dialog_texts.h"
 
 namespace pocketquillet {
 
@@ -85,8 +86,8 @@ void PocketWindow::updateCommands() {
 
 Answer PocketWindow::ask(std::string_view caption, std::string_view question) {
     repaintStatus();
-    QMessageBox box(QMessageBox::Question, qt(caption), qt(question), QMessageBox::Yes | QMessageBox::No,
-                    this);
+    QMessageBox box(QMessageBox::Question, platform::qt::text(caption), platform::qt::text(question),
+                    QMessageBox::Yes | QMessageBox::No, this);
     const bool yes = box.exec() == QMessageBox::Yes;
     return yes ? Answer::Yes : Answer::No;
 }

@@ -1,38 +1,47 @@
 #include <QMenuBar>
 #include <QToolButton>
+#include <memory>
+#include <utility>
 
-#include "pocketquillet/game/menus.h"
-#include "pocketquillet/ui/dialogs/dialog_texts.h"
+#include "platform/qt/command_actions.h"
 #include "pocketquillet/ui/pocket_window.h"
+#include "pocketquillet/view/commands.h"
 
 namespace pocketquillet {
 
-// Builds the menu bar of the game's language from the core's menus.
+namespace {
+
+// Keeps the menus of the language just left until the command that changed the language has
+// returned: it runs from one of their own actions.
+class RetiredCommands : public QObject {
+public:
+    explicit RetiredCommands(std::unique_ptr<platform::qt::CommandActions> commands)
+        : m_commands(std::move(commands)) {}
+
+private:
+    std::unique_ptr<platform::qt::CommandActions> m_commands;
+};
+
+}  // namespace
+
+// Builds the menu bar of the game's language from its command table.
 void PocketWindow::createMenus() {
-    // A language change rebuilds the menus from within one of their own commands.
     for (QAction* shown : menuBar()->actions()) {
         if (shown->menu() != nullptr) {
             shown->menu()->deleteLater();
         }
     }
     menuBar()->clear();
-    m_actions.clear();
-    m_menuLanguage = m_game.options().language;
-    for (const Menu& menu : pocketquillet::menuBar(m_menuLanguage)) {
-        QMenu* shown = menuBar()->addMenu(qt(menu.title));
-        for (const MenuItem& item : menu.items) {
-            if (item.isSeparator()) {
-                shown->addSeparator();
-                continue;
-            }
-            QAction* action = shown->addAction(qt(item.caption));
-            action->setCheckable(item.checkable);
-            action->setData(static_cast<int>(item.command));
-            const Command command = item.command;
-            connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-            m_actions[command] = action;
+    if (m_commands) {
+        for (const platform::Command& command : m_commands->table()) {
+            removeAction(m_commands->action(command.id));
         }
+        (new RetiredCommands(std::move(m_commands)))->deleteLater();
     }
+    m_menuLanguage = m_game.options().language;
+    m_commands = std::make_unique<platform::qt::CommandActions>(
+        *this, commandTable(m_menuLanguage), [this](int id, int) { runCommand(static_cast<Command>(id)); });
+    m_commands->addMenus(*menuBar(), pocketquillet::menuBar(m_menuLanguage));
 }
 
 // The handheld's command bar carried a close button at its right end; so does the menu bar.
@@ -47,8 +56,7 @@ void PocketWindow::createCloseButton() {
 }
 
 QAction* PocketWindow::action(Command command) const {
-    const auto found = m_actions.find(command);
-    return found == m_actions.end() ? nullptr : found->second;
+    return m_commands->action(static_cast<int>(command));
 }
 
 void PocketWindow::runCommand(Command command) {
@@ -95,12 +103,8 @@ void PocketWindow::updateActions() {
     if (m_game.options().language != m_menuLanguage) {
         createMenus();
     }
-    for (const auto& [command, action] : m_actions) {
-        action->setEnabled(m_game.isEnabled(command));
-        if (action->isCheckable()) {
-            action->setChecked(m_game.isChecked(command));
-        }
-    }
+    m_commands->update([this](int id, int) { return m_game.isEnabled(static_cast<Command>(id)); },
+                       [this](int id, int) { return m_game.isChecked(static_cast<Command>(id)); });
     if (m_game.needsTicks() && !m_clock.isActive()) {
         m_clock.start();
     } else if (!m_game.needsTicks() && m_clock.isActive()) {

@@ -6,10 +6,11 @@
 #include <QScreen>
 
 #include "platform/profile/settings_folder.h"
+#include "platform/qt/command_actions.h"
 #include "pocketquillet/game/program_info.h"
-#include "pocketquillet/game/window_pos.h"
 #include "pocketquillet/ui/board_view.h"
-#include "pocketquillet/ui/dialogs/dialog_texts.h"
+#include "pocketquillet/view/dialog_texts.h"
+#include "pocketquillet/view/window_pos.h"
 
 namespace pocketquillet {
 
@@ -31,7 +32,7 @@ PocketWindow::PocketWindow(WindowServices services, QWidget* parent)
              std::move(services.hiscoreFile)),
       m_painter(m_game, m_art.pictures(), m_statusFont) {
     setObjectName(QStringLiteral("PocketQuillet"));
-    setWindowTitle(qt(kApplicationTitle));
+    setWindowTitle(platform::qt::text(kApplicationTitle));
     if (!m_art.icon().isNull()) {
         setWindowIcon(m_art.icon());
     }

@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -14,10 +13,14 @@
 #include "pocketquillet/game/profile_access.h"
 #include "pocketquillet/game/random_source.h"
 #include "pocketquillet/ui/built_in_art.h"
-#include "pocketquillet/ui/painter/board_painter.h"
 #include "pocketquillet/ui/status_font.h"
+#include "pocketquillet/view/board_painter.h"
 
 class QAction;
+
+namespace platform::qt {
+class CommandActions;
+}
 
 namespace pocketquillet {
 
@@ -99,7 +102,7 @@ private:
     std::vector<Cell> m_cellsToEmpty;
     std::unique_ptr<platform::WavePlayer> m_wavePlayer;  // only while Sound is on
     QTimer m_soundEnded;  // single shot: lets the audio device go once a sound is over
-    std::map<Command, QAction*> m_actions;
+    std::unique_ptr<platform::qt::CommandActions> m_commands;  // the menus of m_menuLanguage
     Language m_menuLanguage = Language::English;
     bool m_writesSettings = true;
 };

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "pocketquillet/ui/painter/board_painter.h"
+#include "pocketquillet/view/board_painter.h"
 
 namespace pocketquillet {
 

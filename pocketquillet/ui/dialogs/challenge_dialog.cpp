@@ -6,8 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/qt/command_actions.h"
 #include "pocketquillet/game/pocket_game.h"
-#include "pocketquillet/ui/dialogs/dialog_texts.h"
+#include "pocketquillet/view/dialog_texts.h"
 
 namespace pocketquillet {
 
@@ -15,7 +16,7 @@ ChallengeDialog::ChallengeDialog(Language language, const ChallengeNames& last, 
     : QDialog(parent) {
     const DialogTexts& texts = dialogTexts(language);
     setObjectName(QStringLiteral("challenge"));
-    setWindowTitle(qt(texts.challengeTitle));
+    setWindowTitle(platform::qt::text(texts.challengeTitle));
     auto* layout = new QGridLayout(this);
     const std::array<const char*, 2> labels = {texts.player1, texts.player2};
     for (int i = 0; i < 2; ++i) {
@@ -28,14 +29,14 @@ ChallengeDialog::ChallengeDialog(Language language, const ChallengeNames& last, 
         computer->setAutoDefault(false);
         connect(computer, &QPushButton::clicked, name,
                 [name] { name->setText(QString::fromStdU16String(std::u16string(kComputerName))); });
-        layout->addWidget(new QLabel(qt(labels[i]), this), i, 0);
+        layout->addWidget(new QLabel(platform::qt::text(labels[i]), this), i, 0);
         layout->addWidget(name, i, 1);
         layout->addWidget(computer, i, 2);
         m_names[i] = name;
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(qt(texts.ok));
-    buttons->button(QDialogButtonBox::Cancel)->setText(qt(texts.cancel));
+    buttons->button(QDialogButtonBox::Ok)->setText(platform::qt::text(texts.ok));
+    buttons->button(QDialogButtonBox::Cancel)->setText(platform::qt::text(texts.cancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons, 2, 0, 1, 3);

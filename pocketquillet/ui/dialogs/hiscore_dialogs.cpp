@@ -7,15 +7,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "platform/qt/command_actions.h"
 #include "pocketquillet/game/pocket_game.h"
-#include "pocketquillet/ui/dialogs/dialog_texts.h"
+#include "pocketquillet/view/dialog_texts.h"
+#include "pocketquillet/view/hiscore_layout.h"
 
 namespace pocketquillet {
 
 namespace {
-
-constexpr int kTableWidth = 400;
-constexpr int kTableBottomGap = 8;
 
 // The rows of the view in the fixed 12-pixel font, each at its place.
 class HiscoreTableWidget : public QWidget {
@@ -39,11 +38,13 @@ protected:
         painter.setFont(bold);
         painter.setPen(Qt::black);
         painter.drawText(QRect(kRankColumnX, 4, width() - 2 * kRankColumnX, kFirstRowY - 8),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, qt(m_view.headline));
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                         platform::qt::text(m_view.headline));
         painter.setFont(m_font);
         for (const HiscoreRow& row : m_view.rows) {
-            painter.setPen(QColor(row.colour.red, row.colour.green, row.colour.blue));
-            const int baseline = row.top + ascent;
+            const Rgb colour = rowColour(row.source);
+            painter.setPen(QColor(colour.red, colour.green, colour.blue));
+            const int baseline = rowTop(row.rank) + ascent;
             painter.drawText(kRankColumnX, baseline, QString::number(row.rank));
             painter.drawText(kPointsColumnX, baseline, QString::fromStdU16String(row.pointsText));
             painter.drawText(kNameColumnX, baseline, QString::fromStdU16String(row.name));

@@ -15,8 +15,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/qt/command_actions.h"
 #include "pocketquillet/game/options.h"
-#include "pocketquillet/ui/dialogs/dialog_texts.h"
+#include "pocketquillet/view/dialog_texts.h"
 
 namespace pocketquillet {
 
@@ -29,11 +30,11 @@ constexpr std::array kSoundEvents = {
 
 QGroupBox* radioGroup(const char* title, const char* const (&captions)[3], int checked, bool enabled,
                       QButtonGroup*& group, QWidget* parent) {
-    auto* box = new QGroupBox(qt(title), parent);
+    auto* box = new QGroupBox(platform::qt::text(title), parent);
     auto* layout = new QVBoxLayout(box);
     group = new QButtonGroup(box);
     for (int i = 0; i < 3; ++i) {
-        auto* button = new QRadioButton(qt(captions[i]), box);
+        auto* button = new QRadioButton(platform::qt::text(captions[i]), box);
         button->setChecked(i == checked);
         group->addButton(button, i);
         layout->addWidget(button);
@@ -48,7 +49,7 @@ OptionsDialog::OptionsDialog(const Options& options, GameState state,
                              std::function<void(const QString&)> playSound, QWidget* parent)
     : QDialog(parent), m_language(options.language), m_playSound(std::move(playSound)) {
     setObjectName(QStringLiteral("options"));
-    setWindowTitle(qt(dialogTexts(m_language).optionsTitle));
+    setWindowTitle(platform::qt::text(dialogTexts(m_language).optionsTitle));
     const OptionsForm form = optionsForm(options);
     new QVBoxLayout(this);
     createSwitches(form, state);
@@ -65,7 +66,7 @@ OptionsDialog::Outcome OptionsDialog::run() {
 void OptionsDialog::createSwitches(const OptionsForm& form, GameState state) {
     const DialogTexts& texts = dialogTexts(m_language);
     const auto add = [&](const char* caption, bool checked, OptionsControl control) {
-        auto* box = new QCheckBox(qt(caption), this);
+        auto* box = new QCheckBox(platform::qt::text(caption), this);
         box->setChecked(checked);
         box->setEnabled(isControlEnabled(control, state));
         layout()->addWidget(box);
@@ -82,14 +83,14 @@ void OptionsDialog::createChoices(const OptionsForm& form, GameState state) {
     auto* fields = new QFormLayout;
     m_languageList = new QComboBox(this);
     for (int position = 0; position < kLanguageCount; ++position) {
-        m_languageList->addItem(qt(text(languageAt(position), Text::LanguageName)));
+        m_languageList->addItem(platform::qt::text(text(languageAt(position), Text::LanguageName)));
     }
-    m_languageList->setCurrentText(qt(form.languageName));
-    fields->addRow(qt(texts.language), m_languageList);
+    m_languageList->setCurrentText(platform::qt::text(form.languageName));
+    fields->addRow(platform::qt::text(texts.language), m_languageList);
     m_startAt = new QLineEdit(QString::fromStdU16String(form.startAt), this);
     m_startAt->setMaxLength(9);
     m_startAt->setEnabled(isControlEnabled(OptionsControl::StartAt, state));
-    fields->addRow(qt(texts.startAt), m_startAt);
+    fields->addRow(platform::qt::text(texts.startAt), m_startAt);
     static_cast<QVBoxLayout*>(layout())->addLayout(fields);
 
     auto* groups = new QHBoxLayout;
@@ -101,11 +102,11 @@ void OptionsDialog::createChoices(const OptionsForm& form, GameState state) {
 }
 
 void OptionsDialog::createSounds(const OptionsForm& form) {
-    auto* box = new QGroupBox(qt(dialogTexts(m_language).sounds), this);
+    auto* box = new QGroupBox(platform::qt::text(dialogTexts(m_language).sounds), this);
     auto* column = new QVBoxLayout(box);
     auto* events = new QListWidget(box);
     for (const Text event : kSoundEvents) {
-        events->addItem(qt(text(m_language, event)));
+        events->addItem(platform::qt::text(text(m_language, event)));
     }
     events->setCurrentRow(0);
     constexpr int kEventsShown = 4;
@@ -139,7 +140,7 @@ void OptionsDialog::createButtons() {
     const DialogTexts& texts = dialogTexts(m_language);
     auto* buttons = new QDialogButtonBox(this);
     const auto add = [&](const char* caption, QDialogButtonBox::ButtonRole role) {
-        return buttons->addButton(qt(caption), role);
+        return buttons->addButton(platform::qt::text(caption), role);
     };
     QPushButton* ok = add(texts.ok, QDialogButtonBox::AcceptRole);
     QPushButton* apply = add(texts.apply, QDialogButtonBox::ApplyRole);

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "platform/bitmap/raster_ops.h"
-#include "pocketquillet/game/status_lines.h"
-#include "pocketquillet/ui/painter/board_painter.h"
+#include "pocketquillet/view/board_painter.h"
+#include "pocketquillet/view/status_lines.h"
 
 namespace pocketquillet::test {
 

@@ -1,4 +1,4 @@
-#include "pocketquillet/ui/painter/board_painter.h"
+#include "pocketquillet/view/board_painter.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 
 #include "platform/bitmap/raster_ops.h"
 #include "pocketquillet/game/pocket_game.h"
-#include "pocketquillet/tests/painter/block_text.h"
 #include "pocketquillet/tests/test_support.h"
+#include "pocketquillet/tests/view/block_text.h"
 
 namespace pocketquillet {
 namespace {

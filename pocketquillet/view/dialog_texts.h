@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 #include "pocketquillet/game/texts.h"
 
 namespace pocketquillet {
@@ -35,13 +33,5 @@ struct DialogTexts {
 };
 
 const DialogTexts& dialogTexts(Language language);
-
-inline QString qt(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-inline QString qt(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
 
 }  // namespace pocketquillet

@@ -1,4 +1,4 @@
-#include "pocketquillet/game/window_pos.h"
+#include "pocketquillet/view/window_pos.h"
 
 #include <gtest/gtest.h>
 

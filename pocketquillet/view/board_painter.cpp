@@ -1,4 +1,4 @@
-#include "pocketquillet/ui/painter/board_painter.h"
+#include "pocketquillet/view/board_painter.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "platform/bitmap/bitmap.h"
-#include "pocketquillet/game/window_geometry.h"
+#include "pocketquillet/view/window_geometry.h"
 
 namespace pocketquillet {
 

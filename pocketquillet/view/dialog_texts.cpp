@@ -1,4 +1,4 @@
-#include "pocketquillet/ui/dialogs/dialog_texts.h"
+#include "pocketquillet/view/dialog_texts.h"
 
 namespace pocketquillet {
 

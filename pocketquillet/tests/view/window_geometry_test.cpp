@@ -1,4 +1,4 @@
-#include "pocketquillet/game/window_geometry.h"
+#include "pocketquillet/view/window_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "pocketquillet/game/status_lines.h"
+#include "pocketquillet/view/status_lines.h"
 
 #include <algorithm>
 #include <string>

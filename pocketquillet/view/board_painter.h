@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/bitmap/bitmap.h"
-#include "pocketquillet/game/status_lines.h"
-#include "pocketquillet/game/window_geometry.h"
+#include "pocketquillet/view/status_lines.h"
+#include "pocketquillet/view/window_geometry.h"
 
 namespace pocketquillet {
 
