@@ -2,12 +2,14 @@
 #include <QCommandLineParser>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <chrono>
 
 #include "morvane/ui/main_frame.h"
-#include "morvane/ui/splash_window.h"
 #include "platform/audio/audio_output.h"
 #include "platform/data_folder/data_folder.h"
 #include "platform/process/quit_signals.h"
+#include "platform/qt/bitmap_image.h"
+#include "platform/qt/splash_window.h"
 
 namespace {
 
@@ -31,6 +33,19 @@ Options parseCommandLine(const QCoreApplication& app) {
     parser.process(app);
     const QStringList games = parser.positionalArguments();
     return {games.isEmpty() ? QString() : games.join(QLatin1Char(' ')), parser.value(screenshot)};
+}
+
+// A borderless picture on top for four seconds, or until a key or a click.
+platform::qt::SplashLook splashLook() {
+    const QColor felt(20, 60, 40);
+    platform::qt::SplashLook look;
+    look.name = QStringLiteral("Morvane");
+    look.plainSize = QSize(589, 374);
+    look.frameTop = look.frameBottom = felt;
+    look.nameColour = QColor(240, 220, 150);
+    look.namePixels = 48;
+    look.shownFor = std::chrono::seconds(4);
+    return look;
 }
 
 }  // namespace
@@ -69,7 +84,8 @@ int main(int argc, char* argv[]) {
             QCoreApplication::exit(frame.saveScreenshot(file) ? 0 : 1);
         });
     } else {
-        auto* splash = new morvane::SplashWindow(programFolder / "splash.bmp");
+        auto* splash = new platform::qt::SplashWindow(platform::qt::loadImage(programFolder / "splash.bmp"),
+                                                      splashLook());
         splash->showCentred();
     }
     return app.exec();

@@ -9,11 +9,10 @@
 #include <QToolBar>
 
 #include "morvane/game/commands.h"
-#include "morvane/ui/bitmap_image.h"
 #include "morvane/ui/dialogs/morvane_dialogs.h"
 #include "morvane/ui/main_frame.h"
 #include "morvane/ui/morvane_view.h"
-#include "platform/bitmap/bmp_file.h"
+#include "platform/qt/bitmap_image.h"
 
 namespace morvane {
 
@@ -110,8 +109,7 @@ void CMainFrame::createToolBar() {
     m_toolBar->setObjectName(QStringLiteral("ToolBar"));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolBar->setIconSize(kButtonPicture);
-    const platform::Result<platform::Bitmap> strip = platform::loadBmp(m_programFolder / "toolbar.bmp");
-    const QImage pictures = strip ? imageOf(strip.value()).copy() : QImage();
+    const QImage pictures = platform::qt::loadImage(m_programFolder / "toolbar.bmp");
     int picture = 0;
     for (const int id : toolBarButtons()) {
         if (id == 0) {

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <ctime>
 
-#include "morvane/ui/bitmap_image.h"
 #include "platform/audio/wave_player.h"
 #include "platform/bitmap/bmp_file.h"
+#include "platform/qt/bitmap_image.h"
 
 namespace morvane {
 
@@ -89,7 +89,7 @@ void CMorvaneView::paintEvent(QPaintEvent* event) {
         m_pictureStale = false;
         m_staleArea.reset();
     }
-    painter.drawImage(event->rect(), imageOf(m_painter.picture()), event->rect());
+    painter.drawImage(event->rect(), platform::qt::imageOf(m_painter.picture()), event->rect());
 }
 
 void CMorvaneView::resizeEvent(QResizeEvent*) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "orbeni/ui/bitmap_image.h"
+#include "platform/qt/bitmap_image.h"
 
 namespace orbeni {
 
@@ -108,7 +108,7 @@ void BitmapView::paintBitmap(QPainter& painter, const QRect& area, const BoardSc
     if (area.isEmpty()) {
         return;
     }
-    const QImage image = imageOf(m_bitmap);
+    const QImage image = platform::qt::imageOf(m_bitmap);
     if (scale.isUnscaled() && m_pixelRatio == 1) {
         painter.drawImage(area, image, area.translated(-bitmapOrigin()));
         return;
@@ -123,7 +123,7 @@ void BitmapView::paintBitmap(QPainter& painter, const QRect& area, const BoardSc
 // Repeats the surround picture over the area so that it goes on from the bitmap's own corner, at
 // the scale the board is drawn at.
 void BitmapView::paintSurround(QPainter& painter, const QRect& area, const BoardScale& scale) const {
-    const QImage tile = imageOf(*m_surround);
+    const QImage tile = platform::qt::imageOf(*m_surround);
     if (tile.isNull()) {
         painter.fillRect(area, Qt::black);
         return;

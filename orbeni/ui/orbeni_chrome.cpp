@@ -6,10 +6,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "orbeni/ui/bitmap_image.h"
 #include "orbeni/ui/bitmap_view.h"
 #include "orbeni/ui/dialogs/hall_panel.h"
 #include "orbeni/ui/orbeni_window.h"
+#include "platform/qt/bitmap_image.h"
 
 // The window's chrome around the board: the toolbar with the player panel, the side panel, the
 // editor's panel and menu bar, and the commands that show and hide them.
@@ -118,14 +118,14 @@ void TOrbeni::ShowPanelHOF() {
     const int slot = m_game.currentLayout();
     const HallPanelContent content =
         m_game.EditorMode() ? HallPanelContent::BackgroundOnly : HallPanelContent::Scores;
-    const QImage panel = orbeni::ShowPanelHOF(imageOf(m_painter.hallPicture()), m_game.hallOfFame(), slot,
-                                              content, m_painter.pixelScale());
+    const QImage panel = orbeni::ShowPanelHOF(platform::qt::imageOf(m_painter.hallPicture()),
+                                              m_game.hallOfFame(), slot, content, m_painter.pixelScale());
     platform::Bitmap& shown = m_painter.hallPanel();
     if (shown.width() != panel.width() || shown.height() != panel.height()) {
         shown = platform::Bitmap(panel.width(), panel.height());
         m_hofBox->fitBitmap();
     }
-    copyInto(panel, shown);
+    platform::qt::copyInto(panel, shown);
     m_painter.hallPanelRedrawn();
     m_hofBox->update();
 }

@@ -13,7 +13,6 @@
 #include <functional>
 
 #include "orbeni/game/hall_of_fame.h"
-#include "orbeni/ui/bitmap_image.h"
 #include "orbeni/ui/dialogs/about_box.h"
 #include "orbeni/ui/dialogs/aide_dialog.h"
 #include "orbeni/ui/dialogs/hall_panel.h"

@@ -6,8 +6,7 @@
 #include <QScreen>
 
 #include "orbeni/game/program_info.h"
-#include "orbeni/ui/bitmap_image.h"
-#include "platform/bitmap/bmp_file.h"
+#include "platform/qt/bitmap_image.h"
 
 namespace orbeni {
 
@@ -20,8 +19,7 @@ constexpr QSize kPlainSize(320, 120);
 constexpr int kPictureInset = 2;
 
 QPixmap loadPicture(const std::filesystem::path& file) {
-    const platform::Result<platform::Bitmap> bitmap = platform::loadBmp(file);
-    return bitmap ? QPixmap::fromImage(imageOf(bitmap.value()).copy()) : QPixmap();
+    return QPixmap::fromImage(platform::qt::loadImage(file));
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "orbeni/ui/bitmap_image.h"
 #include "orbeni/view/face_cells.h"
 #include "platform/bitmap/bitmap.h"
+#include "platform/qt/bitmap_image.h"
 
 namespace orbeni {
 
@@ -81,7 +81,7 @@ void drawFamily(QPainter& painter, const QImage& tileImages, const Family& famil
 QImage drawTilesChart(const platform::Bitmap& tileImages) {
     QImage chart(kTilesChartWidth, kTilesChartHeight, QImage::Format_RGB32);
     chart.fill(kTeal);
-    const QImage faces = tileImages.isNull() ? QImage() : imageOf(tileImages);
+    const QImage faces = tileImages.isNull() ? QImage() : platform::qt::imageOf(tileImages);
     QPainter painter(&chart);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setFont(labelFont());
