@@ -99,11 +99,22 @@ bool isUnreadableKey(std::string_view key) {
            key.front() == ';' || key.front() == '[';
 }
 
-// A value written on one line: each line break becomes a blank.
+// A value never holds a line break: each one becomes a blank, on reading and on writing alike.
 std::string oneLine(std::string_view value) {
     std::string text(value);
     std::replace_if(
         text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+// A value as its key line holds it: one that a reader would trim or unquote (blank edges,
+// enclosing quotes) goes in quotes, so that it reads back as it was written.
+std::string lineValue(std::string_view value) {
+    std::string text = oneLine(value);
+    if (trim(text) != text || withoutQuotes(text) != text) {
+        text.insert(text.begin(), '"');
+        text.push_back('"');
+    }
     return text;
 }
 
@@ -200,7 +211,7 @@ std::optional<std::string> Profile::value(std::string_view section, std::string_
     if (!index) {
         return std::nullopt;
     }
-    return std::string(withoutQuotes(keyLine(contents().lines[*index].text)->value));
+    return oneLine(withoutQuotes(keyLine(contents().lines[*index].text)->value));
 }
 
 std::string Profile::readString(std::string_view section, std::string_view key, std::string_view defaultValue,
@@ -248,19 +259,15 @@ bool Profile::writeString(std::string_view section, std::string_view key,
     if (hasLineBreak(section) || trim(section).empty() || isUnreadableKey(key)) {
         return false;
     }
-    if (value && hasLineBreak(*value)) {
-        const std::string line = oneLine(*value);
-        return writeString(section, key, std::string_view(line));
-    }
     const auto range = findSection(section);
     const auto index = range ? findKey(*range, key) : std::nullopt;
     if (!index) {
-        return !value || save(withNewKey(range, section, key, *value));
+        return !value || save(withNewKey(range, section, key, lineValue(*value)));
     }
     std::vector<Line> lines = contents().lines;
     const std::size_t at = *index;
     if (value) {
-        lines[at].text = std::string(keyLine(lines[at].text)->key).append("=").append(*value);
+        lines[at].text = std::string(keyLine(lines[at].text)->key).append("=").append(lineValue(*value));
     } else {
         lines.erase(lines.begin() + std::ptrdiff_t(at));
     }

@@ -21,8 +21,10 @@ namespace platform {
 // - a write keeps every other line byte for byte and reaches the disk whole or not at all;
 // - a file that exists but cannot be read is never written in this run, so that what it holds
 //   is not replaced by defaults;
-// - line breaks in a value become blanks, and a section or key that could not be found again
-//   (a line break in it, or a key with "=" or starting with ";" or "[") is refused.
+// - line breaks in a value become blanks (a lone CR inside a line too, on reading), a value
+//   that trimming or unquoting would change is written in quotes, so every value written reads
+//   back as it was, and a section or key that could not be found again (a line break in it, or
+//   a key with "=" or starting with ";" or "[") is refused.
 //
 // The file is parsed once and again only when it changes on disk, so many reads cost little.
 class Profile {

@@ -35,6 +35,8 @@ TEST_F(ProfileWriteTest, WritesKeepEveryOtherLine) {
         {"a lone CR in an LF file", "[A]\nx=1\r", "A", "y", "2", "[A]\nx=1\r\ny=2\n"},
         {"line breaks in a value become blanks", "[A]\r\n", "A", "Name1", "Ann\r\n[A]\nTime1=1",
          "[A]\r\nName1=Ann  [A] Time1=1\r\n"},
+        {"a value with blank edges goes in quotes", "[A]\r\nk=old\r\n", "A", "k", " x ",
+         "[A]\r\nk=\" x \"\r\n"},
     };
     for (const auto& c : cases) {
         const auto file = fileWith(c.before);
@@ -88,6 +90,30 @@ TEST_F(ProfileWriteTest, NamesMadeFromPlayersTextReadBackOrAreRefused) {
     }
     EXPECT_FALSE(profile.writeString("two\nlines", "k", "v"));
     EXPECT_EQ(Profile(file).sections().size(), 2u);
+}
+
+TEST_F(ProfileWriteTest, EveryValueReadFromAFileIsWrittenSoThatItReadsBackTheSame) {
+    // Values as hand-made or foreign files hold them; what a game reads from one it must be able
+    // to save and load again unchanged (a bitmap path, a sound, a player's name).
+    const std::string_view lines[] = {
+        "k=\"  blank edges  \"",
+        "k='\"double inside single\"'",
+        "k=\"'single inside double'\"",
+        "k=a\rlone CR",
+        "k=\"trailing CR\r\"",
+        "k=\"x\"y\"",
+        "k='",
+        "k=\"\"\"\"",
+        "k=plain",
+    };
+    for (const std::string_view line : lines) {
+        const std::string first =
+            Profile(fileWith(std::string("[S]\n").append(line).append("\n"))).readString("S", "k", "?");
+        const auto copy = m_folder / "copy.ini";
+        EXPECT_TRUE(Profile(copy).writeString("S", "k", first)) << line;
+        EXPECT_EQ(Profile(copy).readString("S", "k", "?"), first) << line;
+        std::filesystem::remove(copy);
+    }
 }
 
 TEST_F(ProfileWriteTest, ABatchWritesTheFileOnceWithTheSameBytesAsWriteByWrite) {
