@@ -1,27 +1,27 @@
 #include "platform/audio/audio_output.h"
 
-#include <SDL.h>
-
 #include <algorithm>
+
+#include "platform/audio/audio_device.h"
+#include "platform/audio/sdl_audio_device.h"
 
 namespace platform {
 
 namespace {
 
-constexpr int kBufferFrames = 1024;
+// Buffers of the usual sizes are mixed without allocating on the device's thread.
+constexpr std::size_t kMixFrames = 4096;
 
-// SDL would take SIGTERM and SIGINT for itself and leave the window running: the programs end in
-// order on them instead.
-int initAudio() {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    return SDL_InitSubSystem(SDL_INIT_AUDIO);
-}
-
-// The output of the process while anybody holds it. Only the GUI thread makes players, so this
-// needs no lock.
+// The output of the process while anybody holds it, and the device it is to open instead of the
+// sound card. Only the GUI thread makes players, so these need no lock.
 std::weak_ptr<AudioOutput>& currentOutput() {
     static std::weak_ptr<AudioOutput> current;
     return current;
+}
+
+std::weak_ptr<AudioDevice>& chosenDevice() {
+    static std::weak_ptr<AudioDevice> chosen;
+    return chosen;
 }
 
 }  // namespace
@@ -34,65 +34,37 @@ std::shared_ptr<AudioOutput> AudioOutput::shared() {
     std::weak_ptr<AudioOutput>& current = currentOutput();
     std::shared_ptr<AudioOutput> output = current.lock();
     if (!output) {
-        output = std::make_shared<AudioOutput>();
+        std::shared_ptr<AudioDevice> device = chosenDevice().lock();
+        if (!device) {
+            device = std::make_shared<SdlAudioDevice>();
+        }
+        output = std::make_shared<AudioOutput>(std::move(device));
         current = output;
     }
     return output;
 }
 
-AudioOutput::AudioOutput() {
-    if (openDevice()) {
-        return;
-    }
-    // No sound hardware: the dummy driver still consumes buffers at the real rate, so pieces end
-    // on time and nothing waits for a device that is not there.
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-    openDevice();
+void AudioOutput::useDevice(const std::shared_ptr<AudioDevice>& device) {
+    chosenDevice() = device;
 }
 
 bool AudioOutput::hasPlaybackDevice() {
-    if (initAudio() != 0) {
-        return false;
-    }
-    const char* driver = SDL_GetCurrentAudioDriver();
-    const bool silentDriver =
-        driver == nullptr || SDL_strcmp(driver, "dummy") == 0 || SDL_strcmp(driver, "disk") == 0;
-    // Some drivers cannot count their devices (-1) and still play on the default one.
-    const bool found = !silentDriver && SDL_GetNumAudioDevices(0) != 0;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return found;
+    return SdlAudioDevice::hasPlaybackDevice();
+}
+
+AudioOutput::AudioOutput(std::shared_ptr<AudioDevice> device)
+    : m_device(std::move(device)), m_sourceFrames(kMixFrames * kChannels) {
+    m_open = m_device->open(*this);
 }
 
 AudioOutput::~AudioOutput() {
-    if (m_device != 0) {
-        SDL_CloseAudioDevice(m_device);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (m_open) {
+        m_device->close();
     }
 }
 
-// Opens the default playback device of the current driver and starts it.
-bool AudioOutput::openDevice() {
-    if (initAudio() != 0) {
-        return false;
-    }
-    SDL_AudioSpec wanted{};
-    wanted.freq = kSampleRate;
-    wanted.format = AUDIO_F32SYS;
-    wanted.channels = kChannels;
-    wanted.samples = kBufferFrames;
-    wanted.callback = &AudioOutput::fill;
-    wanted.userdata = this;
-    SDL_AudioSpec obtained{};
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-    if (m_device == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    m_sampleRate = obtained.freq;
-    m_sourceFrames.resize(static_cast<std::size_t>(std::max<int>(obtained.samples, kBufferFrames)) *
-                          kChannels);
-    SDL_PauseAudioDevice(m_device, 0);
-    return true;
+int AudioOutput::sampleRate() const {
+    return m_open ? m_device->sampleRate() : kSampleRate;
 }
 
 void AudioOutput::add(AudioSource& source) {
@@ -105,12 +77,6 @@ void AudioOutput::remove(AudioSource& source) {
     std::erase(m_sources, &source);
 }
 
-void AudioOutput::fill(void* output, unsigned char* stream, int bytes) {
-    const int frameCount = bytes / static_cast<int>(sizeof(float) * kChannels);
-    static_cast<AudioOutput*>(output)->mix(reinterpret_cast<float*>(stream), frameCount);
-}
-
-// Adds up what every source plays into one buffer of the device.
 void AudioOutput::mix(float* frames, int frameCount) {
     const auto sampleCount = static_cast<std::size_t>(frameCount) * kChannels;
     std::fill(frames, frames + sampleCount, 0.0f);
@@ -125,22 +91,33 @@ void AudioOutput::mix(float* frames, int frameCount) {
     }
 }
 
-AudioOutput::Lock::Lock(const AudioOutput& output) : m_device(output.m_device) {
-    if (m_device != 0) {
-        SDL_LockAudioDevice(m_device);
+bool AudioOutput::isSounding() const {
+    return std::ranges::any_of(m_sources, [](const AudioSource* source) { return source->isSounding(); });
+}
+
+void AudioOutput::waitUntilReady() {
+    for (AudioSource* source : m_sources) {
+        source->waitUntilReady();
+    }
+}
+
+AudioOutput::Lock::Lock(const AudioOutput& output)
+    : m_device(output.m_open ? output.m_device.get() : nullptr) {
+    if (m_device != nullptr) {
+        m_device->lock();
     }
 }
 
 AudioOutput::Lock::Lock(const std::shared_ptr<AudioOutput>& output)
-    : m_device(output ? output->m_device : 0) {
-    if (m_device != 0) {
-        SDL_LockAudioDevice(m_device);
+    : m_device(output && output->m_open ? output->m_device.get() : nullptr) {
+    if (m_device != nullptr) {
+        m_device->lock();
     }
 }
 
 AudioOutput::Lock::~Lock() {
-    if (m_device != 0) {
-        SDL_UnlockAudioDevice(m_device);
+    if (m_device != nullptr) {
+        m_device->unlock();
     }
 }
 

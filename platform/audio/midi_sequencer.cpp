@@ -76,7 +76,7 @@ const std::vector<std::filesystem::path>& MidiSequencer::soundFontCandidates() {
 // font takes a good part of a second: it is done on a thread of its own, so that the window that
 // asks for music at start-up shows at once; the piece waits silently at its start until then.
 void MidiSequencer::startSynth() {
-    if (m_synthStart.joinable()) {
+    if (m_synthStart.joinable() || m_synthReady.load(std::memory_order_acquire)) {
         return;
     }
     if (m_soundFont.empty()) {
@@ -246,6 +246,17 @@ std::uint32_t MidiSequencer::position() const {
     }
     const std::uint64_t played = m_framesPlayed * 1000 / static_cast<std::uint64_t>(m_outputRate);
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(played, m_lengthMs));
+}
+
+// The piece is heard until its last note; the output's lock is held.
+bool MidiSequencer::isSounding() const {
+    return m_playing && position() < m_lengthMs;
+}
+
+void MidiSequencer::waitUntilReady() {
+    if (m_synthStart.joinable()) {
+        m_synthStart.join();
+    }
 }
 
 // Without a synthesizer (it could not be made) the piece keeps time in silence.

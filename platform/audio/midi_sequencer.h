@@ -57,6 +57,8 @@ private:
     void setSilent();
     void restartPlayer();
     void render(float* frames, int frameCount) override;
+    bool isSounding() const override;
+    void waitUntilReady() override;
 
     std::filesystem::path m_soundFont;
     std::vector<std::uint8_t> m_piece;

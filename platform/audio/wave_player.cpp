@@ -14,10 +14,8 @@ constexpr double kBeepSeconds = 0.15;
 constexpr double kBeepHertz = 880.0;
 constexpr float kBeepVolume = 0.25f;
 
-// Converts SDL's decoded wave data to float stereo at the given rate; empty when SDL cannot.
-std::vector<float> converted(const SDL_AudioSpec& waveFormat, const Uint8* data, Uint32 bytes, int rate) {
-    SDL_AudioStream* stream = SDL_NewAudioStream(waveFormat.format, waveFormat.channels, waveFormat.freq,
-                                                 AUDIO_F32SYS, AudioOutput::kChannels, rate);
+// Runs sound through an SDL stream to its end; empty when SDL cannot.
+std::vector<float> streamed(SDL_AudioStream* stream, const void* data, std::size_t bytes) {
     if (stream == nullptr) {
         return {};
     }
@@ -30,6 +28,32 @@ std::vector<float> converted(const SDL_AudioSpec& waveFormat, const Uint8* data,
     }
     SDL_FreeAudioStream(stream);
     return samples;
+}
+
+// Brings float stereo to another rate. SDL keeps back the last frames of a stream that changes
+// its rate, even flushed, which would cut the end off every effect: a quarter of a second of
+// silence goes in behind the sound and is cut off again.
+std::vector<float> resampled(std::vector<float> samples, int fromRate, int toRate) {
+    const std::size_t frames = samples.size() / AudioOutput::kChannels;
+    const auto wanted = static_cast<std::size_t>(static_cast<std::uint64_t>(frames) * toRate / fromRate);
+    samples.resize(samples.size() + static_cast<std::size_t>(fromRate / 4) * AudioOutput::kChannels, 0.0f);
+    std::vector<float> result = streamed(SDL_NewAudioStream(AUDIO_F32SYS, AudioOutput::kChannels, fromRate,
+                                                            AUDIO_F32SYS, AudioOutput::kChannels, toRate),
+                                         samples.data(), samples.size() * sizeof(float));
+    result.resize(std::min(result.size(), wanted * AudioOutput::kChannels));
+    return result;
+}
+
+// Converts SDL's decoded wave data to float stereo at the given rate; empty when SDL cannot.
+std::vector<float> converted(const SDL_AudioSpec& waveFormat, const Uint8* data, Uint32 bytes, int rate) {
+    std::vector<float> samples =
+        streamed(SDL_NewAudioStream(waveFormat.format, waveFormat.channels, waveFormat.freq, AUDIO_F32SYS,
+                                    AudioOutput::kChannels, waveFormat.freq),
+                 data, bytes);
+    if (samples.empty() || waveFormat.freq == rate) {
+        return samples;
+    }
+    return resampled(std::move(samples), waveFormat.freq, rate);
 }
 
 }  // namespace
@@ -77,7 +101,7 @@ bool WavePlayer::isPlaying() const {
         return false;
     }
     const AudioOutput::Lock lock(*m_output);
-    return m_next < m_samples.size();
+    return isSounding();
 }
 
 std::chrono::milliseconds WavePlayer::timeLeft() const {

@@ -44,6 +44,7 @@ public:
 
 private:
     void render(float* frames, int frameCount) override;
+    bool isSounding() const override { return m_next < m_samples.size(); }
     void start(std::vector<float> samples);
     AudioOutput& output();
     std::vector<float> decoded(SDL_RWops* wave) const;

@@ -1,15 +1,17 @@
 #pragma once
 
-#include <chrono>
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "platform/audio/manual_audio_device.h"
 
 namespace platform::testing {
 
@@ -95,17 +97,13 @@ inline Bytes waveFile(double seconds, int rate = 22050) {
     return bytes;
 }
 
-// Polls until the condition holds or the time is up; whether it held.
-inline bool waitUntil(const std::function<bool()>& condition,
-                      std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+// The loudest sample of some rendered frames.
+inline float peak(const std::vector<float>& frames) {
+    float loudest = 0.0f;
+    for (float sample : frames) {
+        loudest = std::max(loudest, std::abs(sample));
     }
-    return true;
+    return loudest;
 }
 
 // A folder of its own for each test, removed afterwards.
@@ -128,6 +126,12 @@ protected:
     }
 
     std::filesystem::path m_folder;
+};
+
+// A folder of its own, and a playback device that plays only the frames the test renders.
+class ManualAudioTest : public AudioFileTest {
+protected:
+    std::shared_ptr<ManualAudioDevice> m_audio = ManualAudioDevice::install();
 };
 
 }  // namespace platform::testing

@@ -10,9 +10,8 @@ namespace platform {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::waitUntil;
 
-class MidiSequencerTest : public testing::AudioFileTest {
+class MidiSequencerTest : public testing::ManualAudioTest {
 protected:
     bool ended() const {
         return m_sequencer.position() >= m_sequencer.startPosition() + m_sequencer.length();
@@ -29,29 +28,38 @@ TEST_F(MidiSequencerTest, PlayedPieceAdvancesToItsEnd) {
     EXPECT_FALSE(m_sequencer.isPlaying());
 
     ASSERT_TRUE(m_sequencer.play());
-    EXPECT_TRUE(waitUntil([&] { return m_sequencer.position() > 0; }));
-    EXPECT_TRUE(waitUntil([&] { return ended(); }));
+    const std::vector<float> heard = m_audio->render(100ms);
+    EXPECT_EQ(m_sequencer.position(), 100u);
+    EXPECT_GT(testing::peak(heard), 0.01f) << "the note sounds with the General MIDI font";
+    EXPECT_TRUE(m_audio->renderUntilSilent());
+    EXPECT_TRUE(ended());
     EXPECT_EQ(m_sequencer.position(), 300u);
+    EXPECT_TRUE(m_sequencer.isPlaying()) << "it waits at its end to be rewound";
 
     ASSERT_TRUE(m_sequencer.seekToStart());
     EXPECT_EQ(m_sequencer.position(), 0u);
     ASSERT_TRUE(m_sequencer.play());
-    EXPECT_TRUE(waitUntil([&] { return ended(); }));
+    EXPECT_GT(testing::peak(m_audio->render(100ms)), 0.01f) << "the note sounds again";
+    EXPECT_TRUE(m_audio->renderUntilSilent());
+    EXPECT_TRUE(ended());
 }
 
 TEST_F(MidiSequencerTest, StopKeepsThePositionAndPlayGoesOn) {
     ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(960), "long.mid")));  // one second
     ASSERT_TRUE(m_sequencer.play());
-    ASSERT_TRUE(waitUntil([&] { return m_sequencer.position() >= 100; }));
+    m_audio->render(100ms);
     ASSERT_TRUE(m_sequencer.stop());
     const std::uint32_t stoppedAt = m_sequencer.position();
-    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(stoppedAt, 100u);
+    m_audio->render(100ms);
     EXPECT_EQ(m_sequencer.position(), stoppedAt);
-    EXPECT_LT(stoppedAt, m_sequencer.length());
+    EXPECT_FALSE(m_sequencer.isPlaying());
 
     ASSERT_TRUE(m_sequencer.play());
-    EXPECT_TRUE(waitUntil([&] { return m_sequencer.position() > stoppedAt; }));
-    EXPECT_TRUE(waitUntil([&] { return ended(); }));
+    m_audio->render(50ms);
+    EXPECT_EQ(m_sequencer.position(), stoppedAt + 50);
+    EXPECT_TRUE(m_audio->renderUntilSilent());
+    EXPECT_TRUE(ended());
 }
 
 // Music that is not heard keeps no sound device awake: the output is held only while it plays.
@@ -61,9 +69,11 @@ TEST_F(MidiSequencerTest, OutputIsHeldOnlyWhileThePiecePlays) {
     EXPECT_FALSE(AudioOutput::inUse()) << "opened, waiting at its start";
     ASSERT_TRUE(m_sequencer.play());
     EXPECT_TRUE(AudioOutput::inUse());
-    ASSERT_TRUE(waitUntil([&] { return m_sequencer.position() > 0; }));
+    EXPECT_TRUE(m_audio->isOpen());
+    m_audio->render(10ms);
     ASSERT_TRUE(m_sequencer.stop());
     EXPECT_FALSE(AudioOutput::inUse()) << "paused";
+    EXPECT_FALSE(m_audio->isOpen()) << "paused";
     ASSERT_TRUE(m_sequencer.play());
     EXPECT_TRUE(AudioOutput::inUse());
     ASSERT_TRUE(m_sequencer.seekToStart());
@@ -71,6 +81,7 @@ TEST_F(MidiSequencerTest, OutputIsHeldOnlyWhileThePiecePlays) {
     ASSERT_TRUE(m_sequencer.play());
     m_sequencer.close();
     EXPECT_FALSE(AudioOutput::inUse()) << "closed";
+    EXPECT_FALSE(m_audio->isOpen()) << "closed";
 }
 
 TEST_F(MidiSequencerTest, FilesItCannotOpenGiveAReason) {
@@ -105,6 +116,7 @@ TEST_F(MidiSequencerTest, ClosedDeviceSaysSoAndStandsAtZero) {
     check("never opened");
     ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(240), "piece.mid")));
     ASSERT_TRUE(m_sequencer.play());
+    m_audio->render(10ms);
     m_sequencer.close();
     check("closed");
     m_sequencer.close();
@@ -115,17 +127,33 @@ TEST_F(MidiSequencerTest, PieceKeepsTimeWithoutASoundFont) {
     MidiSequencer silent(m_folder / "no-such-font.sf2");
     ASSERT_TRUE(silent.open(fileWith(testing::oneNoteMidi(96), "piece.mid")));
     ASSERT_TRUE(silent.play());
-    EXPECT_TRUE(waitUntil([&] { return silent.position() >= silent.length(); }));
+    EXPECT_EQ(testing::peak(m_audio->render(50ms)), 0.0f);
+    EXPECT_EQ(silent.position(), 50u);
+    EXPECT_TRUE(m_audio->renderUntilSilent());
+    EXPECT_EQ(silent.position(), silent.length());
+}
+
+TEST_F(MidiSequencerTest, WithoutAnyPlaybackDevicePlayFailsAndSaysWhy) {
+    m_audio->unplug();
+    ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(96), "piece.mid")));
+    const auto played = m_sequencer.play();
+    EXPECT_FALSE(played);
+    EXPECT_NE(played.error().find("no sound output"), std::string::npos) << played.error();
+    EXPECT_FALSE(m_sequencer.isPlaying());
+    EXPECT_FALSE(AudioOutput::inUse());
 }
 
 TEST_F(MidiSequencerTest, OpeningAnotherPieceReplacesTheFirst) {
     ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(960), "long.mid")));
     ASSERT_TRUE(m_sequencer.play());
-    ASSERT_TRUE(waitUntil([&] { return m_sequencer.position() > 0; }));
+    m_audio->render(200ms);
     ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(96), "short.mid")));
     EXPECT_EQ(m_sequencer.length(), 100u);
     EXPECT_EQ(m_sequencer.position(), 0u);
     EXPECT_FALSE(m_sequencer.isPlaying());
+    ASSERT_TRUE(m_sequencer.play());
+    EXPECT_TRUE(m_audio->renderUntilSilent());
+    EXPECT_EQ(m_sequencer.position(), 100u);
 }
 
 TEST_F(MidiSequencerTest, MusicAndWaveEffectsShareTheOutput) {
@@ -133,8 +161,13 @@ TEST_F(MidiSequencerTest, MusicAndWaveEffectsShareTheOutput) {
     effects.play(fileWith(testing::waveFile(0.05), "select.wav"));
     ASSERT_TRUE(m_sequencer.open(fileWith(testing::oneNoteMidi(96), "piece.mid")));
     ASSERT_TRUE(m_sequencer.play());
+    m_audio->render(20ms);
+    EXPECT_EQ(m_sequencer.position(), 20u);
+    EXPECT_NEAR(effects.timeLeft().count(), 30, 1);
     effects.play(m_folder / "missing.wav");
-    EXPECT_TRUE(waitUntil([&] { return ended() && !effects.isPlaying(); }));
+    EXPECT_TRUE(m_audio->renderUntilSilent());
+    EXPECT_TRUE(ended());
+    EXPECT_FALSE(effects.isPlaying());
 }
 
 }  // namespace

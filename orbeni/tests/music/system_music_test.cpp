@@ -4,6 +4,7 @@
 
 #include "orbeni/board/random_generator.h"
 #include "orbeni/tests/music/music_fakes.h"
+#include "platform/audio/manual_audio_device.h"
 #include "platform/tests/audio_test_support.h"
 
 namespace orbeni {
@@ -16,6 +17,7 @@ TEST_F(SystemMusicTest, PiecesEndOnTheRealSequencerAndRandomMusicMovesOn) {
     const std::string bytes(piece.begin(), piece.end());
     addPiece("first.mid", bytes);
     addPiece("second.mid", bytes);
+    const auto audio = platform::ManualAudioDevice::install();
     testing::RecordingMusicHost host;
     RandomGenerator random;
     SystemMusic music(m_folder, host, random);
@@ -24,13 +26,22 @@ TEST_F(SystemMusicTest, PiecesEndOnTheRealSequencerAndRandomMusicMovesOn) {
 
     music.LoadMidiClick(1);
     ASSERT_EQ(host.statuses.size(), 1u) << (host.errors.empty() ? "" : host.errors[0]);
-    EXPECT_TRUE(platform::testing::waitUntil([&] {
+    audio->render(std::chrono::milliseconds(50));
+    music.poll();
+    EXPECT_EQ(host.statuses.size(), 1u) << "half-way through the piece";
+    EXPECT_EQ(music.pollDelay(), 50u);
+    for (std::size_t piecesHeard = 1; piecesHeard < 3; ++piecesHeard) {
+        ASSERT_TRUE(audio->renderUntilSilent());
         music.poll();
-        return host.statuses.size() >= 3;
-    }));
+        EXPECT_EQ(host.statuses.size(), piecesHeard + 1) << "the next random piece is chosen";
+    }
     EXPECT_TRUE(host.errors.empty());
-    music.playSound(Sound::Select);  // no file: the default beep, and no message
+    // No file: the default beep, and no message.
+    EXPECT_EQ(music.playSound(Sound::Select), std::chrono::milliseconds(150));
     music.close();
+    EXPECT_TRUE(audio->renderUntilSilent());
+    music.closeSilentEffects();
+    EXPECT_FALSE(platform::AudioOutput::inUse()) << "nothing heard, nothing held";
     EXPECT_TRUE(host.errors.empty());
 }
 
