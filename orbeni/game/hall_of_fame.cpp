@@ -43,12 +43,6 @@ std::string nameField(std::string_view name) {
     return field;
 }
 
-// A value the file keeps as it is: a leading blank (a name starting with one, or no name at all)
-// would be dropped on reading, so such a value is kept between quotes.
-std::string storedValue(const std::string& entry) {
-    return !entry.empty() && entry.front() == ' ' ? '"' + entry + '"' : entry;
-}
-
 // Right-aligns a number in four characters, as the entries store times.
 std::string widthFour(int value) {
     char text[16];
@@ -262,7 +256,7 @@ bool HallOfFame::writeSection(platform::Profile& file, int slot, const std::stri
     for (int r = 1; r <= kRanks; ++r) {
         const std::string& value = m_entries[slot][r];
         if (file.readString(section, rankKey(r), "\n") != value) {
-            written = file.writeString(section, rankKey(r), storedValue(value)) && written;
+            written = file.writeString(section, rankKey(r), value) && written;
         }
     }
     return written;

@@ -169,13 +169,6 @@ OrbeniSettings readSettings(const platform::Profile& profile, ScreenSize screen)
 namespace {
 
 // Writes one key of the settings in the way its kind is kept.
-// A text the file gives back as it is: blanks at either end would be dropped on reading, so such
-// a text is kept between quotes.
-std::string storedText(const std::string& text) {
-    const bool blankEnd = !text.empty() && (text.front() == ' ' || text.back() == ' ');
-    return blankEnd ? '"' + text + '"' : text;
-}
-
 bool writeKey(platform::Profile& profile, const OrbeniSettings& settings, const Key& key) {
     return std::visit(
         [&](auto member) {
@@ -187,7 +180,7 @@ bool writeKey(platform::Profile& profile, const OrbeniSettings& settings, const 
             } else if constexpr (std::is_same_v<Member, int WindowBounds::*>) {
                 return profile.writeInt(kSettingsSection, key.name, settings.bounds.*member);
             } else {
-                return profile.writeString(kSettingsSection, key.name, storedText(settings.*member));
+                return profile.writeString(kSettingsSection, key.name, settings.*member);
             }
         },
         key.field);
