@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "fuzz/harnesses/harness_support.h"
+#include "orbeni/game/game.h"
 #include "orbeni/game/saved_game.h"
 #include "orbeni/tests/recording_host.h"
 

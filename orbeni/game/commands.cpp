@@ -3,173 +3,127 @@
 
 namespace orbeni {
 
-namespace {
+void Game::ButtonDown(MouseButton button, int mouseX, int mouseY) {
+    if (!m_phase.inPlay() || m_rivers.RiverPathFound()) {
+        return;
+    }
+    const int px = mouseX - kBoardOffsetX;
+    const int py = mouseY - kBoardOffsetY;
+    if (button == MouseButton::Right && !m_phase.editor()) {
+        m_play.unselectAll();
+        redrawBoard();
+        return;
+    }
+    ChoisitPai(px, py, px / 20, py / 25);
+}
 
-constexpr int kRandomShufflePasses = 101;
-constexpr int kShuffleTakeBacks = 3;
+// Selects the clicked tile, unselects it on a second click, and removes a matching pair.
+void Game::ChoisitPai(int px, int py, int column, int row) {
+    if (m_phase.editor()) {
+        return;
+    }
+    const int clicked = column >= kColumns + 1 || row >= kRows + 1 ? 0 : m_play.board().WhatTileThere(px, py);
+    if (clicked != 0) {
+        m_play.pick(clicked);
+    }
+    if (!m_play.pairSelected()) {
+        return;
+    }
+    if (!m_play.selectionMatches()) {
+        m_play.unselectFirst();
+    } else if (m_phase.rivers()) {
+        m_rivers.join();
+    } else {
+        m_play.removePair(m_play.board().position(m_play.FirstTile()));
+        m_playback.warnIfLost();
+    }
+}
 
-}  // namespace
+void Game::GoBack() {
+    if (!m_phase.editor()) {
+        m_play.BackHistory();
+    }
+    redrawBoard();
+}
+
+void Game::Back() {
+    const int tilesLeft = m_play.TilesLeft();
+    if (!m_phase.inPlay() || m_phase.editor() || tilesLeft == 0 || tilesLeft == m_play.TilesTotal()) {
+        return;
+    }
+    GoBack();
+}
+
+// Brings back the dealt board, also after shuffles, and starts the clock again.
+void Game::Restart() {
+    if (m_play.TilesLeft() == 0 || m_play.untouched() || m_phase.editor() || !m_phase.inPlay()) {
+        return;
+    }
+    m_play.Restart();
+    m_status.clearNoMoreMoves();
+    redrawBoard();
+    m_clock.reset();
+    m_clock.start();
+    ShowStatus("Game restarted.");
+}
 
 // Shows the next available pair, walking through them in free-list order; in Rivers, the next
 // pair a river joins.
 void Game::Hint() {
-    if (m_gameStopped || m_boardFinished || m_gamePaused) {
+    if (!m_phase.inPlay()) {
         return;
     }
-    if (m_riversMode) {
-        m_hintTileA = m_hintTileB = 0;
-        riversHint();
-        return;
+    if (m_phase.rivers() ? m_rivers.Hint() : m_play.Hint()) {
+        redrawBoard();
     }
-    if (m_free.movesLeft <= 0) {
-        return;
-    }
-    m_hintTileA = m_hintTileB = 0;
-    IsItFree();
-    if (m_free.count < 2 || m_free.movesLeft == 0) {
-        return;
-    }
-    m_hintIndex = m_hintIndex % m_free.movesLeft + 1;
-    int pair = 0;
-    for (int k = 0; k + 1 < m_free.count; ++k) {
-        if (matchGroup(m_free.list[k]) == matchGroup(m_free.list[k + 1]) && ++pair == m_hintIndex) {
-            m_hintTileA = m_free.list[k];
-            m_hintTileB = m_free.list[k + 1];
-            break;
-        }
-    }
-    m_penaltySeconds += kHintPenaltySeconds;
-    redrawBoard();
 }
 
 void Game::Shuffle1Click() {
-    if (m_boardFinished || m_gameStopped || m_gamePaused) {
+    if (!m_phase.inPlay()) {
         return;
     }
-    m_hintTileA = m_hintTileB = m_firstTile = m_secondTile = 0;
-    if (m_riversMode) {
-        riversShuffle();
+    m_play.unselectAll();
+    if (m_phase.rivers()) {
+        m_rivers.Shuffle();
     } else {
-        if (m_options.Shuffable) {
-            ShuffleBoard();
-        } else {
-            randomShuffle();
-        }
-        reportShuffle();
+        m_play.Shuffle();
     }
     redrawBoard();
     m_host.processPendingEvents();
 }
 
-void Game::reportShuffle() {
-    IsItFree();
-    const int moves = m_free.movesLeft;
-    if (moves > 1) {
-        ShowStatus("Tiles shuffled. " + std::to_string(moves) + " new moves found.");
-    } else if (moves == 1) {
-        ShowStatus("Tiles shuffled. 1 new move found.");
-    }
-    m_penaltySeconds += kShufflePenaltyPerMove * moves;
-}
-
-// Rivers counts no moves, so its shuffle is one pass at the price of a hint.
-void Game::riversShuffle() {
-    shufflePass(m_board, m_generator);
-    ShowStatus("Tiles shuffled.");
-    m_penaltySeconds += kRiversShufflePenaltySeconds;
-}
-
-// Shuffles until a move appears, giving up after 101 passes.
-void Game::randomShuffle() {
-    const bool animated = m_options.Animate && !m_options.RandomSeed1;
-    int attempts = 0;
-    do {
-        shufflePass(m_board, m_generator);
-        IsItFree();
-        ++attempts;
-        if (animated) {
-            boardChanged();
-        }
-    } while (m_free.movesLeft == 0 && attempts < kRandomShufflePasses);
-}
-
-// Re-deals the tiles still on the board so that they can be cleared. A remaining shape with
-// fewer than two free places costs the last three moves first; with nothing left to take back,
-// or a shape no removal order clears, the random shuffle is used instead.
-void Game::ShuffleBoard() {
-    DealAnimation* animation = dealAnimated() ? this : nullptr;
-    for (;;) {
-        if (animation != nullptr) {
-            boardChanged();
-        }
-        const LiveTiles live = liveTiles(m_board);
-        const PositionList shape = occupiedPositions(m_board);
-        m_board.clear();
-        reserve(m_board, shape);
-        m_generator.randomize(m_host.timeOfDayMilliseconds());
-        RemovalOrder order;
-        const PlanOutcome outcome = planRemovals(m_board, shape, live.count / 2, m_generator, order);
-        if (outcome == PlanOutcome::Planned) {
-            dealShuffledPairs(m_board, m_generator, order, live, animation);
-            return;
-        }
-        restoreTiles(m_board, live);
-        if (outcome != PlanOutcome::NoFreePair || m_tilesLeft >= m_tilesTotal) {
-            randomShuffle();
-            return;
-        }
-        for (int i = 0; i < kShuffleTakeBacks; ++i) {
-            BackHistory();
-        }
-    }
-}
-
-void Game::setPauseCaptions(bool paused) {
-    if (paused) {
-        m_host.setPauseCaptions("&Continue", "Play");
-    } else {
-        m_host.setPauseCaptions("&Pause", "Pause");
-    }
-}
-
-void Game::endPause() {
-    m_startTick = m_host.tickMilliseconds() - m_pauseElapsed;
-    setPauseCaptions(false);
-}
-
 void Game::PauseClick() {
-    if (m_gameStopped || m_boardFinished) {
+    if (!m_phase.clockRuns()) {
         return;
     }
-    if (!m_gamePaused) {
-        m_gamePaused = true;
-        m_pauseElapsed = m_host.tickMilliseconds() - m_startTick;
+    if (!m_phase.paused()) {
+        m_phase.setPaused(true);
         ShowStatus("Pause ON.");
-        setPauseCaptions(true);
+        m_clock.hold();
     } else {
-        m_gamePaused = false;
-        endPause();
+        m_phase.setPaused(false);
+        m_clock.release();
         ShowStatus("Pause OFF.");
     }
     redrawBoard();
 }
 
 void Game::Stop() {
-    m_gameStopped = true;
-    if (m_gamePaused) {
-        endPause();
+    m_phase.setStopped(true);
+    if (m_phase.paused()) {
+        m_clock.release();
     }
-    m_gamePaused = false;
+    m_phase.setPaused(false);
     m_host.redrawBoard();
     ShowStatus(std::string(kApplicationTitle) + "- Mah-Jongg Solitaire and Rivers");
     m_host.repaintNow();
 }
 
 void Game::VerticalClick() {
-    if (m_editorMode || m_riversMode) {
+    if (m_phase.everyTilePickable()) {
         return;
     }
-    if (!m_gameStopped && !m_boardFinished) {
+    if (m_phase.clockRuns()) {
         if (m_host.ask(
                 "Vertical variation",
                 "If you want to change the game mode, you'll have to restart your game. Do you wish to "
@@ -185,6 +139,49 @@ void Game::VerticalClick() {
 void Game::NStatus() {
     m_options.showMoves = !m_options.showMoves;
     m_host.setStatusText(StatusPanel::MovesLeft, "--");
+}
+
+bool Game::solveStep() {
+    const SolveStep step = m_playback.solveStep();
+    if (step == SolveStep::HintShown) {
+        redrawBoard();
+    }
+    return step != SolveStep::Ended;
+}
+
+TileCounts Game::countTiles() {
+    m_play.IsItFree();
+    return {m_play.TilesLeft(), m_play.freeTiles().movesLeft};
+}
+
+void Game::boardEmptied() {
+    if (!m_phase.finishAnnounced()) {
+        redrawBoard();
+    }
+}
+
+// A board emptied before the clock shows a second is only reported once it does; only a dealt
+// game can be won, never an editor's board or an empty one.
+void Game::redrawBoard() {
+    if (m_play.TilesLeft() == 0 && m_play.TilesTotal() > 0 && !m_phase.editor() &&
+        m_clock.ElapsedSeconds() > 0) {
+        m_phase.setFinished(true);
+    }
+    m_host.redrawBoard();
+    if (!m_phase.inPlay()) {
+        GameOver();
+    }
+}
+
+// Reports a won game once, entering it in the hall of fame when it beats rank 10.
+void Game::GameOver() {
+    if (!m_phase.finished() || m_phase.finishAnnounced()) {
+        return;
+    }
+    m_phase.setFinishAnnounced(true);
+    Stop();
+    m_clock.writeScorePanels();
+    m_hall.announceWin(m_currentLayout, m_clock.totalSeconds(), m_clock.PenaltySeconds());
 }
 
 }  // namespace orbeni

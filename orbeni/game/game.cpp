@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "orbeni/game/saved_game.h"
+
 namespace orbeni {
 
 namespace {
@@ -28,27 +30,12 @@ std::optional<int> parseSeed(std::string_view text) {
 
 }  // namespace
 
-void Game::tilePlaced(int tile) {
-    m_host.redrawTile(tile, m_board.position(tile));
-    m_host.repaintNow();
-}
-
-void Game::boardChanged() {
-    m_host.redrawBoard();
-    m_host.repaintNow();
-}
-
-// Deals build up visibly only for games nobody needs to repeat, and not over a running game.
-bool Game::dealAnimated() const {
-    return m_options.Animate && !m_editorMode && !m_options.RandomSeed1 && !m_gameStopped;
-}
-
 // The reason a layout cannot be dealt: a game needs an even number of places, at most 144; the
 // editor also lays out odd and empty ones.
 std::optional<std::string> Game::dealRefusal() const {
     const int positions = m_layout.positionCount();
     const bool playable = positions % 2 == 0 && positions > 0;
-    if ((playable || m_editorMode) && positions <= kMaxTiles) {
+    if ((playable || m_phase.editor()) && positions <= kMaxTiles) {
         return std::nullopt;
     }
     return "This layout has " + std::to_string(positions) +
@@ -60,65 +47,55 @@ bool Game::BeginGame() {
         m_host.ask("Layout", *refusal, Buttons::Ok, Icon::Warning);
         return false;
     }
-    m_riversMode = m_layoutChosen = false;
-    setPauseCaptions(false);
+    m_phase.setRivers(false);
+    m_layoutChosen = false;
+    m_clock.setPauseCaptions(false);
     m_currentLayout = m_layoutUnlisted ? 0 : m_checkedLayout;
-    dealSolitaire(m_layout.positionCount());
-    m_dealtBoard = m_board;
+    const DealOutcome outcome = m_play.deal(m_layout, m_specificSeed);
+    showDealMessage();
+    if (outcome == DealOutcome::Unclearable) {
+        ShowStatus("No removal order clears this layout: tiles dealt at random.");
+    }
     resetPlay();
-    m_gameStopped = false;
+    m_phase.setStopped(false);
     m_host.redrawHallPanel();
     redrawBoard();
-    m_startTick = m_host.tickMilliseconds();
+    m_clock.start();
     return true;
+}
+
+void Game::FourRivers() {
+    m_phase.setRivers(true);
+    m_layoutChosen = false;
+    m_currentLayout = kRiversSlot;
+    m_rivers.deal();
+    resetPlay();
+    m_clock.setPauseCaptions(false);
+    m_clock.start();
+    ShowStatus("Mahjongg Rivers started.");
+    m_phase.setStopped(false);
+    redrawBoard();
+    m_host.redrawHallPanel();
 }
 
 void Game::chooseLayout(int number) {
     m_checkedLayout = number;
     m_layoutChosen = true;
-    if (m_gameStopped || m_boardFinished) {
-        m_riversMode = false;
+    if (m_phase.stopped() || m_phase.finished()) {
+        m_phase.setRivers(false);
         m_currentLayout = number;
     }
 }
 
 void Game::closeEditor() {
-    m_editorMode = false;
-    m_board.clear();
-    m_tilesLeft = m_tilesTotal = 0;
+    m_phase.setEditor(false);
+    m_play.clear();
     resetPlay();
     Stop();
 }
 
-// Fills the reserved layout with tiles: winnable when asked and possible, otherwise at random
-// (from the specific game's seed when one is chosen). A layout in the making is only laid out.
-void Game::dealSolitaire(int tileCount) {
-    DealAnimation* animation = dealAnimated() ? this : nullptr;
-    m_board.clear();
-    reserveLayout(m_board, m_layout);
-    m_tilesLeft = m_tilesTotal = tileCount;
-    bool unclearable = false;
-    if (m_options.Winnable && !m_editorMode) {
-        if (CreateBoard(m_board, m_layout, m_generator, m_host.timeOfDayMilliseconds(), animation)) {
-            showDealMessage();
-            return;
-        }
-        unclearable = true;
-    }
-    if (m_options.RandomSeed1 && m_specificSeed >= 1) {
-        m_generator.setSeed(static_cast<std::uint32_t>(m_specificSeed));
-    } else {
-        m_generator.randomize(m_host.timeOfDayMilliseconds());
-    }
-    dealFullyRandom(m_board, tileCount, m_generator, animation);
-    showDealMessage();
-    if (unclearable) {
-        ShowStatus("No removal order clears this layout: tiles dealt at random.");
-    }
-}
-
 void Game::showDealMessage() {
-    if (m_editorMode) {
+    if (m_phase.editor()) {
         return;
     }
     if (!m_options.neverWarn) {
@@ -127,23 +104,25 @@ void Game::showDealMessage() {
     if (m_options.RandomSeed1 && m_specificSeed >= 1) {
         ShowStatus("Specific Board started. Random Seed #" + std::to_string(m_specificSeed));
     }
-    if (m_status.position() < 2) {
+    if (m_status.message().position() < 2) {
         ShowStatus("New game started.");
     }
 }
 
 void Game::resetPlay() {
     ++m_dealNumber;
-    m_boardFinished = m_finishHandled = m_gamePaused = m_noMovesShown = false;
-    m_riverPathFound = m_riverPathShown = false;
-    m_hintIndex = m_hintTileA = m_hintTileB = m_firstTile = m_secondTile = 0;
-    m_elapsedSeconds = m_penaltySeconds = 0;
-    m_pauseElapsed = 0;
+    m_phase.setFinished(false);
+    m_phase.setFinishAnnounced(false);
+    m_phase.setPaused(false);
+    m_status.clearNoMoreMoves();
+    m_rivers.reset();
+    m_play.resetSelection();
+    m_clock.reset();
 }
 
 // A new game plays the last game's kind, or the layout chosen since.
 void Game::NewGame() {
-    if (m_riversMode && !m_layoutChosen) {
+    if (m_phase.rivers() && !m_layoutChosen) {
         FourRivers();
     } else {
         BeginGame();
@@ -157,8 +136,9 @@ void Game::RandomSolitaireGame1Click() {
 
 void Game::NewRandomSpecificGame1Click() {
     m_options.RandomSeed1 = true;
-    m_generator.randomize(m_host.timeOfDayMilliseconds());
-    m_specificSeed = m_generator.random(2147483647);
+    RandomGenerator& generator = m_play.generator();
+    generator.randomize(m_host.timeOfDayMilliseconds());
+    m_specificSeed = generator.random(2147483647);
     BeginGame();
 }
 
@@ -179,42 +159,29 @@ void Game::NewSpecificGame1Click() {
     }
 }
 
-bool Game::isFree(int tile) const {
-    return isFreeUnder(tile, m_options.Vertical ? FreeRule::Vertical : FreeRule::Horizontal);
+std::optional<SavedGame> Game::savedGame() const {
+    return m_snapshot.take(m_currentLayout);
 }
 
-bool Game::Dispo(int tile) const {
-    return isFreeUnder(tile, FreeRule::Horizontal);
-}
-
-bool Game::Dispo_Vertical(int tile) const {
-    return isFreeUnder(tile, FreeRule::Vertical);
-}
-
-// In Rivers and in the editor every tile may be picked; otherwise the tile must be on the board
-// and free under the rule.
-bool Game::isFreeUnder(int tile, FreeRule rule) const {
-    if (m_riversMode || m_editorMode) {
-        return true;
+// The game plays on for the hall of fame of its layout, found by name in today's list; a layout
+// no longer listed enters none.
+bool Game::resumeGame(const SavedGame& saved) {
+    if (savedGameProblem(saved)) {
+        return false;
     }
-    const Position p = m_board.position(tile);
-    return (p.x != 0 || p.y != 0) && m_board.isFree(p, rule);
-}
-
-void Game::IsItFree() {
-    if (!m_riversMode && !m_editorMode) {
-        m_board.countFree(m_options.Vertical ? FreeRule::Vertical : FreeRule::Horizontal, m_free);
-    }
-}
-
-void Game::playSound(Sound sound) {
-    if (m_options.playSounds) {
-        m_host.playSound(sound);
-    }
-}
-
-void Game::redrawTile(int tile) {
-    m_host.redrawTile(tile, m_board.position(tile));
+    m_currentLayout = m_snapshot.slotOf(saved);
+    m_phase.setRivers(saved.kind == GameKind::Rivers);
+    m_layoutChosen = false;
+    m_options.Vertical = saved.rule == FreeRule::Vertical;
+    resetPlay();
+    m_snapshot.restore(saved);
+    m_phase.setPaused(saved.paused);
+    m_clock.setPauseCaptions(saved.paused);
+    m_phase.setStopped(false);
+    ShowStatus("Game resumed.");
+    m_host.redrawHallPanel();
+    redrawBoard();
+    return true;
 }
 
 }  // namespace orbeni

@@ -3,47 +3,39 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "orbeni/board/board.h"
-#include "orbeni/board/deal.h"
+#include "orbeni/board/layout_template.h"
 #include "orbeni/board/random_generator.h"
-#include "orbeni/game/hall_of_fame.h"
+#include "orbeni/game/game_clock.h"
+#include "orbeni/game/game_phase.h"
+#include "orbeni/game/game_snapshot.h"
+#include "orbeni/game/hall_entry.h"
 #include "orbeni/game/host.h"
 #include "orbeni/game/options.h"
-#include "orbeni/game/status_message.h"
-#include "orbeni/solver/solver.h"
+#include "orbeni/game/rivers.h"
+#include "orbeni/game/solitaire.h"
+#include "orbeni/game/solver_playback.h"
+#include "orbeni/game/status_line.h"
 
 namespace orbeni {
-
-// A removed tile and the place it had, for undo.
-struct HistoryEntry {
-    int tile = 0;
-    Position place;
-};
 
 enum class MouseButton { Left, Right, Middle };
 
 struct SavedGame;
 
-inline constexpr int kRiversTiles = 84;
-inline constexpr int kTimeLimitSeconds = 6000;
-inline constexpr int kHintPenaltySeconds = 40;
-inline constexpr int kShufflePenaltyPerMove = 10;
-inline constexpr int kRiversShufflePenaltySeconds = 40;
-// The most cells a river of three segments crosses inside the band around the rectangle.
-inline constexpr int kMaxRiverCells = 64;
-// The pace of the status message's reveal, one step a tick.
-inline constexpr std::uint32_t kRevealTickMilliseconds = 10;
-
-// The running game of the solitaire and of Rivers: the board, the clicks, undo, hints, shuffles,
-// the clock and the hall of fame. The main window owns one and forwards its commands to it.
-class Game : private DealAnimation {
+// The running game of the solitaire and of Rivers, as the main window sees it: it takes the
+// window's commands, keeps the phase of the game and the layout it is played on, and hands each
+// command to the part that plays it (the solitaire, Rivers, the clock, the solver's playback,
+// the hall of fame, saving and resuming). The main window owns one.
+class Game : private TimedGame {
 public:
     explicit Game(Host& host) : m_host(host) {}
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
     // Deals and play
     // Deals the layout; false (and the player told why) when it cannot be dealt.
@@ -53,14 +45,11 @@ public:
     void NewGame();
     void FourRivers();
     void ButtonDown(MouseButton button, int mouseX, int mouseY);
-    void ChoisitPai(int px, int py, int column, int row);
     void Back();
-    void GoBack();
-    void BackHistory();
     void Restart();
     void Hint();
     void Shuffle1Click();
-    void ShuffleBoard();
+    void ShuffleBoard() { m_play.ShuffleBoard(); }
     void PauseClick();
     void Stop();
     void VerticalClick();
@@ -76,55 +65,41 @@ public:
     void NStatus();
 
     // Free rules and counts
-    bool Dispo(int tile) const;
-    bool Dispo_Vertical(int tile) const;
+    bool Dispo(int tile) const { return m_play.isFreeUnder(tile, FreeRule::Horizontal); }
+    bool Dispo_Vertical(int tile) const { return m_play.isFreeUnder(tile, FreeRule::Vertical); }
     // Answers whether a click may pick the tile under the rule in play (every tile in Rivers).
-    bool isFree(int tile) const;
-    void IsItFree();
-    // Answers whether a river joins the two tiles; it keeps the river for riverPath().
-    bool CanBeReached(int startTile, int targetTile);
-    // The slide of a joined Rivers pair, one cell a step; the window paces it.
-    bool advanceRiverSlide();
-    void finishRiverSlide();
-    // The river of the last joined pair, from the target's cell to the start's: its points and
-    // their count. Shown until hideRiverPath().
-    int riverPath(std::array<Position, kMaxRiverCells + 2>& points) const;
-    bool riverPathShown() const { return m_riverPathShown; }
-    void hideRiverPath();
+    bool isFree(int tile) const { return m_play.isFree(tile); }
+    void IsItFree() { m_play.IsItFree(); }
+    bool CanBeReached(int startTile, int targetTile) { return m_rivers.CanBeReached(startTile, targetTile); }
+    bool advanceRiverSlide() { return m_rivers.advanceRiverSlide(); }
+    void finishRiverSlide() { m_rivers.finishRiverSlide(); }
+    int riverPath(std::array<Position, kMaxRiverCells + 2>& points) const {
+        return m_rivers.riverPath(points);
+    }
+    bool riverPathShown() const { return m_rivers.riverPathShown(); }
+    void hideRiverPath() { m_rivers.hideRiverPath(); }
 
     // Clock, status bar, end of game
-    void Temps();
-    // How long Temps() may wait before it has something to do (the reveal's next step, the
-    // clock's next whole second, the end of the music); none while only a command can change
-    // what it shows.
-    std::optional<std::uint32_t> nextTempsDelay();
-    void WriteScore();
-    void ShowStatus(std::string_view text);
-    // Redraws the board; once the last tile is gone this is where the end of the game is noticed.
-    void redrawBoard();
-    void GameOver();
+    void Temps() { m_clock.Temps(); }
+    std::optional<std::uint32_t> nextTempsDelay() { return m_clock.nextTempsDelay(); }
+    void ShowStatus(std::string_view text) { m_status.ShowStatus(text); }
 
     // Solver
-    // Tells in a message box whether the position can still be won, searching two seconds at most.
-    void CanBeWonClick();
-    // Finds a winning line to play back by solveStep(); false (and the player told why) without one.
-    bool SolveClick();
-    // Shows the next pair of the line as a hint, or takes the pair shown; false once the line is
-    // played or no longer fits the board.
+    void CanBeWonClick() { m_playback.CanBeWonClick(); }
+    bool SolveClick() { return m_playback.SolveClick(); }
     bool solveStep();
-    void stopSolving() { m_solveLine.clear(); }
-    bool solving() const { return !m_solveLine.empty(); }
-    // The solver answers only for a solitaire game in play.
-    bool solverAvailable() const;
+    void stopSolving() { m_playback.stopSolving(); }
+    bool solving() const { return m_playback.solving(); }
+    bool solverAvailable() const { return m_playback.solverAvailable(); }
 
     // Hall of fame
-    void ShowScores(ScoresOpening opening);
-    void DeleteHighscores1Click();
-    // Reads "Hallfame.ini" for the layouts of the list (in list order) and Rivers.
-    void loadHallOfFame(const std::filesystem::path& file, std::vector<std::string> layoutNames);
-    bool saveHallOfFame();
-    // Reads the slot of a layout added to the list while the program runs.
-    void loadHallSlot(int slot, const std::string& layoutName);
+    void ShowScores(ScoresOpening opening) { m_hall.ShowScores(m_currentLayout, opening); }
+    void DeleteHighscores1Click() { m_hall.DeleteHighscores1Click(m_currentLayout); }
+    void loadHallOfFame(const std::filesystem::path& file, std::vector<std::string> layoutNames) {
+        m_hall.loadHallOfFame(file, std::move(layoutNames));
+    }
+    bool saveHallOfFame() { return m_hall.saveHallOfFame(); }
+    void loadHallSlot(int slot, const std::string& layoutName) { m_hall.loadHallSlot(slot, layoutName); }
 
     // Saving and resuming
     // The running game as a later run plays it on; none when no game runs (stopped, finished, in
@@ -138,16 +113,14 @@ public:
     // Access for the window, the layouts and the tests
     Options& options() { return m_options; }
     const Options& options() const { return m_options; }
-    const Board& board() const { return m_board; }
-    Board& board() { return m_board; }
+    const Board& board() const { return m_play.board(); }
+    Board& board() { return m_play.board(); }
     LayoutTemplate& layoutTemplate() { return m_layout; }
-    // Takes the board as it stands for the dealt one, which Restart brings back.
-    void takeBoardAsDealt() { m_dealtBoard = m_board; }
-    RandomGenerator& generator() { return m_generator; }
-    HallOfFame& hallOfFame() { return m_hall; }
-    const FreeTiles& freeTiles() const { return m_free; }
-    const StatusMessage& statusMessage() const { return m_status; }
-    const HistoryEntry& history(int index) const { return m_history[static_cast<std::size_t>(index)]; }
+    void takeBoardAsDealt() { m_play.takeBoardAsDealt(); }
+    RandomGenerator& generator() { return m_play.generator(); }
+    HallOfFame& hallOfFame() { return m_hall.hallOfFame(); }
+    const FreeTiles& freeTiles() const { return m_play.freeTiles(); }
+    const StatusMessage& statusMessage() const { return m_status.message(); }
     // Makes a layout (1..99, 0 for one the list does not hold) the current one at once.
     void setCurrentLayout(int number) { m_currentLayout = m_checkedLayout = number; }
     // Chooses the layout of the next deal, the one the menu shows checked; a running game, Rivers
@@ -160,119 +133,66 @@ public:
     // games enter no hall of fame until a layout is loaded or saved.
     void setLayoutUnlisted(bool unlisted) { m_layoutUnlisted = unlisted; }
     bool layoutUnlisted() const { return m_layoutUnlisted; }
-    void setEditorMode(bool on) { m_editorMode = on; }
-    void setPlayerName(std::string name) { m_playerName = std::move(name); }
-    const std::string& playerName() const { return m_playerName; }
+    void setEditorMode(bool on) { m_phase.setEditor(on); }
+    void setPlayerName(std::string name) { m_hall.setPlayerName(std::move(name)); }
+    const std::string& playerName() const { return m_hall.playerName(); }
     void setSpecificSeed(int seed) { m_specificSeed = seed; }
     int specificSeed() const { return m_specificSeed; }
 
-    int TilesLeft() const { return m_tilesLeft; }
-    int TilesTotal() const { return m_tilesTotal; }
-    int FirstTile() const { return m_firstTile; }
-    int SecondTile() const { return m_secondTile; }
-    int HintTileA() const { return m_hintTileA; }
-    int HintTileB() const { return m_hintTileB; }
-    bool GameStopped() const { return m_gameStopped; }
-    bool GamePaused() const { return m_gamePaused; }
-    bool BoardFinished() const { return m_boardFinished; }
-    bool NoMovesShown() const { return m_noMovesShown; }
-    bool RiversMode() const { return m_riversMode; }
-    bool EditorMode() const { return m_editorMode; }
+    int TilesLeft() const { return m_play.TilesLeft(); }
+    int TilesTotal() const { return m_play.TilesTotal(); }
+    int FirstTile() const { return m_play.FirstTile(); }
+    int SecondTile() const { return m_play.SecondTile(); }
+    int HintTileA() const { return m_play.HintTileA(); }
+    int HintTileB() const { return m_play.HintTileB(); }
+    bool GameStopped() const { return m_phase.stopped(); }
+    bool GamePaused() const { return m_phase.paused(); }
+    bool BoardFinished() const { return m_phase.finished(); }
+    bool RiversMode() const { return m_phase.rivers(); }
+    bool EditorMode() const { return m_phase.editor(); }
     // True while a joined Rivers pair slides, when its tiles are drawn unmarked and clicks wait.
-    bool RiverPathFound() const { return m_riverPathFound; }
-    int ElapsedSeconds() const { return m_elapsedSeconds; }
-    int PenaltySeconds() const { return m_penaltySeconds; }
+    bool RiverPathFound() const { return m_rivers.RiverPathFound(); }
+    int ElapsedSeconds() const { return m_clock.ElapsedSeconds(); }
+    int PenaltySeconds() const { return m_clock.PenaltySeconds(); }
 
 private:
-    void tilePlaced(int tile) override;
-    void boardChanged() override;
+    // Selects the clicked tile, unselects it on a second click, and removes a matching pair.
+    void ChoisitPai(int px, int py, int column, int row);
+    void GoBack();
+    // Redraws the board; once the last tile is gone this is where the end of the game is noticed.
+    void redrawBoard();
+    // Reports a won game once, entering it in the hall of fame when it beats rank 10.
+    void GameOver();
+
+    TileCounts countTiles() override;
+    void boardEmptied() override;
+    void timeIsUp() override { Stop(); }
 
     std::optional<std::string> dealRefusal() const;
-    void writeScorePanels();
-    bool isFreeUnder(int tile, FreeRule rule) const;
-    bool dealAnimated() const;
-    void dealSolitaire(int tileCount);
-    void resetPlay();
     void showDealMessage();
-    void playSound(Sound sound);
-    void redrawTile(int tile);
-    void removePair(Position firstPlace);
-    void removeRiversPair();
-    void unselectFirst();
-    void randomShuffle();
-    void riversShuffle();
-    void reportShuffle();
-    void setPauseCaptions(bool paused);
-    void endPause();
-    void updateClock();
-    void walkRiver(int x0, int y0, int dx, int dy, int x, int y);
-    bool riverSegment(int x, int y, int dx, int dy, int segment, bool& found);
-    void MoveRiverTiles(Position cell);
-    void riversHint();
-    std::string finishedText(int totalSeconds) const;
-    FreeRule freeRule() const;
-    SolverResult searchBoard(const Board& board, std::uint32_t milliseconds, std::int64_t maxNodes);
-    void warnIfLost();
+    void resetPlay();
+    // Starts the clock of a game just dealt or resumed, and shows it.
+    void startPlay(bool paused);
 
     Host& m_host;
     Options m_options;
-    Board m_board;
-    // The board as it was dealt, for Restart: shuffles move tiles the history does not know of.
-    Board m_dealtBoard;
     LayoutTemplate m_layout;
-    RandomGenerator m_generator;
-    FreeTiles m_free;
-    StatusMessage m_status;
-    HallOfFame m_hall;
-    std::filesystem::path m_hallFile;
-    std::vector<std::string> m_layoutNames;
-    std::array<HistoryEntry, kMaxTiles> m_history{};
-    std::string m_playerName = "Player1";
+    GamePhase m_phase;
+    StatusLine m_status{m_host};
+    GameClock m_clock{m_host, m_options, m_phase, m_status, *this};
+    Solitaire m_play{m_host, m_options, m_phase, m_status, m_clock};
+    Rivers m_rivers{m_host, m_options, m_play, m_status, m_clock};
+    SolverPlayback m_playback{m_host, m_options, m_phase, m_play, m_clock, m_status};
+    HallEntry m_hall{m_host, m_options};
+    GameSnapshot m_snapshot{m_phase, m_options, m_play, m_rivers, m_clock, m_hall};
 
     int m_dealNumber = 0;
     int m_currentLayout = 1;
     int m_checkedLayout = 1;
     int m_specificSeed = 0;
-    int m_tilesLeft = 0;
-    int m_tilesTotal = 0;
-    int m_firstTile = 0;
-    int m_secondTile = 0;
-    int m_hintTileA = 0;
-    int m_hintTileB = 0;
-    int m_hintIndex = 0;
-    bool m_gameStopped = true;
-    bool m_gamePaused = false;
-    bool m_boardFinished = false;
-    bool m_finishHandled = false;
-    bool m_noMovesShown = false;
-    bool m_riversMode = false;
+    // A layout was chosen since the last deal: the next new game deals it, also after Rivers.
     bool m_layoutChosen = false;
     bool m_layoutUnlisted = false;
-    bool m_editorMode = false;
-    std::uint32_t m_startTick = 0;
-    int m_elapsedSeconds = 0;
-    int m_penaltySeconds = 0;
-    std::uint32_t m_pauseElapsed = 0;
-
-    // Made at the first search: it is large, and most games never ask it.
-    std::unique_ptr<Solver> m_solver;
-    std::vector<TilePair> m_solveLine;
-    std::size_t m_solveNext = 0;
-    bool m_solveHintShown = false;
-    // The board the next step of the line expects.
-    Board m_solveBoard;
-    // The last position found lost, so that only the move that lost the game is warned of.
-    Board m_lostBoard;
-    bool m_lostBoardKnown = false;
-
-    bool m_riverPathFound = false;
-    bool m_riverPathShown = false;
-    Position m_riverStartPlace;
-    Position m_riverTargetPlace;
-    std::array<Position, kMaxRiverCells> m_riverCells{};
-    int m_riverCellCount = 0;
-    int m_riverSlideStep = 0;
-    Position m_riverSlideFrom;
 };
 
 }  // namespace orbeni

@@ -1,4 +1,11 @@
-#include "orbeni/game/game.h"
+#include "orbeni/game/rivers.h"
+
+#include "orbeni/game/game_clock.h"
+#include "orbeni/game/host.h"
+#include "orbeni/game/options.h"
+#include "orbeni/game/saved_game.h"
+#include "orbeni/game/solitaire.h"
+#include "orbeni/game/status_line.h"
 
 namespace orbeni {
 
@@ -21,40 +28,35 @@ bool canStep(int x, int y, int dx, int dy) {
 
 }  // namespace
 
-void Game::FourRivers() {
-    m_riversMode = true;
-    m_layoutChosen = false;
-    m_currentLayout = kRiversSlot;
-    m_generator.randomize(m_host.timeOfDayMilliseconds());
-    m_board.clear();
+void Rivers::deal() {
+    RandomGenerator& generator = m_play.generator();
+    Board& board = m_play.board();
+    generator.randomize(m_host.timeOfDayMilliseconds());
+    board.clear();
     for (int tile = 1; tile <= kRiversTiles; ++tile) {
         Position place;
         do {
-            const int a = m_generator.random(14) + 2;
-            const int b = m_generator.random(6) + 2;
+            const int a = generator.random(14) + 2;
+            const int b = generator.random(6) + 2;
             place = Position{2 * a, 2 * b + 1, 1};
-        } while (m_board.cell(place) != 0);
-        m_board.place(tile, place);
+        } while (board.cell(place) != 0);
+        board.place(tile, place);
     }
-    m_tilesLeft = m_tilesTotal = kRiversTiles;
-    m_dealtBoard = m_board;
-    resetPlay();
-    setPauseCaptions(false);
-    m_startTick = m_host.tickMilliseconds();
-    ShowStatus("Mahjongg Rivers started.");
-    m_gameStopped = false;
-    redrawBoard();
-    m_host.redrawHallPanel();
+    m_play.takeDeal(kRiversTiles);
 }
 
-// Joins the selected pair by a river: without animation both go at once; with it the first tile
-// first slides along the river, step by step as the window asks, and the pair goes at its end.
-// The first tile is recorded where it stood before it slid.
-void Game::removeRiversPair() {
-    const Position firstPlace = m_board.position(m_firstTile);
-    if (!CanBeReached(m_secondTile, m_firstTile)) {
-        unselectFirst();
-        ShowStatus("No path of three lines joins these tiles.");
+void Rivers::reset() {
+    m_riverPathFound = m_riverPathShown = false;
+}
+
+// Without animation both tiles go at once; with it the first tile first slides along the river,
+// step by step as the window asks, and the pair goes at its end. The first tile is recorded
+// where it stood before it slid.
+void Rivers::join() {
+    const Position firstPlace = m_play.board().position(m_play.FirstTile());
+    if (!CanBeReached(m_play.SecondTile(), m_play.FirstTile())) {
+        m_play.unselectFirst();
+        m_status.ShowStatus("No path of three lines joins these tiles.");
         return;
     }
     m_riverPathShown = true;
@@ -65,14 +67,14 @@ void Game::removeRiversPair() {
     if (m_riverPathFound) {
         m_host.riverJoined(RiverJoin::Slides);
     } else {
-        removePair(m_riverSlideFrom);
+        m_play.removePair(m_riverSlideFrom);
         m_host.riverJoined(RiverJoin::AtOnce);
     }
 }
 
 // Moves the sliding tile one cell along its river; after the last cell the pair goes. True while
 // steps are left.
-bool Game::advanceRiverSlide() {
+bool Rivers::advanceRiverSlide() {
     if (!m_riverPathFound) {
         return false;
     }
@@ -81,23 +83,23 @@ bool Game::advanceRiverSlide() {
         return true;
     }
     m_riverPathFound = false;
-    removePair(m_riverSlideFrom);
+    m_play.removePair(m_riverSlideFrom);
     return false;
 }
 
-void Game::finishRiverSlide() {
+void Rivers::finishRiverSlide() {
     while (advanceRiverSlide()) {
     }
 }
 
-void Game::hideRiverPath() {
+void Rivers::hideRiverPath() {
     if (m_riverPathShown) {
         m_riverPathShown = false;
         m_host.redrawBoard();
     }
 }
 
-int Game::riverPath(std::array<Position, kMaxRiverCells + 2>& points) const {
+int Rivers::riverPath(std::array<Position, kMaxRiverCells + 2>& points) const {
     points[0] = m_riverTargetPlace;
     for (int i = 0; i < m_riverCellCount; ++i) {
         points[static_cast<std::size_t>(i + 1)] = m_riverCells[static_cast<std::size_t>(i)];
@@ -109,10 +111,10 @@ int Game::riverPath(std::array<Position, kMaxRiverCells + 2>& points) const {
 // Searches a river of at most three straight segments from the start tile to the target; the
 // first direction that finds one (right, left, down, up, and the turns in the same order) wins.
 // The cells the target would travel, from its own to the one next to the start, are kept.
-bool Game::CanBeReached(int startTile, int targetTile) {
-    const Position start = m_board.position(startTile);
+bool Rivers::CanBeReached(int startTile, int targetTile) {
+    const Position start = m_play.board().position(startTile);
     m_riverStartPlace = start;
-    m_riverTargetPlace = m_board.position(targetTile);
+    m_riverTargetPlace = m_play.board().position(targetTile);
     m_riverCellCount = 0;
     bool found = false;
     constexpr int kDirections[4][2] = {{2, 0}, {-2, 0}, {0, 2}, {0, -2}};
@@ -126,13 +128,14 @@ bool Game::CanBeReached(int startTile, int targetTile) {
 
 // Follows one straight segment from a corner through empty cells, turning from each of them
 // while turns are left; on success notes this segment's cells on the way back.
-bool Game::riverSegment(int x0, int y0, int dx, int dy, int segment, bool& found) {
+bool Rivers::riverSegment(int x0, int y0, int dx, int dy, int segment, bool& found) {
+    const Board& board = m_play.board();
     int x = x0;
     int y = y0;
     while (!found && canStep(x, y, dx, dy)) {
         x += dx;
         y += dy;
-        if (m_board.cell(x, y, 1) != 0) {
+        if (board.cell(x, y, 1) != 0) {
             found = x == m_riverTargetPlace.x && y == m_riverTargetPlace.y;
             break;
         }
@@ -153,7 +156,7 @@ bool Game::riverSegment(int x0, int y0, int dx, int dy, int segment, bool& found
 }
 
 // Notes the cells of a segment from its far end back to the cell after its corner (x0, y0).
-void Game::walkRiver(int x0, int y0, int dx, int dy, int x, int y) {
+void Rivers::walkRiver(int x0, int y0, int dx, int dy, int x, int y) {
     for (; x != x0 || y != y0; x -= dx, y -= dy) {
         const Position cell{x, y, 1};
         if (cell != m_riverTargetPlace && m_riverCellCount < kMaxRiverCells) {
@@ -163,36 +166,48 @@ void Game::walkRiver(int x0, int y0, int dx, int dy, int x, int y) {
 }
 
 // Moves the sliding tile on its river by one cell.
-void Game::MoveRiverTiles(Position cell) {
-    const int tile = m_firstTile;
-    const Position from = m_board.position(tile);
-    m_board.remove(tile);
+void Rivers::MoveRiverTiles(Position cell) {
+    Board& board = m_play.board();
+    const int tile = m_play.FirstTile();
+    const Position from = board.position(tile);
+    board.remove(tile);
     m_host.redrawTile(tile, from);
-    m_board.place(tile, cell);
+    board.place(tile, cell);
     m_host.redrawTile(tile, cell);
 }
 
 // Finds the pairs a river joins, as the removal searches them, and shows the next one.
-void Game::riversHint() {
+bool Rivers::Hint() {
+    m_play.showHint(TilePair{});
     int pairs = 0;
-    int firstOfPair[kRiversTiles / 2 * 3] = {};
-    int secondOfPair[kRiversTiles / 2 * 3] = {};
+    TilePair joined[kRiversTiles / 2 * 3] = {};
     for (int a = 1; a <= kRiversTiles; ++a) {
         for (int b = a + 1; b <= kRiversTiles && matchGroup(b) == matchGroup(a); ++b) {
-            if (m_board.position(a).onBoard() && m_board.position(b).onBoard() && CanBeReached(a, b)) {
-                firstOfPair[pairs] = a;
-                secondOfPair[pairs++] = b;
+            if (m_play.board().position(a).onBoard() && m_play.board().position(b).onBoard() &&
+                CanBeReached(a, b)) {
+                joined[pairs++] = TilePair{a, b};
             }
         }
     }
     if (pairs == 0) {
-        return;
+        return false;
     }
-    m_hintIndex = m_hintIndex % pairs + 1;
-    m_hintTileA = firstOfPair[m_hintIndex - 1];
-    m_hintTileB = secondOfPair[m_hintIndex - 1];
-    m_penaltySeconds += kHintPenaltySeconds;
-    redrawBoard();
+    m_play.hintAmong(joined, pairs);
+    m_clock.addPenalty(kHintPenaltySeconds);
+    return true;
+}
+
+void Rivers::Shuffle() {
+    shufflePass(m_play.board(), m_play.generator());
+    m_status.ShowStatus("Tiles shuffled.");
+    m_clock.addPenalty(kRiversShufflePenaltySeconds);
+}
+
+void Rivers::saveTo(SavedGame& saved) const {
+    if (m_riverPathFound) {
+        saved.board.remove(m_play.FirstTile());
+        saved.board.place(m_play.FirstTile(), m_riverSlideFrom);
+    }
 }
 
 }  // namespace orbeni

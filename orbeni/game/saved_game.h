@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "orbeni/board/board.h"
-#include "orbeni/game/game.h"
+#include "orbeni/game/game_clock.h"
+#include "orbeni/game/hall_of_fame.h"
+#include "orbeni/game/rivers.h"
+#include "orbeni/game/solitaire.h"
 #include "platform/result.h"
 
 namespace orbeni {

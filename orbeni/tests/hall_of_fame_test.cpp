@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "game_fixture.h"
 #include "orbeni/game/hall_of_fame.h"
 #include "platform/profile/profile.h"
 
@@ -15,13 +12,6 @@ std::filesystem::path freshFile(const char* name) {
     const auto file = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove(file);
     return file;
-}
-
-std::string contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 HallOfFame defaultTable() {
@@ -97,25 +87,6 @@ TEST(HallOfFame, LayoutsWhoseNamesMeetInOneSectionKeepTheirOwnEntries) {
               (std::vector<std::string>{"Twin towers", "Twintowers", "MyLayout", "Classic"}));
     EXPECT_EQ(HallOfFame::sectionNames({"A b", "Ab c", "a B", "Rivers"}),
               (std::vector<std::string>{"A b", "Abc", "a B 2", "Rivers 2"}));
-
-    const auto file = freshFile("orbeni-test-hallfame-twins.ini");
-    {
-        platform::Profile profile(file);
-        profile.writeString("Twintowers", "Rank1", HallOfFame::makeEntry("Old", 90, 0));
-    }
-    test::GameFixture fixture;
-    fixture.game.loadHallOfFame(file, {"Classic", "Twin towers"});
-    EXPECT_EQ(fixture.game.hallOfFame().entry(2, 1), HallOfFame::makeEntry("Old", 90, 0));
-    fixture.game.loadHallSlot(3, "Twintowers");
-    EXPECT_EQ(fixture.game.hallOfFame().entry(3, 1), HallOfFame::defaultEntry(1));
-    fixture.game.hallOfFame().AddHall(3, "New", 80, 0);
-    ASSERT_TRUE(fixture.game.saveHallOfFame());
-
-    HallOfFame reread;
-    reread.load(platform::Profile(file), {"Classic", "Twin towers", "Twintowers"});
-    EXPECT_EQ(reread.entry(2, 1), HallOfFame::makeEntry("Old", 90, 0));
-    EXPECT_EQ(reread.entry(3, 1), HallOfFame::makeEntry("New", 80, 0));
-    std::filesystem::remove(file);
 }
 
 TEST(HallOfFame, RankTenMustBeBeatenStrictly) {
@@ -176,27 +147,6 @@ TEST(HallOfFame, FileKeepsUsedSectionsUnderNamesWithoutSpaces) {
     reread.resetSlot(1);
     ASSERT_TRUE(reread.save(profile, names));
     EXPECT_TRUE(platform::Profile(file).keys("MyLayout").empty());
-    std::filesystem::remove(file);
-}
-
-TEST(HallOfFame, GameWritesTheFileRightAfterAnEntryAndADeletion) {
-    const auto file = freshFile("orbeni-test-hallfame-game.ini");
-    test::GameFixture fixture;
-    fixture.game.loadHallOfFame(file, {"Small One"});
-    fixture.host.scoresName = "Zoe";
-    fixture.layOut(test::GameFixture::singles({1, 2}));
-    fixture.clickTile(1);
-    fixture.clickTile(2);
-    fixture.runClockTo(3000);
-    EXPECT_EQ(fixture.game.playerName(), "Zoe");
-    EXPECT_NE(contents(file).find("Rank1=Zoe         3    0"), std::string::npos);
-
-    fixture.host.answers = {Button::Cancel};
-    fixture.game.DeleteHighscores1Click();
-    EXPECT_NE(contents(file).find("[SmallOne]"), std::string::npos);
-    fixture.game.DeleteHighscores1Click();
-    EXPECT_EQ(contents(file).find("[SmallOne]"), std::string::npos);
-    EXPECT_NE(contents(file).find("[Rivers]"), std::string::npos);
     std::filesystem::remove(file);
 }
 

@@ -4,12 +4,33 @@
 #include <vector>
 
 #include "game_fixture.h"
+#include "orbeni/game/rivers.h"
+#include "parts_fixture.h"
 #include "test_layouts.h"
 
 namespace orbeni {
 namespace {
 
 using test::GameFixture;
+
+// Rivers on its own, on a board that holds only the given tiles (layer 1).
+struct RiversPart : test::PartsFixture {
+    Rivers rivers{host, options, play, status, clock};
+
+    explicit RiversPart(const std::vector<test::PlacedTile>& tiles) {
+        phase.setRivers(true);
+        rivers.deal();
+        play.board().clear();
+        for (const auto& placed : tiles) {
+            play.board().place(placed.tile, placed.place);
+        }
+    }
+    // Selects the pair and joins it, as two clicks do.
+    void join(int first, int second) {
+        pickPair(first, second);
+        rivers.join();
+    }
+};
 
 // A Rivers game whose board holds only the given tiles (layer 1).
 struct RiversFixture : GameFixture {
@@ -23,15 +44,19 @@ struct RiversFixture : GameFixture {
 };
 
 TEST(Rivers, DealFillsTheRectangle) {
-    GameFixture fixture;
-    fixture.game.FourRivers();
-    EXPECT_EQ(fixture.game.TilesLeft(), 84);
-    EXPECT_EQ(fixture.game.currentLayout(), 100);
+    RiversPart part({});
+    part.rivers.deal();
+    EXPECT_EQ(part.play.TilesLeft(), 84);
+    EXPECT_TRUE(part.play.untouched());
     for (int x = 4; x <= 30; x += 2) {
         for (int y = 5; y <= 15; y += 2) {
-            EXPECT_NE(fixture.game.board().cell(x, y, 1), 0);
+            EXPECT_NE(part.play.board().cell(x, y, 1), 0);
         }
     }
+
+    GameFixture fixture;
+    fixture.game.FourRivers();
+    EXPECT_EQ(fixture.game.currentLayout(), 100);
     EXPECT_EQ(fixture.game.statusMessage().text(), "Mahjongg Rivers started.");
 }
 
@@ -77,15 +102,15 @@ TEST(Rivers, PathsUseTheBandAroundTheRectangleAndNoMore) {
         for (const Position& p : c.blockers) {
             tiles.push_back({blocker++, p});
         }
-        RiversFixture fixture(tiles);
-        fixture.clickTile(1);
-        fixture.clickTile(2);
-        fixture.game.finishRiverSlide();
-        EXPECT_EQ(fixture.game.TilesLeft() == 82, c.joined) << c.what;
+        RiversPart part(tiles);
+        EXPECT_EQ(part.rivers.CanBeReached(2, 1), c.joined) << c.what;
+        part.join(1, 2);
+        part.rivers.finishRiverSlide();
+        EXPECT_EQ(part.play.TilesLeft() == 82, c.joined) << c.what;
         if (!c.joined) {
-            EXPECT_EQ(fixture.game.FirstTile(), 2) << c.what;
-            EXPECT_EQ(fixture.game.SecondTile(), 0) << c.what;
-            EXPECT_EQ(fixture.game.statusMessage().text(), "No path of three lines joins these tiles.");
+            EXPECT_EQ(part.play.FirstTile(), 2) << c.what;
+            EXPECT_EQ(part.play.SecondTile(), 0) << c.what;
+            EXPECT_EQ(part.status.message().text(), "No path of three lines joins these tiles.");
         }
     }
 }

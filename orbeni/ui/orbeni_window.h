@@ -15,8 +15,8 @@
 #include "orbeni/layouts/editor_cursor.h"
 #include "orbeni/layouts/layout_editor.h"
 #include "orbeni/layouts/layout_menu.h"
-#include "orbeni/ui/display_mode.h"
 #include "orbeni/music/system_music.h"
+#include "orbeni/ui/display_mode.h"
 #include "orbeni/view/board_painter.h"
 #include "orbeni/view/orbeni_settings.h"
 

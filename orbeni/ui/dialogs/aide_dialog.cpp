@@ -8,9 +8,9 @@
 #include <iterator>
 #include <optional>
 
-#include "orbeni/view/rtf_to_html.h"
 #include "orbeni/ui/dialogs/rules_page.h"
 #include "orbeni/ui/dialogs/tiles_chart.h"
+#include "orbeni/view/rtf_to_html.h"
 
 namespace orbeni {
 

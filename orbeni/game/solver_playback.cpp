@@ -1,4 +1,13 @@
-#include "orbeni/game/game.h"
+#include "orbeni/game/solver_playback.h"
+
+#include <string_view>
+
+#include "orbeni/game/game_clock.h"
+#include "orbeni/game/game_phase.h"
+#include "orbeni/game/host.h"
+#include "orbeni/game/options.h"
+#include "orbeni/game/solitaire.h"
+#include "orbeni/game/status_line.h"
 
 namespace orbeni {
 
@@ -27,17 +36,13 @@ std::string_view verdictText(Verdict verdict) {
 
 }  // namespace
 
-bool Game::solverAvailable() const {
-    return !m_gameStopped && !m_boardFinished && !m_gamePaused && !m_riversMode && !m_editorMode &&
-           m_tilesLeft > 0;
-}
-
-FreeRule Game::freeRule() const {
-    return m_options.Vertical ? FreeRule::Vertical : FreeRule::Horizontal;
+bool SolverPlayback::solverAvailable() const {
+    return m_phase.inPlay() && !m_phase.everyTilePickable() && m_play.TilesLeft() > 0;
 }
 
 // Searches the board under the game's free rule until the host's clock has run the given time.
-SolverResult Game::searchBoard(const Board& board, std::uint32_t milliseconds, std::int64_t maxNodes) {
+SolverResult SolverPlayback::searchBoard(const Board& board, std::uint32_t milliseconds,
+                                         std::int64_t maxNodes) {
     const std::uint32_t start = m_host.tickMilliseconds();
     SearchLimit limit;
     limit.maxNodes = maxNodes;
@@ -45,88 +50,85 @@ SolverResult Game::searchBoard(const Board& board, std::uint32_t milliseconds, s
     if (!m_solver) {
         m_solver = std::make_unique<Solver>();
     }
-    return m_solver->solve(board, freeRule(), limit);
+    return m_solver->solve(board, m_options.Vertical ? FreeRule::Vertical : FreeRule::Horizontal, limit);
 }
 
-void Game::CanBeWonClick() {
+void SolverPlayback::CanBeWonClick() {
     if (!solverAvailable()) {
         return;
     }
-    const Verdict verdict = searchBoard(m_board, kAnswerMilliseconds, INT64_MAX).verdict;
+    const Verdict verdict = searchBoard(m_play.board(), kAnswerMilliseconds, INT64_MAX).verdict;
     m_host.ask(kCanBeWonTitle, verdictText(verdict), Buttons::Ok, Icon::Information);
 }
 
-bool Game::SolveClick() {
+bool SolverPlayback::SolveClick() {
     stopSolving();
     if (!solverAvailable()) {
         return false;
     }
-    SolverResult result = searchBoard(m_board, kAnswerMilliseconds, INT64_MAX);
+    SolverResult result = searchBoard(m_play.board(), kAnswerMilliseconds, INT64_MAX);
     if (result.verdict != Verdict::Winnable) {
         m_host.ask(kSolveTitle, verdictText(result.verdict), Buttons::Ok, Icon::Information);
         return false;
     }
-    m_firstTile = m_secondTile = 0;
+    m_play.clearSelection();
     m_solveLine = std::move(result.line);
     m_solveNext = 0;
     m_solveHintShown = false;
-    m_solveBoard = m_board;
+    m_solveBoard = m_play.board();
     return true;
 }
 
 // Each pair of the line is first shown as a hint, at a hint's price, then taken as a click
 // would take it. A board changed by anything else ends the playback.
-bool Game::solveStep() {
+SolveStep SolverPlayback::solveStep() {
     if (!solving()) {
-        return false;
+        return SolveStep::Ended;
     }
     const TilePair pair = m_solveLine[m_solveNext];
-    if (!solverAvailable() || m_board != m_solveBoard) {
+    if (!solverAvailable() || m_play.board() != m_solveBoard) {
         stopSolving();
-        return false;
+        return SolveStep::Ended;
     }
     if (!m_solveHintShown) {
-        m_hintTileA = pair.first;
-        m_hintTileB = pair.second;
-        m_penaltySeconds += kHintPenaltySeconds;
+        m_play.showHint(pair);
+        m_clock.addPenalty(kHintPenaltySeconds);
         m_solveHintShown = true;
-        redrawBoard();
-        return true;
+        return SolveStep::HintShown;
     }
-    m_hintTileA = m_hintTileB = 0;
-    m_firstTile = pair.first;
-    m_secondTile = pair.second;
-    removePair(m_board.position(pair.first));
-    m_solveBoard = m_board;
+    m_play.takePair(pair);
+    m_solveBoard = m_play.board();
     m_solveHintShown = false;
     if (++m_solveNext == m_solveLine.size()) {
         stopSolving();
-        return false;
+        return SolveStep::Ended;
     }
-    return true;
+    return SolveStep::PairTaken;
 }
 
-// Warns, when asked to, of the move that has just made the game lost; a search too long for a
-// click says nothing, and a game lost before the move is not warned of again.
-void Game::warnIfLost() {
-    if (!m_options.warnUnwinnable || m_tilesLeft == 0) {
+// A search too long for a click says nothing, and a game lost before the move is not warned of
+// again.
+void SolverPlayback::warnIfLost() {
+    const int tilesLeft = m_play.TilesLeft();
+    if (!m_options.warnUnwinnable || tilesLeft == 0) {
         return;
     }
-    Board before = m_board;
-    for (const int index : {kMaxTiles - 2 - m_tilesLeft, kMaxTiles - 1 - m_tilesLeft}) {
-        const HistoryEntry& taken = m_history[static_cast<std::size_t>(index)];
+    const Board& board = m_play.board();
+    Board before = board;
+    for (const int index : {kMaxTiles - 2 - tilesLeft, kMaxTiles - 1 - tilesLeft}) {
+        const HistoryEntry& taken = m_play.history(index);
         before.place(taken.tile, taken.place);
     }
     const bool lostBefore = m_lostBoardKnown && before == m_lostBoard;
     if (!lostBefore &&
-        searchBoard(m_board, kWarningMilliseconds, kWarningNodes).verdict != Verdict::Unwinnable) {
+        searchBoard(board, kWarningMilliseconds, kWarningNodes).verdict != Verdict::Unwinnable) {
         return;
     }
-    m_lostBoard = m_board;
+    m_lostBoard = board;
     m_lostBoardKnown = true;
     if (!lostBefore &&
         searchBoard(before, kWarningMilliseconds, kWarningNodes).verdict == Verdict::Winnable) {
-        ShowStatus(kLostWarning);
+        m_status.ShowStatus(kLostWarning);
     }
 }
 
