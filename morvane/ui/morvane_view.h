@@ -11,7 +11,7 @@
 
 #include "morvane/game/game.h"
 #include "morvane/game/host.h"
-#include "morvane/ui/painter/view_painter.h"
+#include "morvane/view/view_painter.h"
 
 namespace platform {
 class WavePlayer;
