@@ -52,6 +52,10 @@ public:
     std::function<void()> clockTicked;
     std::function<void(const QString&)> statusMessage;
 
+    // Lets the audio device go when the sound is over, as the sound's timer does at its end; a
+    // test that plays the sound through at once calls it then.
+    void letSoundDeviceGo();
+
     // Host.
     void playSound(SoundSlot slot, const std::string& file) override;
     void toggleHighlight(const Position& tile) override;
