@@ -62,6 +62,7 @@ void CMorvaneView::suspendPainting() {
 }
 
 void CMorvaneView::resumePainting() {
+    m_resizeSettled.stop();
     m_paintSuspended = false;
     m_pictureStale = true;
     update();

@@ -37,8 +37,8 @@ public:
     const Game& game() const { return m_game; }
     const ViewPainter& painter() const { return m_painter; }
 
-    // The frame stops the painting while the window is moved or resized, and paints it whole at
-    // the new size when that ends.
+    // The painting stops while the window is resized, and is painted whole at the new size when
+    // that has settled (or when resumed at once).
     void suspendPainting();
     void resumePainting();
     bool paintingSuspended() const { return m_paintSuspended; }
