@@ -281,5 +281,19 @@ TEST_F(GameTest, ReadingAGameLoadsItsPictureAndDeals) {
     EXPECT_EQ(game.tilesLeft(), 144);
 }
 
+// The check marks follow the game's sound and the frame's bars; the other commands show none.
+TEST_F(GameTest, CheckMarksFollowTheSoundAndTheBarsShown) {
+    game.start({});
+    game.setSoundOn(false);
+    EXPECT_FALSE(isChecked(Command::UseSound, game));
+    game.useSound();
+    EXPECT_TRUE(isChecked(Command::UseSound, game));
+    EXPECT_TRUE(isChecked(Command::Toolbar, game, {.toolbarShown = true, .statusBarShown = false}));
+    EXPECT_FALSE(isChecked(Command::StatusBar, game, {.toolbarShown = true, .statusBarShown = false}));
+    EXPECT_FALSE(isChecked(Command::Toolbar, game, {.toolbarShown = false, .statusBarShown = true}));
+    EXPECT_FALSE(isChecked(Command::FullScreen, game));
+    EXPECT_FALSE(isCheckable(Command::FullScreen));
+}
+
 }  // namespace
 }  // namespace morvane
