@@ -2,8 +2,8 @@
 
 #include "bench/morvane_silent_host.h"
 #include "morvane/game/game.h"
-#include "morvane/game/view_geometry.h"
-#include "morvane/ui/painter/view_painter.h"
+#include "morvane/view/view_geometry.h"
+#include "morvane/view/view_painter.h"
 
 namespace {
 

@@ -1,35 +1,62 @@
 #pragma once
 
-#include <span>
-#include <string_view>
-
 namespace morvane {
 
 class Game;
 
-// When a menu command can be chosen.
-enum class EnabledWhen {
-    Always,
-    Never,  // announced for a future version
-    NotShowingMoves,
-    Playing,  // neither design nor show-moves mode
-    ShowingMoves,
-    Designing,
-    BookmarkIsSet,  // playing, and the command's bookmark is set
+// Every command of the menus, tool bar and keys, by its resource id: the numbers the game's
+// resources gave them, which the status-bar texts and any saved or scripted id still name.
+enum class Command : int {
+    LoadGame = 32771,
+    NewGame = 32772,
+    RestartGame = 32773,
+    DefaultGame = 32825,
+    SavePosition = 32774,  // announced for a future version
+    LoadPosition = 32775,  // announced for a future version
+    Exit = 57665,
+    Undo = 32778,
+    ShowMoves = 32777,
+    Previous = 32782,
+    Next = 32783,
+    DoIt = 32784,
+    ExitShowMoves = 32785,
+    SetBookmark1 = 32815,
+    SetBookmark2 = 32816,
+    SetBookmark3 = 32817,
+    SetBookmark4 = 32819,
+    GoToBookmark1 = 32820,
+    GoToBookmark2 = 32821,
+    GoToBookmark3 = 32822,
+    GoToBookmark4 = 32823,
+    UseSound = 32827,
+    HallOfFame = 32824,
+    EnterDesign = 32779,
+    EditSettings = 32780,
+    SaveGame = 32781,
+    ShiftRight = 32788,
+    ShiftLeft = 32789,
+    ShiftUp = 32790,
+    ShiftDown = 32791,
+    InsertMode = 32792,
+    RemoveMode = 32793,
+    ClearBoard = 32803,
+    ExitDesign = 32787,
+    Toolbar = 59392,
+    StatusBar = 59393,
+    FullScreen = 32826,
+    Manual = 32776,
+    About = 57664,
 };
 
-// When a menu command shows a check mark.
-enum class CheckedWhen { Never, SoundOn, InsertTool, RemoveTool, ToolbarShown, StatusBarShown };
+constexpr int id(Command command) {
+    return static_cast<int>(command);
+}
 
-struct CommandRule {
-    int id;
-    std::string_view item;
-    EnabledWhen enabled;
-    std::string_view tip;  // the status-bar text, then after a line break the tool tip
-    CheckedWhen checked = CheckedWhen::Never;
-    int bookmark = -1;  // 0..3 for the Go To Bookmark commands
-    std::string_view accelerator = {};
-};
+// The Set Bookmark and Go To Bookmark commands of bookmarks 0..3.
+constexpr Command kSetBookmark[] = {Command::SetBookmark1, Command::SetBookmark2, Command::SetBookmark3,
+                                    Command::SetBookmark4};
+constexpr Command kGoToBookmark[] = {Command::GoToBookmark1, Command::GoToBookmark2, Command::GoToBookmark3,
+                                     Command::GoToBookmark4};
 
 // What of the frame the check marks show beside the game's state.
 struct FrameState {
@@ -37,32 +64,21 @@ struct FrameState {
     bool statusBarShown = true;
 };
 
-// Every command of the menus and tool bar, by resource id.
-std::span<const CommandRule> commandRules();
-const CommandRule* findCommand(int id);
-
-bool isEnabled(const CommandRule& command, const Game& game);
-bool isChecked(const CommandRule& command, const Game& game, const FrameState& frame = {});
-
-// The two halves of a tip: the status-bar text and the tool tip (the whole text when it has no
-// short half). A few tips of the string table were typed with "/n" for the line break.
-std::string_view statusTip(const CommandRule& command);
-std::string_view toolTip(const CommandRule& command);
-
-// One line of a menu: a command, a separator (id 0, no caption) or a submenu with its lines.
-struct MenuEntry {
-    int id = 0;
-    std::string_view submenu = {};
-    std::span<const MenuEntry> entries = {};
-
-    bool isSeparator() const { return id == 0 && submenu.empty(); }
-};
-
-// The menus of the menu bar, left to right, each a submenu entry.
-std::span<const MenuEntry> menuBar();
-
-// The tool bar's buttons by command id, 0 for a separator; the buttons' pictures lie in this order
-// (separators have none) in the tool-bar strip.
-std::span<const int> toolBarButtons();
+// Whether a command can be chosen in the game's state; an id of no command never can.
+bool isEnabled(Command command, const Game& game);
+// Whether a command shows a check mark: the game's option or tool, or what the frame shows.
+constexpr bool isCheckable(Command command) {
+    switch (command) {
+        case Command::UseSound:
+        case Command::InsertMode:
+        case Command::RemoveMode:
+        case Command::Toolbar:
+        case Command::StatusBar:
+            return true;
+        default:
+            return false;
+    }
+}
+bool isChecked(Command command, const Game& game, const FrameState& frame = {});
 
 }  // namespace morvane

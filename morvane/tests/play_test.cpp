@@ -49,7 +49,7 @@ TEST_F(GameTest, SoundOffPlaysNothing) {
 
 TEST_F(GameTest, BookmarksGoBackOnceAndUndoClearsThoseAbove) {
     load(rowGame(16, kLiftOnly));
-    const CommandRule& goTo2 = *findCommand(32821);
+    constexpr Command goTo2 = Command::GoToBookmark2;
     for (int move = 0; move < 5; ++move) {
         removeAPair();
     }
@@ -171,19 +171,22 @@ TEST_F(GameTest, RestartBringsBackTheDealAndNewGameDealsAgain) {
 TEST_F(GameTest, CommandsFollowTheModes) {
     game.start({});
     struct Case {
-        int id;
+        Command id;
         bool playing;
         bool showingMoves;
         bool designing;
     };
     const Case cases[] = {
-        {32772, true, true, true},   {32778, true, false, true},  {32777, true, false, false},
-        {32783, false, true, false}, {32815, true, false, false}, {32824, true, false, false},
-        {32779, true, false, false}, {32781, false, false, true}, {32787, false, false, true},
+        {Command::NewGame, true, true, true},          {Command::Undo, true, false, true},
+        {Command::ShowMoves, true, false, false},      {Command::Next, false, true, false},
+        {Command::SetBookmark1, true, false, false},   {Command::HallOfFame, true, false, false},
+        {Command::EnterDesign, true, false, false},    {Command::SaveGame, false, false, true},
+        {Command::ExitDesign, false, false, true},     {Command::SavePosition, false, false, false},
+        {Command::GoToBookmark1, false, false, false},
     };
     auto check = [&](const char* mode, bool Case::*expected) {
         for (const Case& c : cases) {
-            EXPECT_EQ(isEnabled(*findCommand(c.id), game), c.*expected) << mode << " " << c.id;
+            EXPECT_EQ(isEnabled(c.id, game), c.*expected) << mode << " " << id(c.id);
         }
     };
     check("playing", &Case::playing);
@@ -192,10 +195,12 @@ TEST_F(GameTest, CommandsFollowTheModes) {
     game.exitShowMoves();
     game.enterDesignMode();
     check("designing", &Case::designing);
-    EXPECT_TRUE(isChecked(*findCommand(32792), game));
+    EXPECT_TRUE(isChecked(Command::InsertMode, game));
+    EXPECT_FALSE(isChecked(Command::RemoveMode, game));
     game.setDesignTool(DesignTool::Remove);
-    EXPECT_TRUE(isChecked(*findCommand(32793), game));
-    EXPECT_EQ(findCommand(1), nullptr);
+    EXPECT_TRUE(isChecked(Command::RemoveMode, game));
+    EXPECT_FALSE(isChecked(Command::InsertMode, game));
+    EXPECT_FALSE(isEnabled(static_cast<Command>(1), game));
 }
 
 TEST_F(GameTest, StatusTexts) {
@@ -274,6 +279,20 @@ TEST_F(GameTest, ReadingAGameLoadsItsPictureAndDeals) {
     EXPECT_EQ(game.settings().sound(SoundSlot::Match), "/opt/morvane/remove.wav");
     EXPECT_EQ(game.settings().sound(SoundSlot::Mismatch), "/opt/morvane/unfree.wav");
     EXPECT_EQ(game.tilesLeft(), 144);
+}
+
+// The check marks follow the game's sound and the frame's bars; the other commands show none.
+TEST_F(GameTest, CheckMarksFollowTheSoundAndTheBarsShown) {
+    game.start({});
+    game.setSoundOn(false);
+    EXPECT_FALSE(isChecked(Command::UseSound, game));
+    game.useSound();
+    EXPECT_TRUE(isChecked(Command::UseSound, game));
+    EXPECT_TRUE(isChecked(Command::Toolbar, game, {.toolbarShown = true, .statusBarShown = false}));
+    EXPECT_FALSE(isChecked(Command::StatusBar, game, {.toolbarShown = true, .statusBarShown = false}));
+    EXPECT_FALSE(isChecked(Command::Toolbar, game, {.toolbarShown = false, .statusBarShown = true}));
+    EXPECT_FALSE(isChecked(Command::FullScreen, game));
+    EXPECT_FALSE(isCheckable(Command::FullScreen));
 }
 
 }  // namespace

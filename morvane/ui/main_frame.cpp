@@ -14,6 +14,7 @@
 #include "morvane/ui/dialogs/morvane_dialogs.h"
 #include "morvane/ui/morvane_view.h"
 #include "platform/profile/profile.h"
+#include "platform/qt/command_actions.h"
 
 namespace morvane {
 
@@ -44,8 +45,7 @@ CMainFrame::CMainFrame(std::filesystem::path programFolder, std::filesystem::pat
     }
     m_view = new CMorvaneView(m_programFolder, this);
     setCentralWidget(m_view);
-    createActions();
-    createMenus();
+    createCommands();
     createToolBar();
     createStatusBar();
     m_view->stateChanged = [this] {

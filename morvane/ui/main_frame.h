@@ -5,21 +5,23 @@
 #include <filesystem>
 #include <memory>
 
+#include "morvane/game/commands.h"
 #include "morvane/game/frame_settings.h"
 
 class QAction;
 class QLabel;
-class QMenu;
 class QToolBar;
 
 namespace platform {
 class Profile;
+namespace qt {
+class CommandActions;
 }
+}  // namespace platform
 
 namespace morvane {
 
 class CMorvaneView;
-struct MenuEntry;
 
 // The main window: menus, tool bar, status bar with its four panes, the saved window position
 // and full-screen mode, around the view that holds the game.
@@ -39,7 +41,8 @@ public:
     void showFromSettings();
 
     CMorvaneView& view() { return *m_view; }
-    QAction* action(int id) const { return m_actions.value(id); }
+    // The menu item of a command, which its tool-bar button and key share.
+    QAction* action(int id) const;
     QLabel* pane(int id) const { return m_panes.value(id); }
     const platform::Profile& settings() const { return *m_settings; }
 
@@ -52,16 +55,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createActions();
-    void createMenus();
-    void fillMenu(QMenu* menu, const MenuEntry& entry);
+    void createCommands();
     void createToolBar();
     void createStatusBar();
     void updateActions();
     void updatePanes();
     void writeSettings();
-    void runGameCommand(int id);
-    void runDesignCommand(int id);
+    void runGameCommand(Command command);
+    void runDesignCommand(Command command);
     void loadGame();
     void saveGame();
     void editSettings();
@@ -71,7 +72,7 @@ private:
     std::unique_ptr<platform::Profile> m_settings;
     CMorvaneView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
-    QMap<int, QAction*> m_actions;
+    std::unique_ptr<platform::qt::CommandActions> m_commands;
     QMap<int, QLabel*> m_panes;
     bool m_maximizedBeforeFullScreen = false;
 };

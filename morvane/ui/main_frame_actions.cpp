@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -12,7 +13,9 @@
 #include "morvane/ui/dialogs/morvane_dialogs.h"
 #include "morvane/ui/main_frame.h"
 #include "morvane/ui/morvane_view.h"
+#include "morvane/view/command_table.h"
 #include "platform/qt/bitmap_image.h"
+#include "platform/qt/command_actions.h"
 
 namespace morvane {
 
@@ -31,98 +34,38 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-enum : int {
-    kLoadGame = 32771,
-    kNewGame = 32772,
-    kRestartGame = 32773,
-    kDefaultGame = 32825,
-    kExit = 57665,
-    kUndo = 32778,
-    kShowMoves = 32777,
-    kPrevious = 32782,
-    kNext = 32783,
-    kDoIt = 32784,
-    kExitShowMoves = 32785,
-    kUseSound = 32827,
-    kHallOfFame = 32824,
-    kEnterDesign = 32779,
-    kEditSettings = 32780,
-    kSaveGame = 32781,
-    kShiftRight = 32788,
-    kShiftLeft = 32789,
-    kShiftUp = 32790,
-    kShiftDown = 32791,
-    kInsertMode = 32792,
-    kRemoveMode = 32793,
-    kClearBoard = 32803,
-    kExitDesign = 32787,
-    kToolbar = 59392,
-    kStatusBar = 59393,
-    kFullScreen = 32826,
-    kManual = 32776,
-    kAbout = 57664,
-};
-constexpr int kSetBookmark[] = {32815, 32816, 32817, 32819};
-constexpr int kGoToBookmark[] = {32820, 32821, 32822, 32823};
-
 }  // namespace
 
-void CMainFrame::createActions() {
-    for (const CommandRule& command : commandRules()) {
-        auto* action = new QAction(qText(command.item), this);
-        action->setStatusTip(qText(morvane::statusTip(command)));
-        action->setToolTip(qText(morvane::toolTip(command)));
-        action->setCheckable(command.checked != CheckedWhen::Never);
-        if (!command.accelerator.empty()) {
-            action->setShortcut(QKeySequence(qText(command.accelerator)));
-            // Still reached in full screen, where the menu bar is hidden.
-            addAction(action);
-        }
-        const int id = command.id;
-        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
-        m_actions.insert(id, action);
-    }
+// Every menu item, button and key comes from the command table.
+void CMainFrame::createCommands() {
+    m_commands = std::make_unique<platform::qt::CommandActions>(*this, commandTable(),
+                                                                [this](int id, int) { runCommand(id); });
+    m_commands->addMenus(*QMainWindow::menuBar(), morvane::menuBar());
 }
 
-void CMainFrame::createMenus() {
-    for (const MenuEntry& menu : morvane::menuBar()) {
-        fillMenu(QMainWindow::menuBar()->addMenu(qText(menu.submenu)), menu);
-    }
+QAction* CMainFrame::action(int id) const {
+    return m_commands->action(id);
 }
 
-void CMainFrame::fillMenu(QMenu* menu, const MenuEntry& entry) {
-    for (const MenuEntry& line : entry.entries) {
-        if (line.isSeparator()) {
-            menu->addSeparator();
-        } else if (!line.submenu.empty()) {
-            fillMenu(menu->addMenu(qText(line.submenu)), line);
-        } else {
-            menu->addAction(m_actions.value(line.id));
-        }
-    }
-}
-
-// The buttons take their pictures from the tool-bar strip in their order; without the strip
-// they show their short names.
+// The buttons take their pictures from the tool-bar strip in their order, and so do the buttons'
+// menu items; without the strip the buttons show their short names.
 void CMainFrame::createToolBar() {
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("ToolBar"));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolBar->setIconSize(kButtonPicture);
+    m_commands->addToolButtons(*m_toolBar, toolBarButtons());
     const QImage pictures = platform::qt::loadImage(m_programFolder / "toolbar.bmp");
     int picture = 0;
     for (const int id : toolBarButtons()) {
         if (id == 0) {
-            m_toolBar->addSeparator();
             continue;
         }
-        QAction* action = m_actions.value(id);
         const QRect cut(picture++ * kButtonPicture.width(), 0, kButtonPicture.width(),
                         kButtonPicture.height());
         if (!pictures.isNull() && pictures.rect().contains(cut)) {
-            action->setIcon(QIcon(QPixmap::fromImage(pictures.copy(cut))));
+            action(id)->setIcon(QIcon(QPixmap::fromImage(pictures.copy(cut))));
         }
-        m_toolBar->addAction(action);
     }
 }
 
@@ -139,16 +82,13 @@ void CMainFrame::createStatusBar() {
     statusBar()->showMessage(tr("Ready"));
 }
 
-// One place turns every command on and off and sets its check mark, from the game's state.
+// One place turns every command on and off and sets its check mark, from the game's rules.
 void CMainFrame::updateActions() {
     const FrameState frame{m_toolBar->isVisible() || !isVisible(), statusBar()->isVisible() || !isVisible()};
-    for (const CommandRule& command : commandRules()) {
-        QAction* action = m_actions.value(command.id);
-        action->setEnabled(morvane::isEnabled(command, m_view->game()));
-        if (action->isCheckable()) {
-            action->setChecked(isChecked(command, m_view->game(), frame));
-        }
-    }
+    const Game& game = m_view->game();
+    m_commands->update(
+        [&game](int id, int) { return morvane::isEnabled(static_cast<Command>(id), game); },
+        [&game, frame](int id, int) { return morvane::isChecked(static_cast<Command>(id), game, frame); });
 }
 
 void CMainFrame::updatePanes() {
@@ -165,123 +105,123 @@ void CMainFrame::updatePanes() {
 }
 
 void CMainFrame::runCommand(int id) {
-    const CommandRule* command = findCommand(id);
-    if (command == nullptr || !morvane::isEnabled(*command, m_view->game())) {
+    const auto command = static_cast<Command>(id);
+    if (!morvane::isEnabled(command, m_view->game())) {
         return;
     }
-    switch (id) {
-        case kExit:
+    switch (command) {
+        case Command::Exit:
             close();
             return;
-        case kToolbar:
+        case Command::Toolbar:
             m_toolBar->setVisible(!m_toolBar->isVisible());
             break;
-        case kStatusBar:
+        case Command::StatusBar:
             statusBar()->setVisible(!statusBar()->isVisible());
             break;
-        case kFullScreen:
+        case Command::FullScreen:
             toggleFullScreen();
             break;
-        case kManual:
+        case Command::Manual:
             showManual(this);
             break;
-        case kAbout:
+        case Command::About:
             showAboutBox(this);
             break;
-        case kLoadGame:
+        case Command::LoadGame:
             loadGame();
             break;
         default:
-            runGameCommand(id);
+            runGameCommand(command);
             break;
     }
     updateActions();
     updatePanes();
 }
 
-void CMainFrame::runGameCommand(int id) {
+void CMainFrame::runGameCommand(Command command) {
     Game& game = m_view->game();
     for (int bookmark = 0; bookmark < kBookmarks; ++bookmark) {
-        if (id == kSetBookmark[bookmark]) {
+        if (command == kSetBookmark[bookmark]) {
             game.setBookmark(bookmark);
-        } else if (id == kGoToBookmark[bookmark]) {
+        } else if (command == kGoToBookmark[bookmark]) {
             game.goToBookmark(bookmark);
         }
     }
-    switch (id) {
-        case kNewGame:
+    switch (command) {
+        case Command::NewGame:
             game.newGame();
             break;
-        case kRestartGame:
+        case Command::RestartGame:
             game.restartGame();
             break;
-        case kDefaultGame:
+        case Command::DefaultGame:
             game.defaultGame();
             break;
-        case kUndo:
+        case Command::Undo:
             game.undo();
             break;
-        case kShowMoves:
+        case Command::ShowMoves:
             game.showMoves();
             break;
-        case kPrevious:
+        case Command::Previous:
             game.previousMove();
             break;
-        case kNext:
+        case Command::Next:
             game.nextMove();
             break;
-        case kDoIt:
+        case Command::DoIt:
             game.doIt();
             break;
-        case kExitShowMoves:
+        case Command::ExitShowMoves:
             game.exitShowMoves();
             break;
-        case kUseSound:
+        case Command::UseSound:
             game.useSound();
             break;
-        case kHallOfFame:
+        case Command::HallOfFame:
             game.hallOfFame();
             break;
         default:
-            runDesignCommand(id);
+            runDesignCommand(command);
             break;
     }
 }
 
-void CMainFrame::runDesignCommand(int id) {
+void CMainFrame::runDesignCommand(Command command) {
     Game& game = m_view->game();
-    switch (id) {
-        case kEnterDesign:
+    switch (command) {
+        case Command::EnterDesign:
             game.enterDesignMode();
             break;
-        case kEditSettings:
+        case Command::EditSettings:
             editSettings();
             break;
-        case kSaveGame:
+        case Command::SaveGame:
             saveGame();
             break;
-        case kShiftRight:
+        case Command::ShiftRight:
             game.shift(ShiftDirection::Right);
             break;
-        case kShiftLeft:
+        case Command::ShiftLeft:
             game.shift(ShiftDirection::Left);
             break;
-        case kShiftUp:
+        case Command::ShiftUp:
             game.shift(ShiftDirection::Up);
             break;
-        case kShiftDown:
+        case Command::ShiftDown:
             game.shift(ShiftDirection::Down);
             break;
-        case kInsertMode:
+        case Command::InsertMode:
             game.setDesignTool(DesignTool::Insert);
             break;
-        case kRemoveMode:
+        case Command::RemoveMode:
             game.setDesignTool(DesignTool::Remove);
             break;
-        case kClearBoard:
+        case Command::ClearBoard:
             game.clearBoard();
             break;
-        case kExitDesign:
+        case Command::ExitDesign:
             game.exitDesignMode();
             break;
         default:

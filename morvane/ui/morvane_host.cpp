@@ -47,6 +47,13 @@ void CMorvaneView::testSound(const std::string& name) {
     m_soundEnded.start(m_sounds->timeLeft() + kSoundTail);
 }
 
+void CMorvaneView::letSoundDeviceGo() {
+    m_soundEnded.stop();
+    if (m_sounds) {
+        m_sounds->closeWhenSilent();
+    }
+}
+
 void CMorvaneView::toggleHighlight(const Position& tile) {
     invalidate(playGeometry().faceRect(tile));
 }

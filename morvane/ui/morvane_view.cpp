@@ -43,7 +43,7 @@ CMorvaneView::CMorvaneView(std::filesystem::path programFolder, QWidget* parent)
         }
     });
     m_soundEnded.setSingleShot(true);
-    connect(&m_soundEnded, &QTimer::timeout, this, [this] { m_sounds->closeWhenSilent(); });
+    connect(&m_soundEnded, &QTimer::timeout, this, &CMorvaneView::letSoundDeviceGo);
     m_resizeSettled.setSingleShot(true);
     connect(&m_resizeSettled, &QTimer::timeout, this, &CMorvaneView::resumePainting);
 }
@@ -62,6 +62,7 @@ void CMorvaneView::suspendPainting() {
 }
 
 void CMorvaneView::resumePainting() {
+    m_resizeSettled.stop();
     m_paintSuspended = false;
     m_pictureStale = true;
     update();

@@ -11,7 +11,7 @@
 
 #include "morvane/game/game.h"
 #include "morvane/game/host.h"
-#include "morvane/ui/painter/view_painter.h"
+#include "morvane/view/view_painter.h"
 
 namespace platform {
 class WavePlayer;
@@ -37,8 +37,8 @@ public:
     const Game& game() const { return m_game; }
     const ViewPainter& painter() const { return m_painter; }
 
-    // The frame stops the painting while the window is moved or resized, and paints it whole at
-    // the new size when that ends.
+    // The painting stops while the window is resized, and is painted whole at the new size when
+    // that has settled (or when resumed at once).
     void suspendPainting();
     void resumePainting();
     bool paintingSuspended() const { return m_paintSuspended; }
@@ -51,6 +51,10 @@ public:
     std::function<void()> stateChanged;
     std::function<void()> clockTicked;
     std::function<void(const QString&)> statusMessage;
+
+    // Lets the audio device go when the sound is over, as the sound's timer does at its end; a
+    // test that plays the sound through at once calls it then.
+    void letSoundDeviceGo();
 
     // Host.
     void playSound(SoundSlot slot, const std::string& file) override;

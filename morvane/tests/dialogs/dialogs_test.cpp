@@ -9,14 +9,10 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include <QTemporaryDir>
-#include <fstream>
-
 #include "modal_steps.h"
 #include "morvane/game/layout.h"
 #include "morvane/game/tile_set.h"
 #include "morvane/gamefile/game_file.h"
-#include "morvane/ui/dialogs/manual_text.h"
 #include "morvane/ui/dialogs/morvane_dialogs.h"
 
 namespace morvane {
@@ -43,7 +39,6 @@ private slots:
     void aboutShowsTheVersion();
     void reminderIsSwitchedOffOnlyByOkWithTheBox();
     void manualIsOneWindowShownBesideTheGame();
-    void manualExampleIsAGameThatDeals();
 };
 
 void DialogsTest::wonDialogShowsTheTimeAndTellsTheButton() {
@@ -183,26 +178,6 @@ void DialogsTest::manualIsOneWindowShownBesideTheGame() {
     showManual(&game);
     QCOMPARE(game.findChildren<QTextBrowser*>().size(), 1);
     QVERIFY(manual->isVisible());
-}
-
-// The example game file of the manual, written out as a player would copy it, loads as a game
-// whose tiles fill its spaces.
-void DialogsTest::manualExampleIsAGameThatDeals() {
-    const QString html = manualHtml();
-    const qsizetype start = html.indexOf(QStringLiteral("<pre>"));
-    const qsizetype end = html.indexOf(QStringLiteral("</pre>"));
-    QVERIFY(start >= 0 && end > start);
-    const QString example = html.mid(start + 5, end - start - 5);
-    QTemporaryDir folder;
-    const std::filesystem::path file = folder.filePath(QStringLiteral("ROW.RVQ")).toStdString();
-    std::ofstream(file) << example.toStdString();
-
-    QVERIFY(!gameFileProblem(file).has_value());
-    const GameSettings game = readGameFile(file, folder.path().toStdString());
-    QCOMPARE(countSpaces(game.layout), 8);
-    QCOMPARE(countTiles(game.tileSet), 8);
-    QVERIFY(game.bitmapIsDefault && game.soundsAreDefault && !game.layoutIsDefault);
-    QVERIFY(game.rules == (MoveRules{true, true, false, false, false}));
 }
 
 int runDialogsTest(int argc, char** argv) {

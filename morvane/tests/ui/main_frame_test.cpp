@@ -14,19 +14,55 @@
 #include "morvane/gamefile/game_file.h"
 #include "morvane/ui/main_frame.h"
 #include "morvane/ui/morvane_view.h"
+#include "morvane/view/command_table.h"
 #include "platform/audio/audio_output.h"
+#include "platform/audio/manual_audio_device.h"
 #include "platform/profile/profile.h"
+#include "platform/qt/command_actions.h"
 
 namespace {
 
 using morvane::CMainFrame;
 using morvane::Position;
 
-constexpr int kShowMoves = 32777;
-constexpr int kNext = 32783;
-constexpr int kDoIt = 32784;
-constexpr int kEnterDesign = 32779;
-constexpr int kExitDesign = 32787;
+using morvane::Command;
+
+constexpr int kShowMoves = morvane::id(Command::ShowMoves);
+constexpr int kNext = morvane::id(Command::Next);
+constexpr int kDoIt = morvane::id(Command::DoIt);
+constexpr int kEnterDesign = morvane::id(Command::EnterDesign);
+constexpr int kExitDesign = morvane::id(Command::ExitDesign);
+
+// The actions of a menu and of its submenus.
+QList<QAction*> menuActions(const QMenu& menu) {
+    QList<QAction*> actions;
+    for (QAction* action : menu.actions()) {
+        actions << action;
+        if (action->menu() != nullptr) {
+            actions << menuActions(*action->menu());
+        }
+    }
+    return actions;
+}
+
+// Each command's menu item is enabled and checked exactly as the core's rules say.
+void compareWithTheRules(CMainFrame& frame, const char* state) {
+    const morvane::Game& game = frame.view().game();
+    const morvane::FrameState shown{frame.findChild<QToolBar*>()->isVisible(),
+                                    frame.statusBar()->isVisible()};
+    for (const platform::Command& command : morvane::commandTable()) {
+        const auto id = static_cast<Command>(command.id);
+        QAction* action = frame.action(command.id);
+        QVERIFY2(action != nullptr, state);
+        QVERIFY2(action->isEnabled() == morvane::isEnabled(id, game),
+                 qPrintable(QStringLiteral("%1: %2").arg(state, action->text())));
+        QVERIFY2(action->isCheckable() == command.checkable, qPrintable(action->text()));
+        if (command.checkable) {
+            QVERIFY2(action->isChecked() == morvane::isChecked(id, game, shown),
+                     qPrintable(QStringLiteral("%1: %2").arg(state, action->text())));
+        }
+    }
+}
 
 QString paneText(CMainFrame& frame, int id) {
     return frame.pane(id)->text();
@@ -71,7 +107,9 @@ public:
         frame.startGame("", false);
         frame.showFromSettings();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        QTRY_VERIFY(!frame.view().paintingSuspended());
+        // The window's first resize has settled: painting goes on at once, not after its timer.
+        frame.view().resumePainting();
+        QVERIFY(!frame.view().paintingSuspended());
     }
     CMainFrame frame;
 };
@@ -102,25 +140,81 @@ private slots:
         QCOMPARE(paneText(frame, 59143), QStringLiteral("144"));
         QCOMPARE(paneText(frame, 59144), QString());
         QCOMPARE(paneText(frame, 59142), QStringLiteral("0:00"));
-        QVERIFY(!frame.action(32782)->isEnabled());  // Previous, outside show moves
-        QVERIFY(!frame.action(32774)->isEnabled());  // Save Position, a future version
-        QVERIFY(!frame.action(32827)->isChecked());  // no sound device here
-        QCOMPARE(frame.findChild<QToolBar*>()->actions().size(), 33);
+        QVERIFY(!frame.action(morvane::id(Command::Previous))->isEnabled());      // outside show moves
+        QVERIFY(!frame.action(morvane::id(Command::SavePosition))->isEnabled());  // a future version
+        QVERIFY(!frame.action(morvane::id(Command::UseSound))->isChecked());      // no sound device here
         const std::string settings = frame.settings().path().string();
         QCOMPARE(QString::fromStdString(settings), m_home->filePath("morvane/MORVANE.INI"));
     }
 
-    void aPairClickedOffTheBoardGoesAndThePanesFollow() {
+    // Every command of the table is reachable from a menu, a tool button or a key of the window,
+    // and every tool button shows its picture of the strip.
+    void everyCommandIsReachableFromAMenuAButtonOrAKey() {
         Window window;
         CMainFrame& frame = window.frame;
-        frame.runCommand(32827);  // Use sound
+        QList<QAction*> reachable;
+        for (QAction* menu : frame.menuBar()->actions()) {
+            reachable << menuActions(*menu->menu());
+        }
+        const QList<QAction*> buttons = frame.findChild<QToolBar*>()->actions();
+        reachable << buttons;
+        for (QAction* key : frame.actions()) {
+            if (!key->shortcut().isEmpty()) {
+                reachable << key;
+            }
+        }
+        for (const platform::Command& command : morvane::commandTable()) {
+            QVERIFY2(reachable.contains(frame.action(command.id)), command.caption.data());
+        }
+        for (QAction* button : buttons) {
+            QVERIFY2(button->isSeparator() || !button->icon().isNull(), qPrintable(button->text()));
+        }
+    }
+
+    // Full Screen keeps its Alt+F; no two commands answer one key.
+    void noTwoCommandsShareAKey() {
+        QVERIFY(platform::qt::clashingShortcuts(morvane::commandTable()).empty());
+        Window window;
+        QCOMPARE(window.frame.action(morvane::id(Command::FullScreen))->shortcut(),
+                 QKeySequence(QStringLiteral("Alt+F")));
+    }
+
+    void theActionsFollowTheCoresRulesInPlayShowMovesAndDesign() {
+        Window window;
+        CMainFrame& frame = window.frame;
+        compareWithTheRules(frame, "play");
+        frame.runCommand(morvane::id(Command::SetBookmark2));
+        compareWithTheRules(frame, "play with a bookmark");
+        frame.runCommand(kShowMoves);
+        QVERIFY(frame.view().game().inShowMoves());
+        compareWithTheRules(frame, "show moves");
+        frame.runCommand(morvane::id(Command::ExitShowMoves));
+        frame.runCommand(kEnterDesign);
+        QVERIFY(frame.view().game().inDesignMode());
+        compareWithTheRules(frame, "design");
+        frame.runCommand(morvane::id(Command::RemoveMode));
+        frame.runCommand(morvane::id(Command::Toolbar));
+        QVERIFY(!frame.findChild<QToolBar*>()->isVisible());
+        compareWithTheRules(frame, "design, removing, no tool bar");
+    }
+
+    void aPairClickedOffTheBoardGoesAndThePanesFollow() {
+        // The sounds play on a device the test renders, so that one is over the moment it says.
+        const auto audio = platform::ManualAudioDevice::install();
+        Window window;
+        CMainFrame& frame = window.frame;
+        frame.runCommand(morvane::id(Command::UseSound));
         const auto pair = freePair(frame.view().game());
         QVERIFY(pair);
         QVERIFY(!platform::AudioOutput::inUse());
         QTest::mouseClick(&frame.view(), Qt::LeftButton, {}, frame.view().faceCentre(pair->first));
         QCOMPARE(frame.view().game().firstSelection(), pair->first);
         QVERIFY(platform::AudioOutput::inUse());
-        QTRY_VERIFY_WITH_TIMEOUT(!platform::AudioOutput::inUse(), 5000);  // closed once the sound ended
+        frame.view().letSoundDeviceGo();
+        QVERIFY(platform::AudioOutput::inUse());  // kept while the sound is heard
+        QVERIFY(audio->renderUntilSilent());
+        frame.view().letSoundDeviceGo();
+        QVERIFY(!platform::AudioOutput::inUse());  // closed once the sound ended
         QVERIFY(!paneText(frame, 59144).isEmpty());
         QTest::mouseClick(&frame.view(), Qt::LeftButton, {}, frame.view().faceCentre(pair->second));
         QCOMPARE(paneText(frame, 59143), QStringLiteral("142"));
@@ -148,11 +242,11 @@ private slots:
         Window window;
         CMainFrame& frame = window.frame;
         morvane::CMorvaneView& view = frame.view();
-        frame.runCommand(32803 /* Clear Board: not yet in design mode */);
+        frame.runCommand(morvane::id(Command::ClearBoard));  // not yet in design mode: nothing
         QCOMPARE(view.game().spaceCount(), 0);
         frame.runCommand(kEnterDesign);
         QVERIFY(view.game().inDesignMode());
-        frame.runCommand(32803);
+        frame.runCommand(morvane::id(Command::ClearBoard));
         QCOMPARE(paneText(frame, 59143), QStringLiteral("0"));
         const int cellWidth = view.width() / 40;
         const int cellHeight = view.height() / 40;

@@ -1,8 +1,8 @@
 #include <QPointer>
 #include <QTextBrowser>
 
-#include "morvane/ui/dialogs/manual_text.h"
 #include "morvane/ui/dialogs/morvane_dialogs.h"
+#include "morvane/view/manual_text.h"
 
 namespace morvane {
 
@@ -23,7 +23,7 @@ void showManual(QWidget* parent) {
         manual->setWindowTitle(QStringLiteral("Morvane Manual"));
         manual->setOpenExternalLinks(false);
         manual->document()->setDocumentMargin(16);
-        manual->setHtml(manualHtml());
+        manual->setHtml(QString::fromStdString(manualHtml()));
         manual->resize(kManualSize);
     }
     manual->show();

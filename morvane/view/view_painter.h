@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "morvane/game/board.h"
-#include "morvane/game/view_geometry.h"
+#include "morvane/view/view_geometry.h"
 #include "platform/bitmap/bitmap.h"
 
 namespace morvane {

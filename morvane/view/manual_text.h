@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 namespace morvane {
 
 // The on-line manual as one HTML page: the game, its rules, its commands and its game files.
-QString manualHtml();
+// UTF-8.
+std::string manualHtml();
 
 }  // namespace morvane

@@ -1,4 +1,4 @@
-#include "morvane/game/view_geometry.h"
+#include "morvane/view/view_geometry.h"
 
 #include <algorithm>
 

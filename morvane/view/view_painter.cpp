@@ -1,4 +1,4 @@
-#include "morvane/ui/painter/view_painter.h"
+#include "morvane/view/view_painter.h"
 
 #include "morvane/game/game.h"
 #include "platform/bitmap/raster_ops.h"

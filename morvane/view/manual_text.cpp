@@ -1,4 +1,4 @@
-#include "morvane/ui/dialogs/manual_text.h"
+#include "morvane/view/manual_text.h"
 
 namespace morvane {
 
@@ -192,10 +192,10 @@ the row.</p>
 
 }  // namespace
 
-QString manualHtml() {
-    QString html = QString::fromUtf8(kStyle);
+std::string manualHtml() {
+    std::string html = kStyle;
     for (const char* part : {kGameAndPlay, kMoveRules, kCommands, kDesignMode, kHallOfFame, kGameFiles}) {
-        html += QString::fromUtf8(part);
+        html += part;
     }
     return html;
 }
