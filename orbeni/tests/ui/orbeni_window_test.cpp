@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolButton>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -515,9 +516,9 @@ private slots:
 
         auto* tools = window->findChild<QToolBar*>(QStringLiteral("Tools"));
         QWidget* hint = nullptr;
-        for (QAction* action : tools->actions()) {
-            if (action->text() == QStringLiteral("Hint")) {
-                hint = tools->widgetForAction(action);
+        for (QToolButton* button : tools->findChildren<QToolButton*>()) {
+            if (button->text() == QStringLiteral("Hint")) {
+                hint = button;
             }
         }
         QVERIFY(hint != nullptr);
