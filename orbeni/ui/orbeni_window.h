@@ -59,6 +59,10 @@ public:
     BoardPainter& painter() { return m_painter; }
     // False when start-up found no layout: the program cannot run, and nothing is written.
     bool canRun() const { return m_canRun; }
+    // The actions of the game's commands and of the editor's, and the state their rules read.
+    const platform::qt::CommandActions& commands() const { return *m_commands; }
+    const platform::qt::CommandActions& editorCommands() const { return *m_editorCommands; }
+    CommandState commandState() const;
 
     // Host
     void playSound(Sound sound) override;
@@ -130,7 +134,6 @@ private:
     void bindToggle(Command command, bool& mark);
     void runCommand(Command command, int item);
     void choose(Choice choice);
-    CommandState commandState() const;
     void updateActions();
 
     // Solver
