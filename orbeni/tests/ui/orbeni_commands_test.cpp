@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QtTest>
@@ -140,6 +141,16 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(refusal, QStringLiteral("You haven't finished building the layout yet !"));
         QVERIFY(window->game().EditorMode());
+
+        // The game's keys, off in the editor, leave the layout's name to be typed.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* name = window->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        name->clear();
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("HP"));
+        QCOMPARE(name->text(), QStringLiteral("HP"));
+        QVERIFY(!window->game().GamePaused());
     }
 };
 
