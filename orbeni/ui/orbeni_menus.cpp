@@ -10,8 +10,6 @@
 
 namespace orbeni {
 
-TOrbeni::~TOrbeni() = default;
-
 // Makes the actions of both tables; their keys act from the start, as the rules allow.
 void TOrbeni::createCommands() {
     const auto run = [this](int id, int item) { runCommand(static_cast<Command>(id), item); };

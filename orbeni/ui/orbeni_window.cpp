@@ -60,6 +60,8 @@ TOrbeni::TOrbeni(std::filesystem::path programFolder, std::filesystem::path user
     Init();
 }
 
+TOrbeni::~TOrbeni() = default;
+
 // Builds the window and the game from the settings file and the folders of the program: the
 // music, the layouts and the hall of fame.
 void TOrbeni::Init() {

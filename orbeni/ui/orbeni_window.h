@@ -237,11 +237,13 @@ private:
     // place of the game's while it runs.
     std::unique_ptr<platform::qt::CommandActions> m_commands;
     std::unique_ptr<platform::qt::CommandActions> m_editorCommands;
+    // What each command runs, given the entry of a list (else 0).
     std::map<Command, std::function<void(int item)>> m_handlers;
     QList<QAction*> m_mainMenus;
     QList<QAction*> m_editorMenus;
     // What the menus show, to tell after a clock tick whether they must follow.
     CommandState m_shownState;
+    // The layouts the Layout menu lists, to make its entries anew only when the list changed.
     std::vector<std::string> m_shownLayouts;
 };
 
