@@ -19,6 +19,8 @@ struct Options {
     bool neverWarn = false;
     // Says in the status bar when a move leaves a game that can no longer be won.
     bool warnUnwinnable = false;
+
+    bool operator==(const Options&) const = default;
 };
 
 }  // namespace orbeni

@@ -38,8 +38,8 @@ public:
     // Pieces in menu order; piece k (1-based) is pieces()[k - 1].
     const std::vector<MusicPiece>& pieces() const { return m_pieces; }
     int MusicCount() const { return static_cast<int>(m_pieces.size()); }
+    // The piece selected, 1-based: the one the Music menu checks.
     int midiNumber() const { return m_midiNumber; }
-    bool isChecked(int piece) const { return piece == m_midiNumber; }
     MusicOptions& options() { return m_options; }
     const MusicOptions& options() const { return m_options; }
 

@@ -9,10 +9,12 @@
 #include "orbeni/ui/bitmap_view.h"
 #include "orbeni/ui/dialogs/hall_panel.h"
 #include "orbeni/ui/orbeni_window.h"
+#include "orbeni/view/command_table.h"
 #include "platform/qt/bitmap_image.h"
+#include "platform/qt/command_actions.h"
 
 // The window's chrome around the board: the toolbar with the player panel, the side panel, the
-// editor's panel and menu bar, and the commands that show and hide them.
+// editor's panel, and the commands that show and hide them.
 
 namespace orbeni {
 
@@ -34,44 +36,29 @@ void TOrbeni::createToolbar() {
     m_tools->setFixedHeight(kBarHeight);
     m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_tools->toggleViewAction()->setVisible(false);
-    QToolButton* newGame = addToolButton("", "New Game", [this] { newDeal([this] { m_game.NewGame(); }); });
-    newGame->setObjectName(QStringLiteral("NewGame"));
-    newGame->setIcon(QIcon(resource(m_programFolder, "newgame.png")));
-    newGame->setIconSize(QSize(28, 28));
-    newGame->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    addToolButton("Back", "Take back the last pair", [this] { m_game.Back(); });
-    addToolButton("Hint", "Show a pair you can take", [this] { m_game.Hint(); });
-    addToolButton("Shuffle", "Shuffle the tiles left", [this] { m_game.Shuffle1Click(); });
-    m_pauseButton = addToolButton("Pause", "Pause the game", [this] { m_game.PauseClick(); });
-    m_tools->addSeparator();
-    createMediaButtons();
-    m_tools->addSeparator();
+    const ToolBarLayout buttons = toolBar();
+    m_commands->addToolButtons(*m_tools, buttons.beforePlayer);
     m_playerPanel = new QPushButton(QString::fromStdString(m_game.playerName()), m_tools);
     m_playerPanel->setObjectName(QStringLiteral("PlayerPanel"));
     m_playerPanel->setToolTip(QStringLiteral("Player name"));
     m_playerPanel->setFlat(true);
     m_playerPanel->setMinimumWidth(80);
-    connect(m_playerPanel, &QPushButton::clicked, this, [this] { runCommand([this] { ConfigClick(); }); });
+    connect(m_playerPanel, &QPushButton::clicked, this, [this] { runCommand(Command::PlayerName, 0); });
     m_tools->addWidget(m_playerPanel);
-    m_tools->addSeparator();
-    addToolButton("Help", "Rules, tiles and notes", [this] { HelpClick(); });
-    addToolButton("About", "About Orbeni", [this] { About1Click(); });
-    addToolButton("Hall of Fame", "The best times of this layout", [this] { ShowScores(); });
-    addToolButton("Exit", "Leave Orbeni", [this] { Exit1Click(); });
+    m_commands->addToolButtons(*m_tools, buttons.afterPlayer);
+    decorateNewGameButton();
     addToolBar(Qt::TopToolBarArea, m_tools);
 }
 
-// Adds a toolbar button that runs a command, with its hint.
-QToolButton* TOrbeni::addToolButton(const char* caption, const char* hint, std::function<void()> command) {
-    QAction* action = m_tools->addAction(QString::fromUtf8(caption));
-    action->setToolTip(QString::fromUtf8(hint));
-    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-    return qobject_cast<QToolButton*>(m_tools->widgetForAction(action));
-}
-
-void TOrbeni::createMediaButtons() {
-    addToolButton("\u25B6", "Play the music", [this] { m_music.mediaPlay(); });
-    addToolButton("\u275A\u275A", "Pause the music", [this] { m_music.mediaPause(); });
+// The new-game button shows the game's picture instead of a caption. The picture is the action's,
+// which the button takes again whenever the action changes.
+void TOrbeni::decorateNewGameButton() {
+    QAction* newGame = m_commands->action(static_cast<int>(Command::NewGame));
+    newGame->setIcon(QIcon(resource(m_programFolder, "newgame.png")));
+    auto* button = qobject_cast<QToolButton*>(m_tools->widgetForAction(newGame));
+    button->setObjectName(QStringLiteral("NewGame"));
+    button->setIconSize(QSize(28, 28));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
 // The toolbar's texture is painted behind its buttons; plain, the style's own colour shows.
@@ -190,34 +177,6 @@ void TOrbeni::createEditorPanel() {
         m_editorTilesLeft->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 2 * kEditorLabelMargin);
     addToolBar(Qt::TopToolBarArea, m_editorPanel);
     m_editorPanel->setVisible(false);
-}
-
-void TOrbeni::createEditorMenus() {
-    QMenu* editor = new QMenu(QStringLiteral("Exit"), this);
-    addCommand(editor, "Save", [this] {
-        leaveEditor([this] { m_editor.SaveandexitClick(EditorExit::Save, editedLayoutName()); });
-    });
-    addCommand(editor, "Save as...", [this] {
-        leaveEditor([this] { m_editor.SaveandexitClick(EditorExit::SaveAs, editedLayoutName()); });
-    });
-    addCommand(editor, "Try it", [this] {
-        leaveEditor([this] { m_editor.SaveandexitClick(EditorExit::TryIt, editedLayoutName()); });
-    });
-    editor->addSeparator();
-    addCommand(editor, "Exit", [this] { leaveEditor([this] { m_editor.Cancel2Click(); }); });
-    QMenu* move = new QMenu(QStringLiteral("Move Board"), this);
-    // The preview marks a place of the board as it was: a move takes it off.
-    const auto moveBoard = [this](void (LayoutEditor::*command)()) {
-        return [this, command] {
-            m_painter.resetPreview();
-            (m_editor.*command)();
-        };
-    };
-    addCommand(move, "Move to left <", moveBoard(&LayoutEditor::Movetoleft1Click));
-    addCommand(move, "Move to right >", moveBoard(&LayoutEditor::Movetoright1Click));
-    addCommand(move, "Move to top /\\", moveBoard(&LayoutEditor::Movetotop1Click));
-    addCommand(move, "Move to bottom \\/", moveBoard(&LayoutEditor::Movetobottom1Click));
-    m_editorMenus = {editor->menuAction(), move->menuAction()};
 }
 
 std::string TOrbeni::editedLayoutName() const {

@@ -15,6 +15,7 @@
 #include "orbeni/ui/dialogs/ok_glyph.h"
 #include "orbeni/ui/dialogs/randomiz_dialog.h"
 #include "orbeni/ui/orbeni_window.h"
+#include "platform/qt/command_actions.h"
 
 namespace orbeni {
 
@@ -126,8 +127,12 @@ void TOrbeni::setStatusText(StatusPanel panel, std::string_view text) {
 }
 
 void TOrbeni::setPauseCaptions(std::string_view menuCaption, std::string_view buttonCaption) {
-    m_pauseAction->setText(toQString(menuCaption));
-    m_pauseButton->defaultAction()->setText(toQString(buttonCaption));
+    if (!m_commands) {
+        return;
+    }
+    const int pause = static_cast<int>(Command::Pause);
+    m_commands->action(pause)->setText(toQString(menuCaption));
+    m_commands->button(pause)->setText(toQString(buttonCaption));
 }
 
 Button TOrbeni::ask(std::string_view title, std::string_view text, Buttons buttons, Icon icon) {

@@ -1,6 +1,4 @@
-#include <QAction>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 
@@ -10,18 +8,12 @@
 // Play by keyboard: the arrows move a cursor over the tiles a click may pick, Enter or Space
 // picks the tile under it as a left click would, Escape drops the selection as a right click
 // does; in the layout editor the arrows move over the grid, Enter places and Delete removes.
-// The usual shortcuts stand beside the menu items they run.
+// The commands' keys act wherever the window has the keys, a dialog being a window of its own;
+// each command's rule says when.
 
 namespace orbeni {
 
 namespace {
-
-// A shortcut beside a menu item, found by the menu's and the item's captions.
-struct MenuShortcut {
-    const char* menu;
-    const char* item;
-    QKeySequence keys;
-};
 
 std::optional<Direction> arrowDirection(int key) {
     switch (key) {
@@ -42,25 +34,9 @@ bool isEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
-QAction* menuItem(QMenuBar* bar, const char* menu, const char* item) {
-    for (QAction* title : bar->actions()) {
-        if (title->menu() == nullptr || title->text() != QString::fromUtf8(menu)) {
-            continue;
-        }
-        for (QAction* action : title->menu()->actions()) {
-            if (action->text() == QString::fromUtf8(item)) {
-                return action;
-            }
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
-// Gives the board the keyboard and puts the shortcuts beside the menu items. Menu shortcuts act
-// only while their menu is in the menu bar, so the editor's menus leave them off; none acts in a
-// dialog, which is a window of its own.
+// Gives the board the keyboard. The commands' keys come with their actions (createCommands).
 void TOrbeni::createKeys() {
     m_boardImage->setFocusPolicy(Qt::StrongFocus);
     m_boardImage->installEventFilter(this);
@@ -68,29 +44,6 @@ void TOrbeni::createKeys() {
     // As the toolbar's other buttons, the player's panel takes no keys from the board when clicked.
     m_playerPanel->setFocusPolicy(Qt::TabFocus);
     m_boardImage->setFocus();
-
-    const MenuShortcut shortcuts[] = {
-        {"&File", "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"&Play", "&Back", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"&Play", "&Hint", QKeySequence(Qt::Key_H)},
-        {"&Play", "&Pause", QKeySequence(Qt::Key_P)},
-        {"&Help", "&Contents", QKeySequence(Qt::Key_F1)},
-    };
-    for (const MenuShortcut& shortcut : shortcuts) {
-        if (QAction* action = menuItem(menuBar(), shortcut.menu, shortcut.item)) {
-            action->setShortcut(shortcut.keys);
-        }
-    }
-    // No menu item starts a game of the last kind: the toolbar's New Game button does, and this
-    // shortcut with it, also while the toolbar is hidden.
-    auto* newGame = new QAction(this);
-    newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(newGame, &QAction::triggered, this, [this] {
-        if (!m_game.EditorMode()) {
-            runCommand([this] { newDeal([this] { m_game.NewGame(); }); });
-        }
-    });
-    addAction(newGame);
 }
 
 bool TOrbeni::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,3 @@
-#include <QMenu>
-
 #include "orbeni/ui/orbeni_window.h"
 
 namespace orbeni {
@@ -10,14 +8,6 @@ namespace {
 constexpr int kSolveStepMilliseconds = 700;
 
 }  // namespace
-
-// Adds "Can it still be won?" and "Solve" to the end of the Play menu.
-void TOrbeni::createSolverCommands(QMenu* playMenu) {
-    playMenu->addSeparator();
-    m_canBeWonAction = addCommand(playMenu, "Can it still be won?", [this] { m_game.CanBeWonClick(); });
-    m_solveAction = addCommand(playMenu, "Solve", [this] { SolveClick(); });
-    connect(&m_solveTimer, &QTimer::timeout, this, &TOrbeni::stepSolve);
-}
 
 void TOrbeni::SolveClick() {
     if (m_game.SolveClick()) {
@@ -37,15 +27,6 @@ void TOrbeni::stepSolve() {
 void TOrbeni::stopSolving() {
     m_solveTimer.stop();
     m_game.stopSolving();
-}
-
-void TOrbeni::updateSolverActions() {
-    if (m_solveAction == nullptr) {
-        return;
-    }
-    const bool available = m_game.solverAvailable();
-    m_canBeWonAction->setEnabled(available);
-    m_solveAction->setEnabled(available);
 }
 
 }  // namespace orbeni

@@ -18,6 +18,7 @@
 #include "orbeni/ui/display_mode.h"
 #include "platform/profile/profile.h"
 #include "platform/profile/settings_folder.h"
+#include "platform/qt/command_actions.h"
 
 namespace orbeni {
 
@@ -59,10 +60,13 @@ TOrbeni::TOrbeni(std::filesystem::path programFolder, std::filesystem::path user
     Init();
 }
 
+TOrbeni::~TOrbeni() = default;
+
 // Builds the window and the game from the settings file and the folders of the program: the
 // music, the layouts and the hall of fame.
 void TOrbeni::Init() {
     createBoardView();
+    createCommands();
     createToolbar();
     createEditorPanel();
     createStatusBar();
@@ -188,12 +192,14 @@ void TOrbeni::newDeal(const std::function<void()>& deal) {
     deal();
 }
 
-// The clock: the game's time and status bar, the status message, the end of the music. Only the
-// music's marks can change here; the other marks follow the commands.
+// The clock: the game's time and status bar, the status message, the end of the music. The menus
+// follow only when a tick changed what they show: the music's next piece, a game out of time.
 void TOrbeni::Temps() {
     m_game.Temps();
     m_savedGame.follow(m_game);
-    updateMusicMarks();
+    if (commandState() != m_shownState) {
+        updateActions();
+    }
     scheduleTemps();
 }
 

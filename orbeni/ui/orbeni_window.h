@@ -6,12 +6,16 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "orbeni/game/game.h"
 #include "orbeni/game/host.h"
 #include "orbeni/game/keyboard_cursor.h"
 #include "orbeni/game/saved_game_file.h"
+#include "orbeni/game/window_commands.h"
 #include "orbeni/layouts/editor_cursor.h"
 #include "orbeni/layouts/layout_editor.h"
 #include "orbeni/layouts/layout_menu.h"
@@ -20,16 +24,16 @@
 #include "orbeni/view/board_painter.h"
 #include "orbeni/view/orbeni_settings.h"
 
-class QAction;
-class QActionGroup;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
-class QToolButton;
+
+namespace platform::qt {
+class CommandActions;
+}
 
 namespace orbeni {
 
@@ -49,11 +53,16 @@ public:
     // which is the program folder too when none is given.
     explicit TOrbeni(std::filesystem::path programFolder, std::filesystem::path userFolder = {},
                      QWidget* parent = nullptr);
+    ~TOrbeni() override;
 
     Game& game() { return m_game; }
     BoardPainter& painter() { return m_painter; }
     // False when start-up found no layout: the program cannot run, and nothing is written.
     bool canRun() const { return m_canRun; }
+    // The actions of the game's commands and of the editor's, and the state their rules read.
+    const platform::qt::CommandActions& commands() const { return *m_commands; }
+    const platform::qt::CommandActions& editorCommands() const { return *m_editorCommands; }
+    CommandState commandState() const;
 
     // Host
     void playSound(Sound sound) override;
@@ -106,35 +115,32 @@ private:
     void createBoardView();
     void createHallPanel();
     void createToolbar();
-    void createMediaButtons();
-    QToolButton* addToolButton(const char* caption, const char* hint, std::function<void()> command);
+    void decorateNewGameButton();
     void createEditorPanel();
-    void createEditorMenus();
     void createStatusBar();
+
+    // Commands: the menus, tool bar and keys come from the command tables
+    void createCommands();
     void createMenus();
-    void createFileMenu();
-    void createPlayMenu();
-    void createViewMenu();
-    void createHighlightMenu();
-    void createConfigurationMenu();
-    void createPictureMenus();
-    void createLayoutMenu();
-    void createMusicMenu();
-    void createHelpMenu();
+    void showLayoutList();
+    void bindFileAndPlayCommands();
+    void bindViewCommands();
+    void bindConfigurationCommands();
+    void bindLayoutAndMusicCommands();
+    void bindHelpAndToolCommands();
+    void bindEditorCommands();
+    void bind(Command command, std::function<void()> handler);
+    void bindList(Command command, std::function<void(int item)> handler);
+    void bindToggle(Command command, bool& mark);
+    void runCommand(Command command, int item);
+    void choose(Choice choice);
     void updateActions();
-    void updateMusicMarks();
 
     // Solver
-    void createSolverCommands(QMenu* playMenu);
     void SolveClick();
     void stepSolve();
     void stopSolving();
-    void updateSolverActions();
 
-    QAction* addCommand(QMenu* menu, const char* caption, std::function<void()> command);
-    QAction* addMark(QMenu* menu, const char* caption, bool& mark, std::function<void()> command = {});
-    QAction* addChoice(QMenu* menu, QActionGroup* group, const char* caption, int& choice, int value,
-                       std::function<void()> command = {});
     void runCommand(const std::function<void()>& command);
     void followBoardChange();
 
@@ -190,18 +196,7 @@ private:
     void leaveEditor(const std::function<void()>& command);
     std::string editedLayoutName() const;
     void showEditorChrome(bool editing);
-    void rebuildLayoutItems();
     void ImportLayoutClick();
-
-    struct Mark {
-        QAction* action = nullptr;
-        const bool* value = nullptr;
-    };
-    struct Choice {
-        QAction* action = nullptr;
-        const int* choice = nullptr;
-        int value = 0;
-    };
 
     std::filesystem::path m_programFolder;
     std::filesystem::path m_userFolder;  // where Orbeni.ini, Hallfame.ini and Orbeni.sav are kept
@@ -213,14 +208,11 @@ private:
     KeyboardCursor m_keyCursor{m_game};
     EditorCursor m_editorCursor{m_game.board()};
     SystemMusic m_music{m_programFolder, *this, m_game.generator()};
-    QMenu* m_musicMenu = nullptr;
-    std::vector<QAction*> m_musicPieces;
     DisplayMode m_displayMode;
     bool m_displaySwitched = false;
     OrbeniSettings m_settings;
     bool m_canRun = true;
     bool m_shown = false;
-    int m_checkedLayout = 1;
 
     QElapsedTimer m_clock;
     QTimer m_timer;
@@ -234,22 +226,25 @@ private:
     BitmapView* m_hofBox = nullptr;
     QToolBar* m_tools = nullptr;
     QPushButton* m_playerPanel = nullptr;
-    QToolButton* m_pauseButton = nullptr;
     QToolBar* m_editorPanel = nullptr;
     QLineEdit* m_editorName = nullptr;
     QLabel* m_editorTilesLeft = nullptr;
-    QList<QAction*> m_mainMenus;
-    QList<QAction*> m_editorMenus;
-    QMenu* m_layoutItems = nullptr;
-    QActionGroup* m_layoutGroup = nullptr;
     std::array<QLabel*, kStatusPanelCount> m_statusPanels{};
-    QAction* m_pauseAction = nullptr;
-    QAction* m_canBeWonAction = nullptr;
-    QAction* m_solveAction = nullptr;
     // Paces a solution's steps; runs only while one plays.
     QTimer m_solveTimer;
-    std::vector<Mark> m_marks;
-    std::vector<Choice> m_choices;
+
+    // The game's commands and the editor's, each from its table; the editor's menus take the
+    // place of the game's while it runs.
+    std::unique_ptr<platform::qt::CommandActions> m_commands;
+    std::unique_ptr<platform::qt::CommandActions> m_editorCommands;
+    // What each command runs, given the entry of a list (else 0).
+    std::map<Command, std::function<void(int item)>> m_handlers;
+    QList<QAction*> m_mainMenus;
+    QList<QAction*> m_editorMenus;
+    // What the menus show, to tell after a clock tick whether they must follow.
+    CommandState m_shownState;
+    // The layouts the Layout menu lists, to make its entries anew only when the list changed.
+    std::vector<std::string> m_shownLayouts;
 };
 
 }  // namespace orbeni

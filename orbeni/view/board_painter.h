@@ -82,6 +82,7 @@ public:
     void setHighlightMode(HighlightMode mode) { m_highlightMode = mode; }
     HighlightMode highlightMode() const { return m_highlightMode; }
     DrawingOptions& options() { return m_options; }
+    const DrawingOptions& options() const { return m_options; }
     // Forgets the tile under the pointer and its marks, as a new deal does.
     void clearHover();
     // Leaves the editor's preview and the hover rectangle, as entering or leaving the editor does.

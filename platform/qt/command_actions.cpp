@@ -131,6 +131,11 @@ int CommandActions::listSize(int id) const {
     return found == m_lists.end() ? 0 : int(found->second.entries.size());
 }
 
+QAction* CommandActions::button(int id) const {
+    const auto found = m_buttons.find(id);
+    return found == m_buttons.end() ? nullptr : found->second;
+}
+
 QList<QAction*> CommandActions::addMenus(QMenuBar& bar, std::span<const MenuLine> menus) {
     QList<QAction*> shown;
     for (const MenuLine& menu : menus) {

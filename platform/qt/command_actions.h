@@ -50,6 +50,8 @@ public:
     QAction* action(int id) const;
     QAction* listEntry(int id, int item) const;
     int listSize(int id) const;
+    // The tool bar's own action of a command whose button has a caption of its own, or none.
+    QAction* button(int id) const;
 
     // Adds a menu of the menu bar for each submenu line; answers the menus' own actions, which
     // take a whole menu off the bar and put it back.

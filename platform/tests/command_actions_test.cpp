@@ -92,6 +92,8 @@ private slots:
         QCOMPARE(bar.actions()[0]->text(), QStringLiteral("Hint"));
         QCOMPARE(bar.actions()[0]->toolTip(), QStringLiteral("Show a pair"));
         QCOMPARE(bar.actions()[2], shown.commands.action(kSound));
+        QCOMPARE(shown.commands.button(kHint), bar.actions()[0]);
+        QCOMPARE(shown.commands.button(kSound), nullptr);
 
         const std::set<std::pair<int, int>> on = {{kNew, 0}, {kSound, 0}, {kPieces, 2}, {kBlue, 0}};
         const auto enabled = [&](int id, int item) { return on.count({id, item}) == 1; };

@@ -48,7 +48,6 @@ TEST_F(MusicTest, StoredPieceNumberIsKeptWithinThePieces) {
     for (const auto& c : cases) {
         ASSERT_TRUE(m_music.build(c.stored));
         EXPECT_EQ(m_music.midiNumber(), c.kept) << c.stored;
-        EXPECT_TRUE(m_music.isChecked(c.kept));
         EXPECT_EQ(m_music.MusicCount(), 3);
     }
 }
@@ -69,9 +68,6 @@ TEST_F(MusicTest, ChoosingAPieceWithMusicOnPlaysItAndSaysSo) {
     EXPECT_EQ(m_device.openFile, m_folder / "Musics" / "b.MID");
     EXPECT_EQ(m_host.statuses, (Texts{"Music B selected."}));
     EXPECT_EQ(m_music.midiNumber(), 2);
-    EXPECT_TRUE(m_music.isChecked(2));
-    EXPECT_FALSE(m_music.isChecked(1));
-    EXPECT_FALSE(m_music.isChecked(3));
 }
 
 TEST_F(MusicTest, ChoosingAPieceWithMusicOffOnlyMovesTheMark) {
