@@ -1,0 +1,1 @@
+// The file the precompiled header sets are built with; it has nothing of its own.
