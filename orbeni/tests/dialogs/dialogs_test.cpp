@@ -19,10 +19,11 @@
 #include "orbeni/ui/dialogs/high_score_dialog.h"
 #include "orbeni/ui/dialogs/ok_glyph.h"
 #include "orbeni/ui/dialogs/randomiz_dialog.h"
-#include "orbeni/ui/dialogs/splash_window.h"
+#include "orbeni/ui/dialogs/splash_look.h"
 #include "orbeni/ui/dialogs/tiles_chart.h"
 #include "orbeni/view/face_cells.h"
 #include "platform/bitmap/bmp_file.h"
+#include "platform/qt/bitmap_image.h"
 
 namespace orbeni {
 namespace {
@@ -271,17 +272,21 @@ void DialogsTest::splashIsItsPicturePlusTheFrame() {
     QTemporaryDir folder;
     const std::filesystem::path picture = pathOf(folder) / "splash.bmp";
     QVERIFY(platform::saveBmp(platform::Bitmap(120, 80, platform::rgb(200, 10, 10)), picture));
-    TSplash splash(picture);
+    platform::qt::SplashWindow splash(platform::qt::loadImage(picture), splashLook());
     QCOMPARE(splash.windowTitle(), QStringLiteral("Welcome to Orbeni..."));
     QCOMPARE(splash.size(), QSize(125, 105));
-    splash.showNow();
+    splash.showCentred();
     QVERIFY(splash.isVisible());
-    QCOMPARE(splash.grab().toImage().pixel(60, 40), qRgb(200, 10, 10));
+    const QImage shown = splash.grab().toImage();
+    QCOMPARE(shown.pixel(60, 40), qRgb(200, 10, 10));
+    // The picture sits two pixels in, on the frame.
+    QCOMPARE(shown.pixel(2, 2), qRgb(200, 10, 10));
+    QVERIFY(shown.pixel(1, 1) != qRgb(200, 10, 10));
 
     std::ofstream(pathOf(folder) / "broken.bmp") << "BM not a picture";
     for (const char* name : {"missing.bmp", "broken.bmp"}) {
-        TSplash plain(pathOf(folder) / name);
-        plain.showNow();
+        platform::qt::SplashWindow plain(platform::qt::loadImage(pathOf(folder) / name), splashLook());
+        plain.showCentred();
         QVERIFY(plain.width() > 100 && plain.height() > 50);
     }
 }
