@@ -4,13 +4,12 @@
 #include <QTimer>
 #include <optional>
 
-#include "orbeni/ui/dialogs/splash_look.h"
+#include "orbeni/ui/dialogs/splash_window.h"
 #include "orbeni/ui/orbeni_import.h"
 #include "orbeni/ui/orbeni_window.h"
 #include "orbeni/view/orbeni_settings.h"
 #include "platform/data_folder/data_folder.h"
 #include "platform/process/quit_signals.h"
-#include "platform/qt/bitmap_image.h"
 
 namespace {
 
@@ -86,8 +85,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setDesktopFileName(QStringLiteral("orbeni"));
     const auto [programFolder, userFolder] = programFolders();
-    auto* splash = new platform::qt::SplashWindow(
-        platform::qt::loadImage(programFolder / "resources" / "splash.bmp"), orbeni::splashLook());
+    auto* splash = new orbeni::TSplash(programFolder / "resources" / "splash.bmp");
     splash->showCentred();
     app.setApplicationName(QStringLiteral("Orbeni 4.52"));
     orbeni::TOrbeni window(programFolder, userFolder);

@@ -19,11 +19,10 @@
 #include "orbeni/ui/dialogs/high_score_dialog.h"
 #include "orbeni/ui/dialogs/ok_glyph.h"
 #include "orbeni/ui/dialogs/randomiz_dialog.h"
-#include "orbeni/ui/dialogs/splash_look.h"
+#include "orbeni/ui/dialogs/splash_window.h"
 #include "orbeni/ui/dialogs/tiles_chart.h"
 #include "orbeni/view/face_cells.h"
 #include "platform/bitmap/bmp_file.h"
-#include "platform/qt/bitmap_image.h"
 
 namespace orbeni {
 namespace {
@@ -272,7 +271,7 @@ void DialogsTest::splashIsItsPicturePlusTheFrame() {
     QTemporaryDir folder;
     const std::filesystem::path picture = pathOf(folder) / "splash.bmp";
     QVERIFY(platform::saveBmp(platform::Bitmap(120, 80, platform::rgb(200, 10, 10)), picture));
-    platform::qt::SplashWindow splash(platform::qt::loadImage(picture), splashLook());
+    TSplash splash(picture);
     QCOMPARE(splash.windowTitle(), QStringLiteral("Welcome to Orbeni..."));
     QCOMPARE(splash.size(), QSize(125, 105));
     splash.showCentred();
@@ -285,7 +284,7 @@ void DialogsTest::splashIsItsPicturePlusTheFrame() {
 
     std::ofstream(pathOf(folder) / "broken.bmp") << "BM not a picture";
     for (const char* name : {"missing.bmp", "broken.bmp"}) {
-        platform::qt::SplashWindow plain(platform::qt::loadImage(pathOf(folder) / name), splashLook());
+        TSplash plain(pathOf(folder) / name);
         plain.showCentred();
         QVERIFY(plain.width() > 100 && plain.height() > 50);
     }

@@ -1,8 +1,11 @@
-#include "orbeni/ui/dialogs/splash_look.h"
+#include "orbeni/ui/dialogs/splash_window.h"
 
 #include "orbeni/game/program_info.h"
+#include "platform/qt/bitmap_image.h"
 
 namespace orbeni {
+
+namespace {
 
 platform::qt::SplashLook splashLook() {
     platform::qt::SplashLook look;
@@ -18,6 +21,13 @@ platform::qt::SplashLook splashLook() {
     look.namePixels = 28;
     look.stripNamePixels = 12;
     return look;
+}
+
+}  // namespace
+
+TSplash::TSplash(const std::filesystem::path& picture)
+    : platform::qt::SplashWindow(platform::qt::loadImage(picture), splashLook()) {
+    setObjectName(QStringLiteral("TSplash"));
 }
 
 }  // namespace orbeni
