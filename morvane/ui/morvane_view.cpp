@@ -36,16 +36,16 @@ CMorvaneView::CMorvaneView(std::filesystem::path programFolder, QWidget* parent)
     }
     useBuiltInTiles();
     m_clock.setTimerType(Qt::CoarseTimer);
-    connect(&m_clock, &QTimer::timeout, this, [this] {
+    m_clock.onTimeout([this] {
         m_game.tick();
         if (clockTicked) {
             clockTicked();
         }
     });
     m_soundEnded.setSingleShot(true);
-    connect(&m_soundEnded, &QTimer::timeout, this, &CMorvaneView::letSoundDeviceGo);
+    m_soundEnded.onTimeout([this] { letSoundDeviceGo(); });
     m_resizeSettled.setSingleShot(true);
-    connect(&m_resizeSettled, &QTimer::timeout, this, &CMorvaneView::resumePainting);
+    m_resizeSettled.onTimeout([this] { resumePainting(); });
 }
 
 CMorvaneView::~CMorvaneView() = default;

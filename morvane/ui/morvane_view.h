@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -12,6 +11,7 @@
 #include "morvane/game/game.h"
 #include "morvane/game/host.h"
 #include "morvane/view/view_painter.h"
+#include "platform/qt/window_timer.h"
 
 namespace platform {
 class WavePlayer;
@@ -98,11 +98,11 @@ private:
     std::optional<platform::Rect> m_staleArea;  // else this part of it, when set
     bool m_paintSuspended = false;
     std::optional<Position> m_designCursor;  // column, row and stack height of the outline shown
-    QTimer m_clock;
-    QTimer m_resizeSettled;
+    platform::qt::WindowTimer m_clock;
+    platform::qt::WindowTimer m_resizeSettled;
     std::unique_ptr<platform::WavePlayer> m_sounds;
-    QTimer m_soundEnded;                    // lets the audio device go once the sound is over
-    std::set<std::string> m_reportedFiles;  // missing pictures and sounds already told
+    platform::qt::WindowTimer m_soundEnded;  // lets the audio device go once the sound is over
+    std::set<std::string> m_reportedFiles;   // missing pictures and sounds already told
 };
 
 }  // namespace morvane

@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
     app.setDesktopFileName(QStringLiteral("orbeni"));
     const auto [programFolder, userFolder] = programFolders();
     auto* splash = new orbeni::TSplash(programFolder / "resources" / "splash.bmp");
-    splash->showNow();
+    splash->showCentred();
     app.setApplicationName(QStringLiteral("Orbeni 4.52"));
     orbeni::TOrbeni window(programFolder, userFolder);
     if (!window.canRun()) {

@@ -21,7 +21,7 @@ void TOrbeni::createCommands() {
     bindLayoutAndMusicCommands();
     bindHelpAndToolCommands();
     bindEditorCommands();
-    connect(&m_solveTimer, &QTimer::timeout, this, &TOrbeni::stepSolve);
+    m_solveTimer.onTimeout([this] { stepSolve(); });
 }
 
 // The game's menu bar, and the editor's kept aside until the editor runs.

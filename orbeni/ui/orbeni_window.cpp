@@ -102,12 +102,12 @@ void TOrbeni::Init() {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
     m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &TOrbeni::Temps);
-    connect(&m_riverSlideTimer, &QTimer::timeout, this, &TOrbeni::stepRiverSlide);
+    m_timer.onTimeout([this] { Temps(); });
+    m_riverSlideTimer.onTimeout([this] { stepRiverSlide(); });
     m_riverPathTimer.setSingleShot(true);
     m_soundEnded.setSingleShot(true);
-    connect(&m_soundEnded, &QTimer::timeout, this, [this] { m_music.closeSilentEffects(); });
-    connect(&m_riverPathTimer, &QTimer::timeout, this, [this] { m_game.hideRiverPath(); });
+    m_soundEnded.onTimeout([this] { m_music.closeSilentEffects(); });
+    m_riverPathTimer.onTimeout([this] { m_game.hideRiverPath(); });
     m_music.LoadMidiClick(m_music.midiNumber());
     updateActions();
 }

@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -23,6 +22,7 @@
 #include "orbeni/ui/display_mode.h"
 #include "orbeni/view/board_painter.h"
 #include "orbeni/view/orbeni_settings.h"
+#include "platform/qt/window_timer.h"
 
 class QKeyEvent;
 class QLabel;
@@ -215,12 +215,12 @@ private:
     bool m_shown = false;
 
     QElapsedTimer m_clock;
-    QTimer m_timer;
+    platform::qt::WindowTimer m_timer;
     // Run only while a Rivers tile slides, and to take the joining river off again.
-    QTimer m_riverSlideTimer;
-    QTimer m_riverPathTimer;
+    platform::qt::WindowTimer m_riverSlideTimer;
+    platform::qt::WindowTimer m_riverPathTimer;
     // Lets the sound device go a little after the last effect ends.
-    QTimer m_soundEnded;
+    platform::qt::WindowTimer m_soundEnded;
     QScrollArea* m_scrolling = nullptr;
     BitmapView* m_boardImage = nullptr;
     BitmapView* m_hofBox = nullptr;
@@ -231,7 +231,7 @@ private:
     QLabel* m_editorTilesLeft = nullptr;
     std::array<QLabel*, kStatusPanelCount> m_statusPanels{};
     // Paces a solution's steps; runs only while one plays.
-    QTimer m_solveTimer;
+    platform::qt::WindowTimer m_solveTimer;
 
     // The game's commands and the editor's, each from its table; the editor's menus take the
     // place of the game's while it runs.

@@ -26,7 +26,7 @@ SplashWindow::SplashWindow(const QImage& picture, SplashLook look)
     const QSize pictureSize = m_picture.isNull() ? m_look.plainSize : m_picture.size();
     setFixedSize(pictureSize.grownBy(m_look.frame));
     m_closeTimer.setSingleShot(true);
-    connect(&m_closeTimer, &QTimer::timeout, this, &QWidget::close);
+    m_closeTimer.onTimeout([this] { close(); });
 }
 
 void SplashWindow::showCentred() {

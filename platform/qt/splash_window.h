@@ -5,9 +5,10 @@
 #include <QMargins>
 #include <QSize>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <chrono>
+
+#include "platform/qt/window_timer.h"
 
 namespace platform::qt {
 
@@ -41,7 +42,7 @@ protected:
 private:
     QImage m_picture;
     SplashLook m_look;
-    QTimer m_closeTimer;
+    WindowTimer m_closeTimer;
 };
 
 }  // namespace platform::qt

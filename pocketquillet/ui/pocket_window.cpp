@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTimer>
 
 #include "platform/profile/settings_folder.h"
 #include "platform/qt/command_actions.h"
@@ -43,16 +44,16 @@ PocketWindow::PocketWindow(WindowServices services, QWidget* parent)
     createMenus();
     createCloseButton();
     m_clock.setInterval(kClockMilliseconds);
-    connect(&m_clock, &QTimer::timeout, this, [this] {
+    m_clock.onTimeout([this] {
         m_game.tick();
         updateActions();
         repaintStatus();
     });
     m_pairFlash.setSingleShot(true);
     m_pairFlash.setInterval(kPairFlashMilliseconds);
-    connect(&m_pairFlash, &QTimer::timeout, this, &PocketWindow::emptyRemovedCells);
+    m_pairFlash.onTimeout([this] { emptyRemovedCells(); });
     m_soundEnded.setSingleShot(true);
-    connect(&m_soundEnded, &QTimer::timeout, this, [this] {
+    m_soundEnded.onTimeout([this] {
         if (m_wavePlayer) {
             m_wavePlayer->closeWhenSilent();
         }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QTimer>
 #include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "platform/audio/wave_player.h"
+#include "platform/qt/window_timer.h"
 #include "pocketquillet/game/hiscore_file.h"
 #include "pocketquillet/game/host.h"
 #include "pocketquillet/game/pocket_game.h"
@@ -97,11 +97,12 @@ private:
     StatusFont m_statusFont;
     BoardPainter m_painter;
     BoardView* m_view = nullptr;
-    QTimer m_clock;
-    QTimer m_pairFlash;  // single shot: a removed pair's stones stay under its path this long
+    platform::qt::WindowTimer m_clock;
+    platform::qt::WindowTimer
+        m_pairFlash;  // single shot: a removed pair's stones stay under its path this long
     std::vector<Cell> m_cellsToEmpty;
     std::unique_ptr<platform::WavePlayer> m_wavePlayer;  // only while Sound is on
-    QTimer m_soundEnded;  // single shot: lets the audio device go once a sound is over
+    platform::qt::WindowTimer m_soundEnded;  // single shot: lets the audio device go once a sound is over
     std::unique_ptr<platform::qt::CommandActions> m_commands;  // the menus of m_menuLanguage
     Language m_menuLanguage = Language::English;
     bool m_writesSettings = true;

@@ -19,6 +19,7 @@
 #include "platform/audio/manual_audio_device.h"
 #include "platform/profile/profile.h"
 #include "platform/qt/command_actions.h"
+#include "platform/qt/window_timer.h"
 
 namespace {
 
@@ -107,9 +108,9 @@ public:
         frame.startGame("", false);
         frame.showFromSettings();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
-        // The window's first resize has settled: painting goes on at once, not after its timer.
-        frame.view().resumePainting();
-        QVERIFY(!frame.view().paintingSuspended());
+        // Painting goes on once the window's first resize has settled, on the clock the test moves.
+        QVERIFY(platform::qt::WindowClock::advanceUntil([this] { return !frame.view().paintingSuspended(); },
+                                                        std::chrono::seconds(1)));
     }
     CMainFrame frame;
 };
@@ -120,6 +121,9 @@ class CMainFrameTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The window's timers run on a clock the tests move: none fires behind the test's back.
+    void initTestCase() { platform::qt::WindowClock::useManual(); }
+
     // Each test has a home of its own, which is also the current folder design mode writes in.
     void init() {
         m_home.emplace();

@@ -274,14 +274,18 @@ void DialogsTest::splashIsItsPicturePlusTheFrame() {
     TSplash splash(picture);
     QCOMPARE(splash.windowTitle(), QStringLiteral("Welcome to Orbeni..."));
     QCOMPARE(splash.size(), QSize(125, 105));
-    splash.showNow();
+    splash.showCentred();
     QVERIFY(splash.isVisible());
-    QCOMPARE(splash.grab().toImage().pixel(60, 40), qRgb(200, 10, 10));
+    const QImage shown = splash.grab().toImage();
+    QCOMPARE(shown.pixel(60, 40), qRgb(200, 10, 10));
+    // The picture sits two pixels in, on the frame.
+    QCOMPARE(shown.pixel(2, 2), qRgb(200, 10, 10));
+    QVERIFY(shown.pixel(1, 1) != qRgb(200, 10, 10));
 
     std::ofstream(pathOf(folder) / "broken.bmp") << "BM not a picture";
     for (const char* name : {"missing.bmp", "broken.bmp"}) {
         TSplash plain(pathOf(folder) / name);
-        plain.showNow();
+        plain.showCentred();
         QVERIFY(plain.width() > 100 && plain.height() > 50);
     }
 }

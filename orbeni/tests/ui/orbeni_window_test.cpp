@@ -22,6 +22,7 @@
 #include "orbeni/ui/orbeni_window.h"
 #include "orbeni/view/command_table.h"
 #include "platform/audio/audio_output.h"
+#include "platform/audio/manual_audio_device.h"
 #include "platform/bitmap/bmp_file.h"
 #include "platform/profile/profile.h"
 #include "window_fixture.h"
@@ -64,6 +65,9 @@ class TOrbeniTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The window's timers run on a clock the tests move: a wait of seconds takes none.
+    void initTestCase() { platform::qt::WindowClock::useManual(); }
+
     void firstRunShowsTheDefaults() {
         ProgramFolder folder;
         const auto window = openWindow(folder);
@@ -123,7 +127,7 @@ private slots:
         const auto window = openWindow(folder);
         QVERIFY(window);
         auto* tilesLeft = window->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
-        QTRY_COMPARE(tilesLeft->text(), QStringLiteral("144"));
+        QVERIFY(clockRunsUntil([tilesLeft] { return tilesLeft->text() == QStringLiteral("144"); }));
         const orbeni::Game& game = window->game();
         const std::optional<std::pair<int, int>> pair = freePair(game);
         QVERIFY(pair);
@@ -132,30 +136,34 @@ private slots:
         QCOMPARE(game.FirstTile(), pair->first);
         QTest::mouseClick(board, Qt::LeftButton, {}, board->bitmapOrigin() + faceMiddle(game, pair->second));
         QCOMPARE(game.TilesLeft(), 142);
-        QTRY_COMPARE(tilesLeft->text(), QStringLiteral("142"));
+        QVERIFY(clockRunsUntil([tilesLeft] { return tilesLeft->text() == QStringLiteral("142"); }));
     }
 
     // With the music off, the sound device is open only while an effect is heard, and a little
     // after; the music holds it while it plays and lets it go when it is switched off.
     void theSoundDeviceIsHeldOnlyWhileSomethingIsHeard() {
+        // The sounds play on a device the test renders, so that one is over the moment it says.
+        const auto audio = platform::ManualAudioDevice::install();
         ProgramFolder folder;
         platform::Profile(folder.settingsFile()).writeInt("Orbeni", "PlayMusic", 0);
         auto window = openWindow(folder);
         QVERIFY(window);
         QVERIFY(!platform::AudioOutput::inUse());
-        QTRY_VERIFY(freePair(window->game()));  // once the clock has counted the free tiles
+        QVERIFY(clockRunsUntil([&window] { return freePair(window->game()).has_value(); }));
         const std::optional<std::pair<int, int>> pair = freePair(window->game());
         auto* board = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
         QTest::mouseClick(board, Qt::LeftButton, {},
                           board->bitmapOrigin() + faceMiddle(window->game(), pair->first));
         QVERIFY(platform::AudioOutput::inUse());
-        QTRY_VERIFY_WITH_TIMEOUT(!platform::AudioOutput::inUse(), 5000);
+        QVERIFY(audio->renderUntilSilent());
+        QVERIFY(platform::AudioOutput::inUse());  // kept a little after the sound
+        QVERIFY(clockRunsUntil([] { return !platform::AudioOutput::inUse(); }));
         window.reset();
 
         ProgramFolder withMusic;
         window = openWindow(withMusic);
         QVERIFY(window);
-        QTRY_VERIFY(platform::AudioOutput::inUse());
+        QVERIFY(clockRunsUntil([] { return platform::AudioOutput::inUse(); }));
         QAction* playMusic = findAction(window->menuBar(), QStringLiteral("Play music"));
         QVERIFY(playMusic);
         playMusic->trigger();
@@ -170,8 +178,8 @@ private slots:
         {
             const auto window = openWindow(folder);
             QVERIFY(window);
-            QTRY_COMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text(),
-                         QStringLiteral("144"));
+            const auto* tilesLeft = window->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+            QVERIFY(clockRunsUntil([tilesLeft] { return tilesLeft->text() == QStringLiteral("144"); }));
             const std::optional<std::pair<int, int>> pair = freePair(window->game());
             QVERIFY(pair);
             auto* image = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
@@ -361,8 +369,8 @@ private slots:
             };
             // The free tiles are counted again with the status bar.
             const int tilesLeft = game.TilesLeft();
-            QTRY_COMPARE(window->findChild<QLabel*>(QStringLiteral("StatusPanel1"))->text(),
-                         QString::number(tilesLeft));
+            const auto* tilesPanel = window->findChild<QLabel*>(QStringLiteral("StatusPanel1"));
+            QVERIFY(clockRunsUntil([&] { return tilesPanel->text() == QString::number(tilesLeft); }));
             const std::optional<std::pair<int, int>> pair = freePair(game);
             QTest::mouseClick(board, Qt::LeftButton, {}, drawnAt(pair->first));
             QCOMPARE(game.FirstTile(), pair->first);
@@ -414,7 +422,7 @@ private slots:
         const auto window = openWindow(folder);
         QVERIFY(window);
         auto* time = window->findChild<QLabel*>(QStringLiteral("StatusPanel5"));
-        QTRY_VERIFY(!time->text().isEmpty());
+        QVERIFY(clockRunsUntil([time] { return !time->text().isEmpty(); }));
         const platform::Bitmap before = window->painter().gameImage();
         findAction(window->menuBar(), QStringLiteral("&Hint"))->trigger();
         const orbeni::Game& game = window->game();
@@ -435,7 +443,7 @@ private slots:
 
         findAction(window->menuBar(), QStringLiteral("&Pause"))->trigger();
         QVERIFY(game.GamePaused());
-        QTRY_COMPARE(time->text(), QStringLiteral("---"));
+        QVERIFY(clockRunsUntil([time] { return time->text() == QStringLiteral("---"); }));
         // Only the background shows: the Andromeda picture, as large as the board, as it is.
         const auto andromeda = platform::loadBmp(folder.path() / "Backgrounds" / "andromeda.bmp");
         QVERIFY(andromeda);
@@ -567,12 +575,12 @@ private slots:
         QCOMPARE(answer, QStringLiteral("This position can still be won."));
 
         findAction(play, QStringLiteral("Solve"))->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(game.TilesLeft() <= 140, 10000);
+        QVERIFY(clockRunsUntil([&game] { return game.TilesLeft() <= 140; }, std::chrono::seconds(10)));
         auto* board = window->findChild<orbeni::BitmapView*>(QStringLiteral("Game"));
         QTest::mouseClick(board, Qt::RightButton, {}, QPoint(5, 5));
         const int left = game.TilesLeft();
         QVERIFY(game.PenaltySeconds() >= (144 - left) / 2 * orbeni::kHintPenaltySeconds);
-        QTest::qWait(1600);
+        platform::qt::WindowClock::advance(std::chrono::milliseconds(1600));
         QCOMPARE(game.TilesLeft(), left);
 
         findAction(play, QStringLiteral("&Pause"))->trigger();

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "orbeni/ui/orbeni_window.h"
+#include "platform/qt/window_timer.h"
 
 // What the window tests share: a program folder of their own, the window opened on it, its menu
 // items by caption, dialogs acted on as they open, and places of the board.
@@ -97,6 +98,12 @@ inline void whenModalOpens(std::function<void(QWidget*)> act) {
         }
         act(modal);
     });
+}
+
+// Runs the windows' clock, which the tests move by hand, on until `done` holds; at most `limit`.
+inline bool clockRunsUntil(const std::function<bool()>& done,
+                           std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    return platform::qt::WindowClock::advanceUntil(done, limit);
 }
 
 // The middle of a tile's face on the board image.

@@ -11,7 +11,9 @@
 #include <functional>
 #include <memory>
 
+#include "platform/audio/manual_audio_device.h"
 #include "platform/qt/command_actions.h"
+#include "platform/qt/window_timer.h"
 #include "pocketquillet/game/hiscore_file.h"
 #include "pocketquillet/tests/test_support.h"
 #include "pocketquillet/ui/board_view.h"
@@ -19,6 +21,8 @@
 #include "pocketquillet/view/commands.h"
 
 using namespace pocketquillet;
+using platform::qt::WindowClock;
+using std::chrono::milliseconds;
 
 namespace {
 
@@ -147,6 +151,9 @@ class PocketWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The windows' timers run on a clock the tests move: a wait of seconds takes none.
+    void initTestCase() { WindowClock::useManual(); }
+
     void anUnreadableHiscoreTableIsToldOnce() {
         test::ScriptedRandom random;
         test::ScriptedProfile profile;
@@ -206,8 +213,10 @@ private slots:
         };
         const platform::Pixel stone = quarterPixel();
         fixture.click(pair->second);
+        WindowClock::advance(milliseconds(349));
         QCOMPARE(quarterPixel(), stone);  // the stones stay a moment under their path
-        QTRY_COMPARE(quarterPixel(), platform::kWhite);
+        WindowClock::advance(milliseconds(1));
+        QCOMPARE(quarterPixel(), platform::kWhite);
         QCOMPARE(window.game().stonesLeft(), kStoneCount - 2);
         QVERIFY(window.game().board().isEmpty(pair->first));
         QVERIFY(window.game().board().isEmpty(pair->second));
@@ -288,7 +297,8 @@ private slots:
         verifyActionsFollowTheGame(window);
         fixture.click({1, 0});  // the player may not click for the computer
         QVERIFY(!window.game().selection().has_value());
-        QTRY_COMPARE_WITH_TIMEOUT(window.game().player(1).stonesRemoved, 2, 5000);
+        QVERIFY(WindowClock::advanceUntil([&window] { return window.game().player(1).stonesRemoved == 2; },
+                                          std::chrono::seconds(5)));
         QCOMPARE(window.game().currentPlayer(), 0);
 
         window.action(Command::PauseGame)->trigger();
@@ -298,6 +308,8 @@ private slots:
     }
 
     void soundsPlayOnlyWhileSoundIsOnAndABadFilePlaysNothing() {
+        // The sounds play on a device the test renders, so that one is over the moment it says.
+        const auto audio = platform::ManualAudioDevice::install();
         WindowFixture fixture(PlayMode::Tournament, Skill::Novice, u"MAX", u"ON");
         PocketWindow& window = *fixture.window;
         QVERIFY(!window.holdsAudioOutput());  // nothing is opened before the first sound
@@ -321,7 +333,12 @@ private slots:
         window.runCommand(Command::Options);
         QVERIFY(window.isSoundPlaying());
         QVERIFY(window.holdsAudioOutput());
-        QTRY_VERIFY_WITH_TIMEOUT(!window.holdsAudioOutput(), 10000);  // closed once the sound is over
+        const milliseconds heardFrom = WindowClock::manualNow();
+        QVERIFY(audio->renderUntilSilent());
+        // Closed a little after the sound is over, not before.
+        QVERIFY(WindowClock::advanceUntil([&window] { return !window.holdsAudioOutput(); },
+                                          std::chrono::seconds(10)));
+        QVERIFY(WindowClock::manualNow() - heardFrom >= milliseconds(250));
         window.action(Command::Sound)->trigger();
         QVERIFY(!window.game().options().sound);
         QVERIFY(!window.holdsAudioOutput());  // no audio device while silent
