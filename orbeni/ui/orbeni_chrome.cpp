@@ -63,7 +63,7 @@ void TOrbeni::decorateNewGameButton() {
 
 // The toolbar's texture is painted behind its buttons; plain, the style's own colour shows.
 void TOrbeni::applyToolbarTexture() {
-    if (m_settings.coolToolbar) {
+    if (m_settings.options.coolToolbar) {
         const QString texture = resource(m_programFolder, "toolbar.bmp");
         // The white labels stay readable over the texture: a hovered or pressed button only
         // lightens or darkens the texture a little behind them.
@@ -82,7 +82,7 @@ void TOrbeni::applyToolbarTexture() {
 }
 
 void TOrbeni::applyBoardCursor() {
-    if (m_settings.coolMouse) {
+    if (m_settings.options.coolMouse) {
         const QPixmap pointer(resource(m_programFolder, "techno.png"));
         m_boardImage->setCursor(pointer.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(pointer, 0, 0));
     } else {
@@ -118,8 +118,8 @@ void TOrbeni::ShowPanelHOF() {
 }
 
 void TOrbeni::Toolbar1Click() {
-    m_settings.showToolbar = !m_settings.showToolbar;
-    const bool shown = m_settings.showToolbar;
+    m_settings.options.showToolbar = !m_settings.options.showToolbar;
+    const bool shown = m_settings.options.showToolbar;
     m_game.ShowStatus(shown ? "Toolbar shown." : "Toolbar hidden.");
     (m_game.EditorMode() ? static_cast<QWidget*>(m_editorPanel) : m_tools)->setVisible(shown);
     resize(width(), height() + (shown ? kBarHeight : -kBarHeight));
@@ -128,9 +128,9 @@ void TOrbeni::Toolbar1Click() {
 
 // Shows or hides the status bar; the window changes height with it so the board keeps its size.
 void TOrbeni::ShowTitleClick() {
-    m_settings.showStatus = !m_settings.showStatus;
-    statusBar()->setVisible(m_settings.showStatus);
-    resize(width(), height() + (m_settings.showStatus ? kBarHeight : -kBarHeight));
+    m_settings.options.showStatus = !m_settings.options.showStatus;
+    statusBar()->setVisible(m_settings.options.showStatus);
+    resize(width(), height() + (m_settings.options.showStatus ? kBarHeight : -kBarHeight));
     m_painter.FullRedraw();
 }
 
@@ -143,12 +143,12 @@ void TOrbeni::ShowHallPanel() {
 }
 
 void TOrbeni::CoolMouseClick() {
-    m_settings.coolMouse = !m_settings.coolMouse;
+    m_settings.options.coolMouse = !m_settings.options.coolMouse;
     applyBoardCursor();
 }
 
 void TOrbeni::CoolToolbarClick() {
-    m_settings.coolToolbar = !m_settings.coolToolbar;
+    m_settings.options.coolToolbar = !m_settings.options.coolToolbar;
     applyToolbarTexture();
 }
 
@@ -214,8 +214,8 @@ void TOrbeni::showEditorChrome(bool editing) {
         bar->removeAction(menu);
     }
     bar->addActions(editing ? m_editorMenus : m_mainMenus);
-    m_tools->setVisible(!editing && m_settings.showToolbar);
-    m_editorPanel->setVisible(editing && m_settings.showToolbar);
+    m_tools->setVisible(!editing && m_settings.options.showToolbar);
+    m_editorPanel->setVisible(editing && m_settings.options.showToolbar);
 }
 
 }  // namespace orbeni

@@ -108,26 +108,10 @@ void TOrbeni::followBoardChange() {
 }
 
 CommandState TOrbeni::commandState() const {
-    const DrawingOptions& drawing = m_painter.options();
-    const MusicOptions& music = m_music.options();
     return {
         .editor = m_game.EditorMode(),
         .solverAvailable = m_game.solverAvailable(),
-        .options = m_game.options(),
-        .invertSelection = drawing.invertSelection,
-        .showCurrentTile = drawing.showCurrentTile,
-        .onlyPossibleMoves = drawing.onlyPossibleMoves,
-        .coolMouse = m_settings.coolMouse,
-        .coolToolbar = m_settings.coolToolbar,
-        .showStatusBar = m_settings.showStatus,
-        .showToolbar = m_settings.showToolbar,
-        .scaleBoard = m_settings.scaleBoard,
-        .switchTo800x600 = m_settings.setRes800,
-        .beginAtStartup = m_settings.startDirectly,
-        .playMusic = music.playMusic,
-        .startMusic = music.startMusic,
-        .playSounds = music.playSounds,
-        .randomMusic = music.randomMusic,
+        .options = m_settings.options,
         .highlight = m_settings.highlight,
         .background = m_settings.background,
         .tileset = m_settings.tileset,

@@ -200,17 +200,19 @@ private:
 
     std::filesystem::path m_programFolder;
     std::filesystem::path m_userFolder;  // where Orbeni.ini, Hallfame.ini and Orbeni.sav are kept
-    Game m_game{*this};
+    // What "Orbeni.ini" carries; its check marks are the options the game, the painter, the music
+    // and the menus read and toggle.
+    OrbeniSettings m_settings;
+    Game m_game{*this, m_settings.options};
     SavedGameFile m_savedGame{m_userFolder / kSavedGameFileName};
     LayoutMenu m_layoutMenu{m_game, *this};
     LayoutEditor m_editor{m_game, *this, m_layoutMenu};
     BoardPainter m_painter{m_game};
     KeyboardCursor m_keyCursor{m_game};
     EditorCursor m_editorCursor{m_game.board()};
-    SystemMusic m_music{m_programFolder, *this, m_game.generator()};
+    SystemMusic m_music{m_programFolder, *this, m_game.generator(), m_settings.options};
     DisplayMode m_displayMode;
     bool m_displaySwitched = false;
-    OrbeniSettings m_settings;
     bool m_canRun = true;
     bool m_shown = false;
 
