@@ -61,8 +61,8 @@ void TOrbeni::bindConfigurationCommands() {
 
 // A layout's entry is its number in the layout list, a piece's its number in the Music menu.
 void TOrbeni::bindLayoutAndMusicCommands() {
-    bind(Command::CreateLayout, [this] { enterEditor([this] { m_editor.CreateLayout1Click(); }); });
-    bind(Command::EditLayout, [this] { enterEditor([this] { m_editor.Editlayout1Click(); }); });
+    bind(Command::CreateLayout, [this] { m_editorDriver.enter([this] { m_editor.CreateLayout1Click(); }); });
+    bind(Command::EditLayout, [this] { m_editorDriver.enter([this] { m_editor.Editlayout1Click(); }); });
     bindList(Command::Layouts, [this](int number) {
         const LayoutEntry* entry = m_layoutMenu.list().entry(number);
         if (entry == nullptr) {
@@ -89,20 +89,14 @@ void TOrbeni::bindHelpAndToolCommands() {
 
 void TOrbeni::bindEditorCommands() {
     const auto leaveBy = [this](EditorExit exit) {
-        return [this, exit] {
-            leaveEditor([this, exit] { m_editor.SaveandexitClick(exit, editedLayoutName()); });
-        };
+        return [this, exit] { m_editorDriver.saveAndExit(exit); };
     };
     bind(Command::EditorSave, leaveBy(EditorExit::Save));
     bind(Command::EditorSaveAs, leaveBy(EditorExit::SaveAs));
     bind(Command::EditorTryIt, leaveBy(EditorExit::TryIt));
-    bind(Command::EditorExit, [this] { leaveEditor([this] { m_editor.Cancel2Click(); }); });
-    // The preview marks a place of the board as it was: a move takes it off.
+    bind(Command::EditorExit, [this] { m_editorDriver.cancel(); });
     const auto moveBoard = [this](void (LayoutEditor::*move)()) {
-        return [this, move] {
-            m_painter.resetPreview();
-            (m_editor.*move)();
-        };
+        return [this, move] { m_editorDriver.moveBoard(move); };
     };
     bind(Command::MoveToLeft, moveBoard(&LayoutEditor::Movetoleft1Click));
     bind(Command::MoveToRight, moveBoard(&LayoutEditor::Movetoright1Click));

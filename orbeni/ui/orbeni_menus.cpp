@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QMenuBar>
 
 #include "orbeni/ui/orbeni_window.h"
@@ -26,11 +25,8 @@ void TOrbeni::createCommands() {
 
 // The game's menu bar, and the editor's kept aside until the editor runs.
 void TOrbeni::createMenus() {
-    m_mainMenus = m_commands->addMenus(*menuBar(), gameMenuBar());
-    m_editorMenus = m_editorCommands->addMenus(*menuBar(), editorMenuBar());
-    for (QAction* menu : m_editorMenus) {
-        menuBar()->removeAction(menu);
-    }
+    m_editorDriver.setChrome(m_tools, m_commands->addMenus(*menuBar(), gameMenuBar()),
+                             m_editorCommands->addMenus(*menuBar(), editorMenuBar()));
     std::vector<std::string> pieces;
     for (const MusicPiece& piece : m_music.pieces()) {
         pieces.push_back(piece.caption);
@@ -65,26 +61,12 @@ void TOrbeni::bindToggle(Command command, bool& mark) {
 // tileset goes to its group.
 void TOrbeni::runCommand(Command command, int item) {
     if (const std::optional<Choice> choice = choiceOf(command)) {
-        runCommand([this, choice] { choose(*choice); });
+        runCommand([this, choice] { m_pictures.choose(*choice); });
         return;
     }
     const auto handler = m_handlers.find(command);
     if (handler != m_handlers.end()) {
         runCommand([&] { handler->second(item); });
-    }
-}
-
-void TOrbeni::choose(Choice choice) {
-    switch (choice.group) {
-        case ChoiceGroup::Highlight:
-            chooseHighlight(choice.value);
-            break;
-        case ChoiceGroup::Background:
-            chooseBackground(choice.value);
-            break;
-        case ChoiceGroup::Tileset:
-            chooseTileset(choice.value);
-            break;
     }
 }
 
@@ -126,9 +108,7 @@ void TOrbeni::updateActions() {
         return;
     }
     showLayoutList();
-    if (m_editorTilesLeft != nullptr) {
-        m_editorTilesLeft->setText(QString::number(m_editor.EditorTilesLeft()));
-    }
+    m_editorDriver.showTilesLeft();
     m_shownState = commandState();
     const auto enabled = [this](int id, int item) {
         return orbeni::isEnabled(static_cast<Command>(id), item, m_shownState);

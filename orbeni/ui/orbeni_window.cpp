@@ -68,7 +68,7 @@ void TOrbeni::Init() {
     createBoardView();
     createCommands();
     createToolbar();
-    createEditorPanel();
+    m_editorDriver.createPanel();
     createStatusBar();
     readSettings();
     // Without a piece of music or a layout the program cannot run: it ends before anything is
@@ -274,8 +274,7 @@ void TOrbeni::FormShow() {
     m_scrolling->verticalScrollBar()->setValue(kBoardOffsetY);
     // FIXME: the resolution is chosen once; moved to a screen of another pixel ratio, the window
     // keeps it and Qt scales its pictures.
-    m_painter.setWantedPixelScale(devicePixelRatioF() > 1 ? 2 : 1);
-    ActiveTilesetBackground();
+    m_pictures.ActiveTilesetBackground(devicePixelRatioF());
     m_layoutMenu.loadCurrent(LayoutLoad::StartUp);
     if (m_savedGame.resume(m_game) == ResumeOutcome::NoSavedGame && m_settings.options.startDirectly) {
         m_game.BeginGame();
