@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,7 +34,10 @@ struct SavedGame;
 // the hall of fame, saving and resuming). The main window owns one.
 class Game : private TimedGame {
 public:
-    explicit Game(Host& host) : m_host(host) {}
+    // The game keeps its own options, or plays under those of its window (the settings' own).
+    explicit Game(Host& host)
+        : m_host(host), m_ownOptions(std::make_unique<Options>()), m_options(*m_ownOptions) {}
+    Game(Host& host, Options& options) : m_host(host), m_options(options) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -175,7 +179,8 @@ private:
     void startPlay(bool paused);
 
     Host& m_host;
-    Options m_options;
+    std::unique_ptr<Options> m_ownOptions;  // none when the options are the window's
+    Options& m_options;
     LayoutTemplate m_layout;
     GamePhase m_phase;
     StatusLine m_status{m_host};

@@ -20,7 +20,7 @@ bool isEditorCommand(Command command) {
     }
 }
 
-// The check marks of the game's own options.
+// The check marks of the options.
 std::optional<bool> optionMark(Command command, const Options& options) {
     switch (command) {
         case Command::VerticalVariation:
@@ -49,42 +49,34 @@ std::optional<bool> optionMark(Command command, const Options& options) {
             return options.neverWarn;
         case Command::WarnUnwinnable:
             return options.warnUnwinnable;
-        default:
-            return std::nullopt;
-    }
-}
-
-// The check marks of what the window keeps: drawing, music and its own settings.
-std::optional<bool> windowMark(Command command, const CommandState& state) {
-    switch (command) {
         case Command::InvertSelection:
-            return state.invertSelection;
+            return options.invertSelection;
         case Command::ShowCurrentTile:
-            return state.showCurrentTile;
+            return options.showCurrentTile;
         case Command::OnlyPossibleMoves:
-            return state.onlyPossibleMoves;
+            return options.onlyPossibleMoves;
         case Command::CoolMouse:
-            return state.coolMouse;
+            return options.coolMouse;
         case Command::CoolToolbar:
-            return state.coolToolbar;
+            return options.coolToolbar;
         case Command::ShowStatusBar:
-            return state.showStatusBar;
+            return options.showStatus;
         case Command::ShowToolbar:
-            return state.showToolbar;
+            return options.showToolbar;
         case Command::ScaleBoard:
-            return state.scaleBoard;
+            return options.scaleBoard;
         case Command::SwitchTo800x600:
-            return state.switchTo800x600;
+            return options.setRes800;
         case Command::BeginAtStartup:
-            return state.beginAtStartup;
+            return options.startDirectly;
         case Command::PlayMusic:
-            return state.playMusic;
+            return options.playMusic;
         case Command::StartMusic:
-            return state.startMusic;
+            return options.startMusic;
         case Command::PlaySounds:
-            return state.playSounds;
+            return options.playSounds;
         case Command::RandomMusic:
-            return state.randomMusic;
+            return options.randomMusic;
         default:
             return std::nullopt;
     }
@@ -125,10 +117,7 @@ bool isChecked(Command command, int item, const CommandState& state) {
     if (const std::optional<Choice> choice = choiceOf(command)) {
         return choice->value == chosenValue(choice->group, state);
     }
-    if (const std::optional<bool> mark = optionMark(command, state.options)) {
-        return *mark;
-    }
-    return windowMark(command, state).value_or(false);
+    return optionMark(command, state.options).value_or(false);
 }
 
 }  // namespace orbeni

@@ -111,21 +111,8 @@ struct Choice {
 struct CommandState {
     bool editor = false;
     bool solverAvailable = false;
+    // Every check mark but the choices and the lists.
     Options options;
-    bool invertSelection = false;
-    bool showCurrentTile = false;
-    bool onlyPossibleMoves = false;
-    bool coolMouse = false;
-    bool coolToolbar = false;
-    bool showStatusBar = false;
-    bool showToolbar = false;
-    bool scaleBoard = false;
-    bool switchTo800x600 = false;
-    bool beginAtStartup = false;
-    bool playMusic = false;
-    bool startMusic = false;
-    bool playSounds = false;
-    bool randomMusic = false;
     int highlight = 0;
     int background = 0;
     int tileset = 0;

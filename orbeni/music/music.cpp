@@ -27,12 +27,13 @@ constexpr std::uint32_t kMinimumPollDelayMilliseconds = 10;
 }  // namespace
 
 Music::Music(std::filesystem::path programFolder, MusicDevice& device, WaveEffects& effects, MusicHost& host,
-             RandomGenerator& random)
+             RandomGenerator& random, Options& options)
     : m_programFolder(std::move(programFolder)),
       m_device(device),
       m_effects(effects),
       m_host(host),
-      m_random(random) {}
+      m_random(random),
+      m_options(options) {}
 
 bool Music::build(int storedMidiNumber) {
     m_pieces = findMusicPieces(m_programFolder / "Musics");

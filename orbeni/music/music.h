@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "orbeni/game/host.h"
+#include "orbeni/game/options.h"
 #include "orbeni/music/music_device.h"
 #include "orbeni/music/music_list.h"
 
@@ -14,22 +15,14 @@ namespace orbeni {
 
 class RandomGenerator;
 
-// The switches of the music and the sound effects, shown as check marks and kept in the
-// settings file.
-struct MusicOptions {
-    bool playMusic = true;
-    bool randomMusic = false;
-    bool playSounds = true;
-    bool startMusic = true;
-};
-
 // The Music menu and the sound effects of the main window: the pieces of the "Musics" folder,
 // the selected one, its playing, looping or moving on to a random piece when it ends, and the
-// wave effects of the game.
+// wave effects of the game. Its switches are check marks of the window's options, which it reads
+// and toggles there.
 class Music {
 public:
     Music(std::filesystem::path programFolder, MusicDevice& device, WaveEffects& effects, MusicHost& host,
-          RandomGenerator& random);
+          RandomGenerator& random, Options& options);
 
     // Finds the pieces and keeps the stored piece number within them. False when there is no
     // piece: the program cannot run.
@@ -40,8 +33,8 @@ public:
     int MusicCount() const { return static_cast<int>(m_pieces.size()); }
     // The piece selected, 1-based: the one the Music menu checks.
     int midiNumber() const { return m_midiNumber; }
-    MusicOptions& options() { return m_options; }
-    const MusicOptions& options() const { return m_options; }
+    Options& options() { return m_options; }
+    const Options& options() const { return m_options; }
 
     // Chooses piece k (1-based) as its menu entry does.
     void LoadMidiClick(int piece);
@@ -83,7 +76,7 @@ private:
     RandomGenerator& m_random;
     std::vector<MusicPiece> m_pieces;
     int m_midiNumber = 1;
-    MusicOptions m_options;
+    Options& m_options;
 };
 
 }  // namespace orbeni

@@ -47,8 +47,9 @@ struct SystemAudio {
 // window owns for them.
 class SystemMusic : private SystemAudio, public Music {
 public:
-    SystemMusic(std::filesystem::path programFolder, MusicHost& host, RandomGenerator& random)
-        : Music(std::move(programFolder), sequencer, effects, host, random) {}
+    SystemMusic(std::filesystem::path programFolder, MusicHost& host, RandomGenerator& random,
+                Options& options)
+        : Music(std::move(programFolder), sequencer, effects, host, random, options) {}
 };
 
 }  // namespace orbeni

@@ -1,5 +1,3 @@
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -14,13 +12,11 @@
 #include "platform/qt/command_actions.h"
 
 // The window's chrome around the board: the toolbar with the player panel, the side panel, the
-// editor's panel, and the commands that show and hide them.
+// commands that show and hide them.
 
 namespace orbeni {
 
 namespace {
-
-constexpr int kEditorLabelMargin = 6;
 
 QString resource(const std::filesystem::path& programFolder, const char* name) {
     return QString::fromStdString((programFolder / "resources" / name).string());
@@ -63,7 +59,7 @@ void TOrbeni::decorateNewGameButton() {
 
 // The toolbar's texture is painted behind its buttons; plain, the style's own colour shows.
 void TOrbeni::applyToolbarTexture() {
-    if (m_settings.coolToolbar) {
+    if (m_settings.options.coolToolbar) {
         const QString texture = resource(m_programFolder, "toolbar.bmp");
         // The white labels stay readable over the texture: a hovered or pressed button only
         // lightens or darkens the texture a little behind them.
@@ -82,7 +78,7 @@ void TOrbeni::applyToolbarTexture() {
 }
 
 void TOrbeni::applyBoardCursor() {
-    if (m_settings.coolMouse) {
+    if (m_settings.options.coolMouse) {
         const QPixmap pointer(resource(m_programFolder, "techno.png"));
         m_boardImage->setCursor(pointer.isNull() ? QCursor(Qt::ArrowCursor) : QCursor(pointer, 0, 0));
     } else {
@@ -118,19 +114,19 @@ void TOrbeni::ShowPanelHOF() {
 }
 
 void TOrbeni::Toolbar1Click() {
-    m_settings.showToolbar = !m_settings.showToolbar;
-    const bool shown = m_settings.showToolbar;
+    m_settings.options.showToolbar = !m_settings.options.showToolbar;
+    const bool shown = m_settings.options.showToolbar;
     m_game.ShowStatus(shown ? "Toolbar shown." : "Toolbar hidden.");
-    (m_game.EditorMode() ? static_cast<QWidget*>(m_editorPanel) : m_tools)->setVisible(shown);
+    (m_game.EditorMode() ? static_cast<QWidget*>(m_editorDriver.panel()) : m_tools)->setVisible(shown);
     resize(width(), height() + (shown ? kBarHeight : -kBarHeight));
     m_painter.FullRedraw();
 }
 
 // Shows or hides the status bar; the window changes height with it so the board keeps its size.
 void TOrbeni::ShowTitleClick() {
-    m_settings.showStatus = !m_settings.showStatus;
-    statusBar()->setVisible(m_settings.showStatus);
-    resize(width(), height() + (m_settings.showStatus ? kBarHeight : -kBarHeight));
+    m_settings.options.showStatus = !m_settings.options.showStatus;
+    statusBar()->setVisible(m_settings.options.showStatus);
+    resize(width(), height() + (m_settings.options.showStatus ? kBarHeight : -kBarHeight));
     m_painter.FullRedraw();
 }
 
@@ -143,79 +139,13 @@ void TOrbeni::ShowHallPanel() {
 }
 
 void TOrbeni::CoolMouseClick() {
-    m_settings.coolMouse = !m_settings.coolMouse;
+    m_settings.options.coolMouse = !m_settings.options.coolMouse;
     applyBoardCursor();
 }
 
 void TOrbeni::CoolToolbarClick() {
-    m_settings.coolToolbar = !m_settings.coolToolbar;
+    m_settings.options.coolToolbar = !m_settings.options.coolToolbar;
     applyToolbarTexture();
-}
-
-void TOrbeni::createEditorPanel() {
-    m_editorPanel = new QToolBar(QStringLiteral("EditorPanel"), this);
-    m_editorPanel->setObjectName(QStringLiteral("EditorPanel"));
-    m_editorPanel->setMovable(false);
-    m_editorPanel->setFixedHeight(kBarHeight);
-    m_editorPanel->toggleViewAction()->setVisible(false);
-    // Each label keeps a little room from what it names and from its neighbours.
-    const auto label = [this](const char* text, const char* name) {
-        auto* shown = new QLabel(QString::fromUtf8(text), m_editorPanel);
-        shown->setObjectName(QString::fromUtf8(name));
-        shown->setContentsMargins(kEditorLabelMargin, 0, kEditorLabelMargin, 0);
-        m_editorPanel->addWidget(shown);
-        return shown;
-    };
-    label("Layout Name", "Label1");
-    m_editorName = new QLineEdit(m_editorPanel);
-    m_editorName->setObjectName(QStringLiteral("Edit1"));
-    m_editorName->setFixedWidth(200);
-    m_editorPanel->addWidget(m_editorName);
-    label("Tiles left", "Label3")->setContentsMargins(2 * kEditorLabelMargin, 0, 0, 0);
-    m_editorTilesLeft = label("", "Label4");
-    m_editorTilesLeft->setMinimumWidth(
-        m_editorTilesLeft->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 2 * kEditorLabelMargin);
-    addToolBar(Qt::TopToolBarArea, m_editorPanel);
-    m_editorPanel->setVisible(false);
-}
-
-std::string TOrbeni::editedLayoutName() const {
-    return m_editorName->text().toStdString();
-}
-
-// Enters the editor when the command allows it: a layout the deal refuses keeps it closed.
-void TOrbeni::enterEditor(const std::function<void()>& command) {
-    command();
-    if (!m_game.EditorMode()) {
-        return;
-    }
-    m_painter.resetPreview();
-    showEditorChrome(true);
-    m_editorName->setText(QString::fromStdString(m_layoutMenu.currentName()));
-    ShowPanelHOF();
-}
-
-// Leaves the editor when the command allows it: a layout not yet finished keeps the editor open.
-void TOrbeni::leaveEditor(const std::function<void()>& command) {
-    command();
-    if (m_game.EditorMode()) {
-        return;
-    }
-    m_painter.resetPreview();
-    showEditorChrome(false);
-    m_painter.FullRedraw();
-    ShowPanelHOF();
-}
-
-// Swaps the main menu bar and toolbar for the editor's, and back.
-void TOrbeni::showEditorChrome(bool editing) {
-    QMenuBar* bar = menuBar();
-    for (QAction* menu : editing ? m_mainMenus : m_editorMenus) {
-        bar->removeAction(menu);
-    }
-    bar->addActions(editing ? m_editorMenus : m_mainMenus);
-    m_tools->setVisible(!editing && m_settings.showToolbar);
-    m_editorPanel->setVisible(editing && m_settings.showToolbar);
 }
 
 }  // namespace orbeni

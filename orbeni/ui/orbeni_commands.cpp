@@ -27,9 +27,8 @@ void TOrbeni::bindFileAndPlayCommands() {
 }
 
 void TOrbeni::bindViewCommands() {
-    Options& options = m_game.options();
-    DrawingOptions& drawing = m_painter.options();
-    bindToggle(Command::InvertSelection, drawing.invertSelection);
+    Options& options = m_settings.options;
+    bindToggle(Command::InvertSelection, options.invertSelection);
     bindToggle(Command::CoolStatus, options.coolStatus);
     bind(Command::CoolMouse, [this] { CoolMouseClick(); });
     bind(Command::CoolToolbar, [this] { CoolToolbarClick(); });
@@ -39,12 +38,12 @@ void TOrbeni::bindViewCommands() {
     bind(Command::ShowStatusBar, [this] { ShowTitleClick(); });
     bind(Command::ShowToolbar, [this] { Toolbar1Click(); });
     bind(Command::ScaleBoard, [this] { ScaleBoardClick(); });
-    bindToggle(Command::ShowCurrentTile, drawing.showCurrentTile);
-    bindToggle(Command::OnlyPossibleMoves, drawing.onlyPossibleMoves);
+    bindToggle(Command::ShowCurrentTile, options.showCurrentTile);
+    bindToggle(Command::OnlyPossibleMoves, options.onlyPossibleMoves);
 }
 
 void TOrbeni::bindConfigurationCommands() {
-    Options& options = m_game.options();
+    Options& options = m_settings.options;
     bind(Command::WinnableLayouts, [this] { m_game.WinnableClick(); });
     bind(Command::WinnableShuffles, [this] { m_game.ShuffableClick(); });
     bindToggle(Command::EnableHall, options.enableHall);
@@ -53,20 +52,17 @@ void TOrbeni::bindConfigurationCommands() {
     bind(Command::PlayMusic, [this] { m_music.PlayMusicClick(); });
     bind(Command::StartMusic, [this] { m_music.StartMusicClick(); });
     // The game asks for its effects only while they are on; the music plays them under the same mark.
-    bind(Command::PlaySounds, [this] {
-        m_music.PlaySoundsClick();
-        m_game.options().playSounds = m_music.options().playSounds;
-    });
-    bindToggle(Command::SwitchTo800x600, m_settings.setRes800);
-    bindToggle(Command::BeginAtStartup, m_settings.startDirectly);
+    bind(Command::PlaySounds, [this] { m_music.PlaySoundsClick(); });
+    bindToggle(Command::SwitchTo800x600, options.setRes800);
+    bindToggle(Command::BeginAtStartup, options.startDirectly);
     bindToggle(Command::NewGameOnLayoutChange, options.neverWarn);
     bindToggle(Command::WarnUnwinnable, options.warnUnwinnable);
 }
 
 // A layout's entry is its number in the layout list, a piece's its number in the Music menu.
 void TOrbeni::bindLayoutAndMusicCommands() {
-    bind(Command::CreateLayout, [this] { enterEditor([this] { m_editor.CreateLayout1Click(); }); });
-    bind(Command::EditLayout, [this] { enterEditor([this] { m_editor.Editlayout1Click(); }); });
+    bind(Command::CreateLayout, [this] { m_editorDriver.enter([this] { m_editor.CreateLayout1Click(); }); });
+    bind(Command::EditLayout, [this] { m_editorDriver.enter([this] { m_editor.Editlayout1Click(); }); });
     bindList(Command::Layouts, [this](int number) {
         const LayoutEntry* entry = m_layoutMenu.list().entry(number);
         if (entry == nullptr) {
@@ -93,20 +89,14 @@ void TOrbeni::bindHelpAndToolCommands() {
 
 void TOrbeni::bindEditorCommands() {
     const auto leaveBy = [this](EditorExit exit) {
-        return [this, exit] {
-            leaveEditor([this, exit] { m_editor.SaveandexitClick(exit, editedLayoutName()); });
-        };
+        return [this, exit] { m_editorDriver.saveAndExit(exit); };
     };
     bind(Command::EditorSave, leaveBy(EditorExit::Save));
     bind(Command::EditorSaveAs, leaveBy(EditorExit::SaveAs));
     bind(Command::EditorTryIt, leaveBy(EditorExit::TryIt));
-    bind(Command::EditorExit, [this] { leaveEditor([this] { m_editor.Cancel2Click(); }); });
-    // The preview marks a place of the board as it was: a move takes it off.
+    bind(Command::EditorExit, [this] { m_editorDriver.cancel(); });
     const auto moveBoard = [this](void (LayoutEditor::*move)()) {
-        return [this, move] {
-            m_painter.resetPreview();
-            (m_editor.*move)();
-        };
+        return [this, move] { m_editorDriver.moveBoard(move); };
     };
     bind(Command::MoveToLeft, moveBoard(&LayoutEditor::Movetoleft1Click));
     bind(Command::MoveToRight, moveBoard(&LayoutEditor::Movetoright1Click));

@@ -168,6 +168,13 @@ std::optional<std::string> TOrbeni::askSaveFileName(std::string_view title, std:
     return file.isEmpty() ? std::nullopt : std::optional<std::string>(file.toStdString());
 }
 
+std::optional<std::string> TOrbeni::askPictureFile(std::string_view title, std::string_view filter,
+                                                   const std::filesystem::path& folder) {
+    const QString file = QFileDialog::getOpenFileName(
+        this, toQString(title), QString::fromStdString(folder.string()), toQString(filter));
+    return file.isEmpty() ? std::nullopt : std::optional<std::string>(file.toStdString());
+}
+
 void TOrbeni::redrawHallPanel() {
     ShowPanelHOF();
 }

@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QMenuBar>
 
 #include "orbeni/ui/orbeni_window.h"
@@ -26,11 +25,8 @@ void TOrbeni::createCommands() {
 
 // The game's menu bar, and the editor's kept aside until the editor runs.
 void TOrbeni::createMenus() {
-    m_mainMenus = m_commands->addMenus(*menuBar(), gameMenuBar());
-    m_editorMenus = m_editorCommands->addMenus(*menuBar(), editorMenuBar());
-    for (QAction* menu : m_editorMenus) {
-        menuBar()->removeAction(menu);
-    }
+    m_editorDriver.setChrome(m_tools, m_commands->addMenus(*menuBar(), gameMenuBar()),
+                             m_editorCommands->addMenus(*menuBar(), editorMenuBar()));
     std::vector<std::string> pieces;
     for (const MusicPiece& piece : m_music.pieces()) {
         pieces.push_back(piece.caption);
@@ -65,26 +61,12 @@ void TOrbeni::bindToggle(Command command, bool& mark) {
 // tileset goes to its group.
 void TOrbeni::runCommand(Command command, int item) {
     if (const std::optional<Choice> choice = choiceOf(command)) {
-        runCommand([this, choice] { choose(*choice); });
+        runCommand([this, choice] { m_pictures.choose(*choice); });
         return;
     }
     const auto handler = m_handlers.find(command);
     if (handler != m_handlers.end()) {
         runCommand([&] { handler->second(item); });
-    }
-}
-
-void TOrbeni::choose(Choice choice) {
-    switch (choice.group) {
-        case ChoiceGroup::Highlight:
-            chooseHighlight(choice.value);
-            break;
-        case ChoiceGroup::Background:
-            chooseBackground(choice.value);
-            break;
-        case ChoiceGroup::Tileset:
-            chooseTileset(choice.value);
-            break;
     }
 }
 
@@ -108,26 +90,10 @@ void TOrbeni::followBoardChange() {
 }
 
 CommandState TOrbeni::commandState() const {
-    const DrawingOptions& drawing = m_painter.options();
-    const MusicOptions& music = m_music.options();
     return {
         .editor = m_game.EditorMode(),
         .solverAvailable = m_game.solverAvailable(),
-        .options = m_game.options(),
-        .invertSelection = drawing.invertSelection,
-        .showCurrentTile = drawing.showCurrentTile,
-        .onlyPossibleMoves = drawing.onlyPossibleMoves,
-        .coolMouse = m_settings.coolMouse,
-        .coolToolbar = m_settings.coolToolbar,
-        .showStatusBar = m_settings.showStatus,
-        .showToolbar = m_settings.showToolbar,
-        .scaleBoard = m_settings.scaleBoard,
-        .switchTo800x600 = m_settings.setRes800,
-        .beginAtStartup = m_settings.startDirectly,
-        .playMusic = music.playMusic,
-        .startMusic = music.startMusic,
-        .playSounds = music.playSounds,
-        .randomMusic = music.randomMusic,
+        .options = m_settings.options,
         .highlight = m_settings.highlight,
         .background = m_settings.background,
         .tileset = m_settings.tileset,
@@ -142,9 +108,7 @@ void TOrbeni::updateActions() {
         return;
     }
     showLayoutList();
-    if (m_editorTilesLeft != nullptr) {
-        m_editorTilesLeft->setText(QString::number(m_editor.EditorTilesLeft()));
-    }
+    m_editorDriver.showTilesLeft();
     m_shownState = commandState();
     const auto enabled = [this](int id, int item) {
         return orbeni::isEnabled(static_cast<Command>(id), item, m_shownState);

@@ -10,14 +10,14 @@ namespace orbeni {
 
 // Off again, the window gives up the room past the board at its own size.
 void TOrbeni::ScaleBoardClick() {
-    m_settings.scaleBoard = !m_settings.scaleBoard;
+    m_settings.options.scaleBoard = !m_settings.options.scaleBoard;
     applyBoardScale();
     FormResize();
 }
 
 // A scaled board always fits its view, so the scroll box never shows scroll bars for it.
 void TOrbeni::applyBoardScale() {
-    const bool scaled = m_settings.scaleBoard;
+    const bool scaled = m_settings.options.scaleBoard;
     m_boardImage->scaleToView(scaled);
     const Qt::ScrollBarPolicy bars = scaled ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
     m_scrolling->setHorizontalScrollBarPolicy(bars);

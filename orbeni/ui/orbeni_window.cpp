@@ -68,7 +68,7 @@ void TOrbeni::Init() {
     createBoardView();
     createCommands();
     createToolbar();
-    createEditorPanel();
+    m_editorDriver.createPanel();
     createStatusBar();
     readSettings();
     // Without a piece of music or a layout the program cannot run: it ends before anything is
@@ -83,14 +83,14 @@ void TOrbeni::Init() {
     tellUnreadableFiles({m_userFolder / kSettingsFileName, m_userFolder / kHallOfFameFileName});
     createMenus();
     createKeys();
-    if (m_settings.setRes800) {
+    if (m_settings.options.setRes800) {
         m_displaySwitched = m_displayMode.switchTo800x600();
     }
     m_playerPanel->setText(QString::fromStdString(m_game.playerName()));
     applyBoardCursor();
     applyToolbarTexture();
-    m_tools->setVisible(m_settings.showToolbar);
-    statusBar()->setVisible(m_settings.showStatus);
+    m_tools->setVisible(m_settings.options.showToolbar);
+    statusBar()->setVisible(m_settings.options.showStatus);
     m_hofBox->setVisible(m_game.options().showHallOfFame);
     ShowPanelHOF();
     const WindowBounds bounds = startBounds(m_settings, screenSize());
@@ -245,26 +245,12 @@ void TOrbeni::readSettings() {
     const platform::Profile profile(m_userFolder / kSettingsFileName);
     m_settings = orbeni::readSettings(profile, screenSize());
     forgetMissingFiles(m_settings, m_programFolder);
-    applyOptions(m_settings, m_game.options());
-    m_painter.options() = {m_settings.invert, m_settings.showTile, m_settings.onlyPossible};
     m_painter.setHighlightMode(HighlightMode(m_settings.highlight));
-    m_music.options() = {m_settings.playMusic, m_settings.randomMusic, m_settings.playSounds,
-                         m_settings.startMusic};
     m_game.setPlayerName(m_settings.currentPlayer);
     m_game.setSpecificSeed(m_settings.randomSeed);
 }
 
 void TOrbeni::writeSettings() {
-    takeOptions(m_game.options(), m_settings);
-    const DrawingOptions& drawing = m_painter.options();
-    m_settings.invert = drawing.invertSelection;
-    m_settings.showTile = drawing.showCurrentTile;
-    m_settings.onlyPossible = drawing.onlyPossibleMoves;
-    const MusicOptions& music = m_music.options();
-    m_settings.playMusic = music.playMusic;
-    m_settings.randomMusic = music.randomMusic;
-    m_settings.playSounds = music.playSounds;
-    m_settings.startMusic = music.startMusic;
     m_settings.midiNumber = m_music.midiNumber();
     m_settings.currentPlayer = m_game.playerName();
     m_settings.randomSeed = m_game.specificSeed();
@@ -288,10 +274,9 @@ void TOrbeni::FormShow() {
     m_scrolling->verticalScrollBar()->setValue(kBoardOffsetY);
     // FIXME: the resolution is chosen once; moved to a screen of another pixel ratio, the window
     // keeps it and Qt scales its pictures.
-    m_painter.setWantedPixelScale(devicePixelRatioF() > 1 ? 2 : 1);
-    ActiveTilesetBackground();
+    m_pictures.ActiveTilesetBackground(devicePixelRatioF());
     m_layoutMenu.loadCurrent(LayoutLoad::StartUp);
-    if (m_savedGame.resume(m_game) == ResumeOutcome::NoSavedGame && m_settings.startDirectly) {
+    if (m_savedGame.resume(m_game) == ResumeOutcome::NoSavedGame && m_settings.options.startDirectly) {
         m_game.BeginGame();
     }
     updateActions();
@@ -327,10 +312,10 @@ QSize TOrbeni::wholeBoardSize() const {
     if (m_game.options().showHallOfFame) {
         width += m_hofBox->sizeHint().width();
     }
-    if (m_settings.showToolbar) {
+    if (m_settings.options.showToolbar) {
         height += kBarHeight;
     }
-    if (m_settings.showStatus) {
+    if (m_settings.options.showStatus) {
         height += kBarHeight;
     }
     return {width, height};
@@ -338,7 +323,7 @@ QSize TOrbeni::wholeBoardSize() const {
 
 // Keeps the board view from growing past the whole board image.
 void TOrbeni::FormResize() {
-    if (fillsScreen() || m_settings.scaleBoard) {
+    if (fillsScreen() || m_settings.options.scaleBoard) {
         return;
     }
     const QSize view = m_scrolling->viewport()->size();

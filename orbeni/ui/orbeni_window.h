@@ -20,13 +20,14 @@
 #include "orbeni/layouts/layout_menu.h"
 #include "orbeni/music/system_music.h"
 #include "orbeni/ui/display_mode.h"
+#include "orbeni/ui/editor_driver.h"
 #include "orbeni/view/board_painter.h"
 #include "orbeni/view/orbeni_settings.h"
+#include "orbeni/view/picture_choice.h"
 #include "platform/qt/window_timer.h"
 
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QToolBar;
@@ -45,7 +46,7 @@ inline constexpr int kBarHeight = 35;
 // clicks and timer ticks into calls on it, and answers the game's requests as its host.
 class BitmapView;
 
-class TOrbeni : public QMainWindow, public Host, private MusicHost {
+class TOrbeni : public QMainWindow, public Host, private MusicHost, private PictureHost {
     Q_OBJECT
 
 public:
@@ -101,6 +102,12 @@ private:
     void showStatus(std::string_view text) override;
     void showError(std::string_view text) override;
 
+    // PictureHost
+    std::optional<std::string> askPictureFile(std::string_view title, std::string_view filter,
+                                              const std::filesystem::path& folder) override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    void followPixelScale() override;
+
     void Init();
     void FormShow();
     void FormCloseQuery();
@@ -116,7 +123,6 @@ private:
     void createHallPanel();
     void createToolbar();
     void decorateNewGameButton();
-    void createEditorPanel();
     void createStatusBar();
 
     // Commands: the menus, tool bar and keys come from the command tables
@@ -133,7 +139,6 @@ private:
     void bindList(Command command, std::function<void(int item)> handler);
     void bindToggle(Command command, bool& mark);
     void runCommand(Command command, int item);
-    void choose(Choice choice);
     void updateActions();
 
     // Solver
@@ -160,8 +165,6 @@ private:
     // The board drawn to the window's size, and at the screen's resolution.
     void ScaleBoardClick();
     void applyBoardScale();
-    void followPixelScale();
-    void showMessage(const std::string& title, const std::string& text);
 
     // Board and side panel
     void boardMouseMoved(QPoint at);
@@ -172,17 +175,6 @@ private:
     void wakeTempsSoon();
     void stepRiverSlide();
 
-    // Backgrounds and tilesets
-    void ActiveTilesetBackground();
-    void chooseBackground(int item);
-    void NouveauFond(const std::filesystem::path& file, int previousItem);
-    void LoadBackgroundClick(int previousItem);
-    void chooseTileset(int item);
-    void LoadTileset(const std::filesystem::path& file, int previousItem);
-    void Load1Click(int previousItem);
-    std::optional<std::string> askPictureFile(const char* title, const char* filter, const char* folder);
-    void chooseHighlight(int mode);
-
     // Keyboard play
     void createKeys();
     bool boardKeyPressed(const QKeyEvent& event);
@@ -191,26 +183,26 @@ private:
     void hideKeyCursor();
     void settleKeyCursor();
 
-    // Layout editor
-    void enterEditor(const std::function<void()>& command);
-    void leaveEditor(const std::function<void()>& command);
-    std::string editedLayoutName() const;
-    void showEditorChrome(bool editing);
     void ImportLayoutClick();
 
     std::filesystem::path m_programFolder;
     std::filesystem::path m_userFolder;  // where Orbeni.ini, Hallfame.ini and Orbeni.sav are kept
-    Game m_game{*this};
+    // What "Orbeni.ini" carries; its check marks are the options the game, the painter, the music
+    // and the menus read and toggle.
+    OrbeniSettings m_settings;
+    Game m_game{*this, m_settings.options};
     SavedGameFile m_savedGame{m_userFolder / kSavedGameFileName};
     LayoutMenu m_layoutMenu{m_game, *this};
     LayoutEditor m_editor{m_game, *this, m_layoutMenu};
     BoardPainter m_painter{m_game};
+    PictureChoice m_pictures{m_programFolder, m_settings, m_painter, *this};
+    EditorDriver m_editorDriver{
+        *this, m_game, m_editor, m_layoutMenu, m_painter, m_settings.options, [this] { ShowPanelHOF(); }};
     KeyboardCursor m_keyCursor{m_game};
     EditorCursor m_editorCursor{m_game.board()};
-    SystemMusic m_music{m_programFolder, *this, m_game.generator()};
+    SystemMusic m_music{m_programFolder, *this, m_game.generator(), m_settings.options};
     DisplayMode m_displayMode;
     bool m_displaySwitched = false;
-    OrbeniSettings m_settings;
     bool m_canRun = true;
     bool m_shown = false;
 
@@ -226,9 +218,6 @@ private:
     BitmapView* m_hofBox = nullptr;
     QToolBar* m_tools = nullptr;
     QPushButton* m_playerPanel = nullptr;
-    QToolBar* m_editorPanel = nullptr;
-    QLineEdit* m_editorName = nullptr;
-    QLabel* m_editorTilesLeft = nullptr;
     std::array<QLabel*, kStatusPanelCount> m_statusPanels{};
     // Paces a solution's steps; runs only while one plays.
     platform::qt::WindowTimer m_solveTimer;
@@ -239,8 +228,6 @@ private:
     std::unique_ptr<platform::qt::CommandActions> m_editorCommands;
     // What each command runs, given the entry of a list (else 0).
     std::map<Command, std::function<void(int item)>> m_handlers;
-    QList<QAction*> m_mainMenus;
-    QList<QAction*> m_editorMenus;
     // What the menus show, to tell after a clock tick whether they must follow.
     CommandState m_shownState;
     // The layouts the Layout menu lists, to make its entries anew only when the list changed.

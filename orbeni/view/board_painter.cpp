@@ -425,7 +425,7 @@ void BoardPainter::markFace(int tile, int px, int py) {
     if (!selected && !highlighted) {
         return;
     }
-    if (m_options.invertSelection) {
+    if (m_game.options().invertSelection) {
         put(m_buffer, px, py, kFaceWidth, kFaceHeight, m_filled, 0, 0, RasterOp::SourceInvert);
         return;
     }

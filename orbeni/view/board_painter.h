@@ -30,13 +30,6 @@ enum class HighlightMode {
     BlueRectangle = 4
 };
 
-// Check marks of the Highlight and View menus that change how tiles are drawn.
-struct DrawingOptions {
-    bool invertSelection = false;
-    bool showCurrentTile = false;
-    bool onlyPossibleMoves = false;
-};
-
 // A rectangle by its edges, right and bottom excluded.
 struct Edges {
     int left = 0;
@@ -49,7 +42,9 @@ struct Edges {
 // Composes the board off screen: the background, the tiles in an order that lets their edges
 // overlap, the marks of selected and hinted tiles and the hover feedback. The window shows
 // gameImage() and repaints the areas it is told have changed. Every place and area is given in
-// board pixels; the pictures hold pixelScale() pixels for each of them.
+// board pixels; the pictures hold pixelScale() pixels for each of them. The check marks that change
+// how tiles are drawn (invert selection, show current tile, only possible moves) are read from the
+// game's options.
 class BoardPainter {
 public:
     explicit BoardPainter(const Game& game);
@@ -81,8 +76,6 @@ public:
     void Highlight3Click();
     void setHighlightMode(HighlightMode mode) { m_highlightMode = mode; }
     HighlightMode highlightMode() const { return m_highlightMode; }
-    DrawingOptions& options() { return m_options; }
-    const DrawingOptions& options() const { return m_options; }
     // Forgets the tile under the pointer and its marks, as a new deal does.
     void clearHover();
     // Leaves the editor's preview and the hover rectangle, as entering or leaving the editor does.
@@ -166,7 +159,6 @@ private:
     int m_pixelScale = 1;
 
     HighlightMode m_highlightMode = HighlightMode::RedRectangle;
-    DrawingOptions m_options;
     std::optional<Edges> m_redrawRect;  // none: the whole image
     int m_pointerTile = 0;
     int m_prevPointerTile = 0;

@@ -78,7 +78,7 @@ void BoardPainter::FormMouseMove(int x, int y) {
     m_prevPointerTile = m_pointerTile;
     const int tile = m_game.board().WhatTileThere(boardX, boardY);
     // Only possible moves asks the horizontal rule, even under the Vertical Variation.
-    if (tile > 0 && (!m_options.onlyPossibleMoves || m_game.Dispo(tile))) {
+    if (tile > 0 && (!m_game.options().onlyPossibleMoves || m_game.Dispo(tile))) {
         moveOverTile(tile);
     } else {
         moveOffTiles();
@@ -147,7 +147,7 @@ void BoardPainter::saveUnderCursorAndDraw() {
 void BoardPainter::showCurrentTile(int tile) {
     const Position place = m_game.board().position(tile);
     const bool uncovered = place.z == kLayers || m_game.board().cell(place.x, place.y, place.z + 1) == 0;
-    if (!m_options.showCurrentTile || !uncovered) {
+    if (!m_game.options().showCurrentTile || !uncovered) {
         eraseCurrentTile();
         return;
     }

@@ -6,7 +6,6 @@
 #include <optional>
 #include <system_error>
 #include <type_traits>
-#include <utility>
 #include <variant>
 
 #include "platform/profile/profile.h"
@@ -22,8 +21,8 @@ constexpr int kWindowHeight = 570;
 // A string value holds at most 1023 characters, as the program's read buffer did.
 constexpr std::size_t kStringCapacity = 1024;
 
-using Field = std::variant<bool OrbeniSettings::*, int OrbeniSettings::*, std::string OrbeniSettings::*,
-                           int WindowBounds::*>;
+using Field = std::variant<bool Options::*, bool OrbeniSettings::*, int OrbeniSettings::*,
+                           std::string OrbeniSettings::*, int WindowBounds::*>;
 
 struct Key {
     std::string_view name;
@@ -33,38 +32,38 @@ struct Key {
 // Every key of the file, in the order it is written.
 const Key kKeys[] = {
     {"Highlight", &OrbeniSettings::highlight},
-    {"Invert", &OrbeniSettings::invert},
-    {"ShowMoves", &OrbeniSettings::showMoves},
-    {"PlayMusic", &OrbeniSettings::playMusic},
-    {"PlaySounds", &OrbeniSettings::playSounds},
-    {"NeverWarn", &OrbeniSettings::neverWarn},
+    {"Invert", &Options::invertSelection},
+    {"ShowMoves", &Options::showMoves},
+    {"PlayMusic", &Options::playMusic},
+    {"PlaySounds", &Options::playSounds},
+    {"NeverWarn", &Options::neverWarn},
     {"CurrentPlayer1", &OrbeniSettings::currentPlayer},
     {"Background", &OrbeniSettings::background},
     {"BoardNumber", &OrbeniSettings::boardNumber},
     {"MidiNumber", &OrbeniSettings::midiNumber},
-    {"SetRes800", &OrbeniSettings::setRes800},
-    {"StartDirectly", &OrbeniSettings::startDirectly},
+    {"SetRes800", &Options::setRes800},
+    {"StartDirectly", &Options::startDirectly},
     {"Tileset", &OrbeniSettings::tileset},
     {"LastLoadedTileset", &OrbeniSettings::lastLoadedTileset},
     {"LastLoadedBackground", &OrbeniSettings::lastLoadedBackground},
     {"KeyboardLayout", &OrbeniSettings::keyboardLayout},
-    {"StartMusic", &OrbeniSettings::startMusic},
-    {"ShowHallOfFame", &OrbeniSettings::showHallOfFame},
-    {"ShowToolbar", &OrbeniSettings::showToolbar},
-    {"ShowStatus", &OrbeniSettings::showStatus},
-    {"CoolMouse", &OrbeniSettings::coolMouse},
-    {"CoolStatus", &OrbeniSettings::coolStatus},
-    {"CoolToolbar", &OrbeniSettings::coolToolbar},
-    {"TileRivers", &OrbeniSettings::tileRivers},
-    {"ShowTime", &OrbeniSettings::showTime},
-    {"EnableHall", &OrbeniSettings::enableHall},
-    {"Vertical", &OrbeniSettings::vertical},
-    {"Winnable", &OrbeniSettings::winnable},
-    {"Shuffable", &OrbeniSettings::shuffable},
-    {"Animate", &OrbeniSettings::animate},
-    {"ShowTile", &OrbeniSettings::showTile},
-    {"OnlyPossible", &OrbeniSettings::onlyPossible},
-    {"RandomMusic", &OrbeniSettings::randomMusic},
+    {"StartMusic", &Options::startMusic},
+    {"ShowHallOfFame", &Options::showHallOfFame},
+    {"ShowToolbar", &Options::showToolbar},
+    {"ShowStatus", &Options::showStatus},
+    {"CoolMouse", &Options::coolMouse},
+    {"CoolStatus", &Options::coolStatus},
+    {"CoolToolbar", &Options::coolToolbar},
+    {"TileRivers", &Options::tileRivers},
+    {"ShowTime", &Options::showTime},
+    {"EnableHall", &Options::enableHall},
+    {"Vertical", &Options::Vertical},
+    {"Winnable", &Options::Winnable},
+    {"Shuffable", &Options::Shuffable},
+    {"Animate", &Options::Animate},
+    {"ShowTile", &Options::showCurrentTile},
+    {"OnlyPossible", &Options::onlyPossibleMoves},
+    {"RandomMusic", &Options::randomMusic},
     {"RandomSeed", &OrbeniSettings::randomSeed},
     {"XPos", &WindowBounds::left},
     {"YPos", &WindowBounds::top},
@@ -72,25 +71,8 @@ const Key kKeys[] = {
     {"HPos", &WindowBounds::height},
     {"PreviousRes", &OrbeniSettings::previousRes},
     {"Maximized", &OrbeniSettings::maximized},
-    {"ScaleBoard", &OrbeniSettings::scaleBoard},
-    {"WarnUnwinnable", &OrbeniSettings::warnUnwinnable},
-};
-
-// The check marks the game keeps in its own options.
-const std::pair<bool OrbeniSettings::*, bool Options::*> kOptionMarks[] = {
-    {&OrbeniSettings::showMoves, &Options::showMoves},
-    {&OrbeniSettings::playSounds, &Options::playSounds},
-    {&OrbeniSettings::neverWarn, &Options::neverWarn},
-    {&OrbeniSettings::showHallOfFame, &Options::showHallOfFame},
-    {&OrbeniSettings::coolStatus, &Options::coolStatus},
-    {&OrbeniSettings::tileRivers, &Options::tileRivers},
-    {&OrbeniSettings::showTime, &Options::showTime},
-    {&OrbeniSettings::enableHall, &Options::enableHall},
-    {&OrbeniSettings::vertical, &Options::Vertical},
-    {&OrbeniSettings::winnable, &Options::Winnable},
-    {&OrbeniSettings::shuffable, &Options::Shuffable},
-    {&OrbeniSettings::animate, &Options::Animate},
-    {&OrbeniSettings::warnUnwinnable, &Options::warnUnwinnable},
+    {"ScaleBoard", &Options::scaleBoard},
+    {"WarnUnwinnable", &Options::warnUnwinnable},
 };
 
 std::optional<int> parseDecimal(std::string_view text) {
@@ -150,7 +132,9 @@ OrbeniSettings readSettings(const platform::Profile& profile, ScreenSize screen)
         std::visit(
             [&](auto member) {
                 using Member = decltype(member);
-                if constexpr (std::is_same_v<Member, bool OrbeniSettings::*>) {
+                if constexpr (std::is_same_v<Member, bool Options::*>) {
+                    settings.options.*member = readInt(key.name, settings.options.*member ? 1 : 0) != 0;
+                } else if constexpr (std::is_same_v<Member, bool OrbeniSettings::*>) {
                     settings.*member = readInt(key.name, settings.*member ? 1 : 0) != 0;
                 } else if constexpr (std::is_same_v<Member, int OrbeniSettings::*>) {
                     settings.*member = readInt(key.name, settings.*member);
@@ -173,7 +157,9 @@ bool writeKey(platform::Profile& profile, const OrbeniSettings& settings, const 
     return std::visit(
         [&](auto member) {
             using Member = decltype(member);
-            if constexpr (std::is_same_v<Member, bool OrbeniSettings::*>) {
+            if constexpr (std::is_same_v<Member, bool Options::*>) {
+                return profile.writeInt(kSettingsSection, key.name, settings.options.*member ? 1 : 0);
+            } else if constexpr (std::is_same_v<Member, bool OrbeniSettings::*>) {
                 return profile.writeInt(kSettingsSection, key.name, settings.*member ? 1 : 0);
             } else if constexpr (std::is_same_v<Member, int OrbeniSettings::*>) {
                 return profile.writeInt(kSettingsSection, key.name, settings.*member);
@@ -205,18 +191,6 @@ void forgetMissingFiles(OrbeniSettings& settings, const std::filesystem::path& p
         if (!file->empty() && !std::filesystem::is_regular_file(programFolder / *file, error)) {
             file->clear();
         }
-    }
-}
-
-void applyOptions(const OrbeniSettings& settings, Options& options) {
-    for (const auto& [setting, option] : kOptionMarks) {
-        options.*option = settings.*setting;
-    }
-}
-
-void takeOptions(const Options& options, OrbeniSettings& settings) {
-    for (const auto& [setting, option] : kOptionMarks) {
-        settings.*setting = options.*option;
     }
 }
 

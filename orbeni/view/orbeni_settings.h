@@ -29,49 +29,23 @@ struct WindowBounds {
     bool operator==(const WindowBounds&) const = default;
 };
 
-// Everything "Orbeni.ini" carries from one run to the next, with the first-run values.
+// Everything "Orbeni.ini" carries from one run to the next, with the first-run values: the check
+// marks of the menus, and beside them what is not a check mark.
 struct OrbeniSettings {
+    Options options;
     int highlight = 1;
-    bool invert = false;
-    bool showMoves = true;
-    bool playMusic = true;
-    bool playSounds = true;
-    bool neverWarn = false;
     std::string currentPlayer = "Player1";
     int background = 4;
     int boardNumber = 1;
     int midiNumber = 1;
-    bool setRes800 = false;
-    bool startDirectly = true;
     int tileset = 3;
     std::string lastLoadedTileset;
     std::string lastLoadedBackground;
     int keyboardLayout = 0;
-    bool startMusic = true;
-    bool showHallOfFame = true;
-    bool showToolbar = true;
-    bool showStatus = true;
-    bool coolMouse = true;
-    bool coolStatus = true;
-    bool coolToolbar = true;
-    bool tileRivers = true;
-    bool showTime = true;
-    bool enableHall = true;
-    bool vertical = false;
-    bool winnable = false;
-    bool shuffable = true;
-    bool animate = false;
-    bool showTile = false;
-    bool onlyPossible = false;
-    bool randomMusic = false;
     int randomSeed = 0;
     WindowBounds bounds;
     int previousRes = 0;
     bool maximized = true;
-    // Draws the board as large as the window allows instead of at its own size.
-    bool scaleBoard = false;
-    // Says when a move has made the game one that cannot be won any more.
-    bool warnUnwinnable = false;
 
     bool operator==(const OrbeniSettings&) const = default;
 };
@@ -93,9 +67,5 @@ bool writeSettings(platform::Profile& profile, const OrbeniSettings& settings);
 // Forgets the tileset and background files loaded from disk that no longer exist; a name
 // without a folder is taken in the program folder.
 void forgetMissingFiles(OrbeniSettings& settings, const std::filesystem::path& programFolder);
-
-// Copies the check marks the game itself keeps between the settings and its options.
-void applyOptions(const OrbeniSettings& settings, Options& options);
-void takeOptions(const Options& options, OrbeniSettings& settings);
 
 }  // namespace orbeni

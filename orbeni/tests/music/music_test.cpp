@@ -14,7 +14,7 @@ using Texts = std::vector<std::string>;
 class MusicTest : public testing::ProgramFolderTest {
 protected:
     // Builds the menu from pieces a, b and c with the given switches; nothing asked of the device yet.
-    void buildWithThreePieces(MusicOptions options = {}, int storedNumber = 1) {
+    void buildWithThreePieces(Options options = {}, int storedNumber = 1) {
         for (const char* name : {"b.MID", "a.mid", "c.mid"}) {
             addPiece(name);
         }
@@ -26,8 +26,8 @@ protected:
         m_device.currentPosition = m_device.start + m_device.pieceLength;
         m_music.poll();
     }
-    static MusicOptions musicOff() {
-        MusicOptions options;
+    static Options musicOff() {
+        Options options;
         options.playMusic = false;
         return options;
     }
@@ -36,7 +36,8 @@ protected:
     testing::FakeWaveEffects m_effects;
     testing::RecordingMusicHost m_host;
     RandomGenerator m_random;
-    Music m_music{m_folder, m_device, m_effects, m_host, m_random};
+    Options m_options;
+    Music m_music{m_folder, m_device, m_effects, m_host, m_random, m_options};
 };
 
 TEST_F(MusicTest, StoredPieceNumberIsKeptWithinThePieces) {
@@ -228,6 +229,24 @@ TEST_F(MusicTest, SoundEffectsPlayTheirFilesUnlessSwitchedOff) {
     m_music.StartMusicClick();
     EXPECT_FALSE(m_music.options().startMusic);
     EXPECT_TRUE(m_device.calls.empty());
+}
+
+// The music keeps no switches of its own: it reads and toggles the options it was given, which
+// the game, the menus and the settings file share.
+TEST_F(MusicTest, SwitchesAreTheOptionsItWasGiven) {
+    buildWithThreePieces();
+    m_options.playSounds = false;
+    EXPECT_EQ(m_music.playSound(Sound::Select).count(), 0);
+    EXPECT_TRUE(m_effects.played.empty());
+    m_music.PlaySoundsClick();
+    EXPECT_TRUE(m_options.playSounds);
+    m_music.PlayMusicClick();
+    EXPECT_FALSE(m_options.playMusic);
+    m_music.RandomMusicClick();
+    EXPECT_TRUE(m_options.randomMusic);
+    m_music.StartMusicClick();
+    EXPECT_FALSE(m_options.startMusic);
+    EXPECT_EQ(&m_music.options(), &m_options);
 }
 
 TEST_F(MusicTest, ClosingLetsTheDeviceGoAndLaterTicksStaySilent) {

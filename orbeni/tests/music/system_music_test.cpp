@@ -20,7 +20,8 @@ TEST_F(SystemMusicTest, PiecesEndOnTheRealSequencerAndRandomMusicMovesOn) {
     const auto audio = platform::ManualAudioDevice::install();
     testing::RecordingMusicHost host;
     RandomGenerator random;
-    SystemMusic music(m_folder, host, random);
+    Options options;
+    SystemMusic music(m_folder, host, random, options);
     ASSERT_TRUE(music.build(1));
     music.options().randomMusic = true;
 
@@ -49,7 +50,8 @@ TEST_F(SystemMusicTest, PieceTheSequencerCannotReadIsReportedInWords) {
     addPiece("broken.mid", "not music");
     testing::RecordingMusicHost host;
     RandomGenerator random;
-    SystemMusic music(m_folder, host, random);
+    Options options;
+    SystemMusic music(m_folder, host, random, options);
     ASSERT_TRUE(music.build(1));
     music.LoadMidiClick(1);
     ASSERT_EQ(host.errors.size(), 1u);

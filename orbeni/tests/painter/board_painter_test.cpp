@@ -136,7 +136,7 @@ TEST(Marking, SelectedAndHintedTilesShowTheirFaceBackgroundsInEveryHoverMode) {
 
 TEST(Marking, AnInvertedSelectionIsUndoneByDrawingTheTileAgain) {
     PainterFixture fixture;
-    fixture.painter.options().invertSelection = true;
+    fixture.game.options().invertSelection = true;
     const Position place{3, 3, 1};
     fixture.show({{1, place}, {5, {9, 3, 1}}});
     const platform::Bitmap unselected = fixture.painter.gameImage();

@@ -70,7 +70,7 @@ TEST(Hover, WithoutAHoverModeThePointerDrawsNothingNotEvenTheCurrentTile) {
     const auto hof = fixture.folder.file("hof.bmp");
     platform::saveBmp(platform::Bitmap(112, 468, platform::rgb(30, 30, 30)), hof);
     ASSERT_EQ(fixture.painter.loadHallPicture(hof), std::nullopt);
-    fixture.painter.options().showCurrentTile = true;
+    fixture.game.options().showCurrentTile = true;
     fixture.painter.Highlight1Click();
     fixture.show(twoPairs());
     const platform::Bitmap board = fixture.painter.gameImage();
@@ -129,7 +129,7 @@ TEST(Hover, EveryMarkGoesWithWhatItMarked) {
         platform::saveBmp(platform::Bitmap(112, 468, platform::rgb(30, 30, 30)), hof);
         ASSERT_EQ(fixture.painter.loadHallPicture(hof), std::nullopt);
         const platform::Bitmap panel = fixture.painter.hallPanel();
-        fixture.painter.options().showCurrentTile = true;
+        fixture.game.options().showCurrentTile = true;
         fixture.painter.Highlight2Click(HighlightMode::RedRectangle);
         fixture.show(twoPairs());
         fixture.pointAt(kFirst);
@@ -161,7 +161,7 @@ TEST(Hover, AColouredTileThatLeftItsPlaceIsDrawnPlainWhereItIsNow) {
 TEST(Hover, OnlyPossibleMovesAsksTheHorizontalRuleEvenUnderTheVerticalVariation) {
     PainterFixture fixture;
     fixture.game.options().Vertical = true;
-    fixture.painter.options().onlyPossibleMoves = true;
+    fixture.game.options().onlyPossibleMoves = true;
     // A row of three: the middle one is blocked left and right but free above and below.
     const Position left{3, 3, 1};
     const Position middle{5, 3, 1};

@@ -22,7 +22,7 @@ struct ScaledFixture : PainterFixture {
         painter.setWantedPixelScale(wantedScale);
         EXPECT_EQ(painter.LoadTileset(folder.file("tileset.bmp")), std::nullopt);
         EXPECT_EQ(painter.loadHallPicture(folder.file("hof.bmp")), std::nullopt);
-        painter.options().showCurrentTile = true;
+        game.options().showCurrentTile = true;
     }
 };
 

@@ -51,7 +51,8 @@ TEST_F(SettingsFile, MissingFileGivesTheFirstRunSettings) {
     EXPECT_EQ(settings.tileset, 3);
     EXPECT_EQ(settings.boardNumber, 1);
     EXPECT_EQ(settings.currentPlayer, "Player1");
-    EXPECT_TRUE(settings.startDirectly);
+    EXPECT_TRUE(settings.options.startDirectly);
+    EXPECT_EQ(settings.options, Options{});
     EXPECT_EQ(settings.previousRes, 1280);
     EXPECT_EQ(settings.bounds, (WindowBounds{285, 227, 710, 570}));
 }
@@ -59,17 +60,17 @@ TEST_F(SettingsFile, MissingFileGivesTheFirstRunSettings) {
 TEST_F(SettingsFile, WritesEveryKeyInOrderAndReadsThemBack) {
     OrbeniSettings settings;
     settings.highlight = 3;
-    settings.invert = true;
+    settings.options.invertSelection = true;
     settings.currentPlayer = "Ann";
     settings.lastLoadedTileset = "/tiles/my tiles.bmp";
     settings.keyboardLayout = 7;
-    settings.showToolbar = false;
+    settings.options.showToolbar = false;
     settings.randomSeed = 2147483647;
     settings.bounds = {-4, 12, 800, 600};
     settings.previousRes = 1920;
     settings.maximized = false;
-    settings.scaleBoard = true;
-    settings.warnUnwinnable = true;
+    settings.options.scaleBoard = true;
+    settings.options.warnUnwinnable = true;
     platform::Profile profile(file());
     ASSERT_TRUE(writeSettings(profile, settings));
 
@@ -102,7 +103,7 @@ TEST_F(SettingsFile, IntegersAreDecimalOrHexadecimalAndDamageGivesTheDefault) {
     writeFile("[Orbeni]\nHighlight=zwei\nShowMoves=0x0\nBoardNumber= 0x0A \nMaximized=\n");
     const OrbeniSettings settings = readSettings(platform::Profile(file()), kScreen);
     EXPECT_EQ(settings.highlight, 1);
-    EXPECT_FALSE(settings.showMoves);
+    EXPECT_FALSE(settings.options.showMoves);
     EXPECT_EQ(settings.boardNumber, 10);
     EXPECT_TRUE(settings.maximized);
 }
@@ -153,26 +154,81 @@ TEST(WindowBoundsRule, StoredBoundsOnlyOnAScreenOfTheSameWidth) {
     }
 }
 
-TEST(GameOptions, CheckMarksTravelBetweenSettingsAndTheGame) {
-    OrbeniSettings settings;
-    settings.vertical = true;
-    settings.shuffable = false;
-    settings.coolStatus = false;
-    settings.neverWarn = true;
-    Options options;
-    applyOptions(settings, options);
-    EXPECT_TRUE(options.Vertical);
-    EXPECT_FALSE(options.Shuffable);
-    EXPECT_FALSE(options.coolStatus);
-    EXPECT_TRUE(options.neverWarn);
+// Each check mark has its key, and a key of the file changes only its own mark.
+TEST_F(SettingsFile, EachCheckMarkKeyReadsAndWritesItsOwnOption) {
+    const struct {
+        const char* key;
+        bool Options::*mark;
+    } cases[] = {
+        {"Invert", &Options::invertSelection},
+        {"ShowMoves", &Options::showMoves},
+        {"PlayMusic", &Options::playMusic},
+        {"PlaySounds", &Options::playSounds},
+        {"NeverWarn", &Options::neverWarn},
+        {"SetRes800", &Options::setRes800},
+        {"StartDirectly", &Options::startDirectly},
+        {"StartMusic", &Options::startMusic},
+        {"ShowHallOfFame", &Options::showHallOfFame},
+        {"ShowToolbar", &Options::showToolbar},
+        {"ShowStatus", &Options::showStatus},
+        {"CoolMouse", &Options::coolMouse},
+        {"CoolStatus", &Options::coolStatus},
+        {"CoolToolbar", &Options::coolToolbar},
+        {"TileRivers", &Options::tileRivers},
+        {"ShowTime", &Options::showTime},
+        {"EnableHall", &Options::enableHall},
+        {"Vertical", &Options::Vertical},
+        {"Winnable", &Options::Winnable},
+        {"Shuffable", &Options::Shuffable},
+        {"Animate", &Options::Animate},
+        {"ShowTile", &Options::showCurrentTile},
+        {"OnlyPossible", &Options::onlyPossibleMoves},
+        {"RandomMusic", &Options::randomMusic},
+        {"ScaleBoard", &Options::scaleBoard},
+        {"WarnUnwinnable", &Options::warnUnwinnable},
+    };
+    for (const auto& c : cases) {
+        const bool firstRun = Options{}.*c.mark;
+        writeFile(std::string("[Orbeni]\n") + c.key + "=" + (firstRun ? "0" : "1") + "\n");
+        OrbeniSettings settings = readSettings(platform::Profile(file()), kScreen);
+        Options expected;
+        expected.*c.mark = !firstRun;
+        EXPECT_EQ(settings.options, expected) << c.key;
 
-    options.Animate = true;
-    options.showTime = false;
-    OrbeniSettings back;
-    takeOptions(options, back);
-    settings.animate = true;
-    settings.showTime = false;
-    EXPECT_EQ(back, settings);
+        std::filesystem::remove(file());
+        settings = OrbeniSettings{};
+        settings.options.*c.mark = !firstRun;
+        platform::Profile profile(file());
+        ASSERT_TRUE(writeSettings(profile, settings));
+        std::ifstream in(file());
+        std::stringstream text;
+        text << in.rdbuf();
+        EXPECT_NE(text.str().find(std::string("\n") + c.key + "=" + (firstRun ? "0" : "1") + "\r\n"),
+                  std::string::npos)
+            << c.key;
+    }
+}
+
+// The first-run file, byte for byte: every key in its order with its first-run value.
+TEST_F(SettingsFile, FirstRunSettingsAreWrittenAsBefore) {
+    OrbeniSettings settings;
+    settings.bounds = {285, 227, 710, 570};
+    settings.previousRes = 1280;
+    platform::Profile profile(file());
+    ASSERT_TRUE(writeSettings(profile, settings));
+    std::ifstream in(file(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(),
+              "[Orbeni]\r\nHighlight=1\r\nInvert=0\r\nShowMoves=1\r\nPlayMusic=1\r\nPlaySounds=1\r\n"
+              "NeverWarn=0\r\nCurrentPlayer1=Player1\r\nBackground=4\r\nBoardNumber=1\r\nMidiNumber=1\r\n"
+              "SetRes800=0\r\nStartDirectly=1\r\nTileset=3\r\nLastLoadedTileset=\r\n"
+              "LastLoadedBackground=\r\nKeyboardLayout=0\r\nStartMusic=1\r\nShowHallOfFame=1\r\n"
+              "ShowToolbar=1\r\nShowStatus=1\r\nCoolMouse=1\r\nCoolStatus=1\r\nCoolToolbar=1\r\n"
+              "TileRivers=1\r\nShowTime=1\r\nEnableHall=1\r\nVertical=0\r\nWinnable=0\r\nShuffable=1\r\n"
+              "Animate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\nRandomSeed=0\r\nXPos=285\r\n"
+              "YPos=227\r\nWPos=710\r\nHPos=570\r\nPreviousRes=1280\r\nMaximized=1\r\nScaleBoard=0\r\n"
+              "WarnUnwinnable=0\r\n");
 }
 
 }  // namespace

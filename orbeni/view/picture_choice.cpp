@@ -1,9 +1,10 @@
-#include <QFileDialog>
+#include "orbeni/view/picture_choice.h"
 
-#include "orbeni/ui/orbeni_window.h"
+#include <system_error>
+#include <utility>
 
-// The Background, Tileset and Highlight menus: which picture file each item loads, the dialog of
-// "Load from disk", and what a file that cannot be used does.
+#include "orbeni/view/board_painter.h"
+#include "orbeni/view/orbeni_settings.h"
 
 namespace orbeni {
 
@@ -45,8 +46,13 @@ bool isFile(const std::filesystem::path& file) {
 
 }  // namespace
 
-// Loads the remembered pictures at start-up; a remembered file is used again without a dialog.
-void TOrbeni::ActiveTilesetBackground() {
+PictureChoice::PictureChoice(std::filesystem::path programFolder, OrbeniSettings& settings,
+                             BoardPainter& painter, PictureHost& host)
+    : m_programFolder(std::move(programFolder)), m_settings(settings), m_painter(painter), m_host(host) {}
+
+// A remembered file loaded from disk is used again; the item goes back to it only once it loaded.
+void PictureChoice::ActiveTilesetBackground(double screenPixelRatio) {
+    m_painter.setWantedPixelScale(screenPixelRatio > 1 ? 2 : 1);
     const int background = m_settings.background;
     m_settings.background = background == kBackgroundFromDisk ? kNoBackground : background;
     chooseBackground(background);
@@ -55,7 +61,7 @@ void TOrbeni::ActiveTilesetBackground() {
     chooseTileset(tileset);
 }
 
-void TOrbeni::chooseBackground(int item) {
+void PictureChoice::chooseBackground(int item) {
     const int previous = m_settings.background;
     if (item == kBackgroundFromDisk) {
         LoadBackgroundClick(previous);
@@ -71,7 +77,7 @@ void TOrbeni::chooseBackground(int item) {
 
 // Lays the background from a file; a missing one makes the player choose another, and one that
 // cannot be read is refused with its reason, the old background staying.
-void TOrbeni::NouveauFond(const std::filesystem::path& file, int previousItem) {
+void PictureChoice::NouveauFond(const std::filesystem::path& file, int previousItem) {
     if (!isFile(file)) {
         m_settings.lastLoadedBackground.clear();
         m_settings.background = kBackgroundFromDisk;
@@ -80,17 +86,18 @@ void TOrbeni::NouveauFond(const std::filesystem::path& file, int previousItem) {
     }
     if (const std::optional<std::string> error = m_painter.NouveauFond(file)) {
         m_settings.background = previousItem;
-        showMessage("Background", "Cannot use the background " + file.string() + ": " + *error + ".");
+        m_host.showMessage("Background", "Cannot use the background " + file.string() + ": " + *error + ".");
     }
 }
 
 // Asks for a background file when none is remembered or the item is chosen again, until the
 // player picks a file that exists. Cancelling keeps the background in use.
-void TOrbeni::LoadBackgroundClick(int previousItem) {
+void PictureChoice::LoadBackgroundClick(int previousItem) {
     for (;;) {
         if (m_settings.background == kBackgroundFromDisk || m_settings.lastLoadedBackground.empty()) {
-            const std::optional<std::string> chosen = askPictureFile(
-                "Please choose a Background bitmap file", "BMP Background files (*.bmp)", "Backgrounds");
+            const std::optional<std::string> chosen =
+                m_host.askPictureFile("Please choose a Background bitmap file",
+                                      "BMP Background files (*.bmp)", m_programFolder / "Backgrounds");
             if (!chosen) {
                 m_settings.background = previousItem;
                 return;
@@ -107,7 +114,7 @@ void TOrbeni::LoadBackgroundClick(int previousItem) {
     }
 }
 
-void TOrbeni::chooseTileset(int item) {
+void PictureChoice::chooseTileset(int item) {
     const int previous = m_settings.tileset;
     if (item == kTilesetFromDisk) {
         Load1Click(previous);
@@ -117,7 +124,7 @@ void TOrbeni::chooseTileset(int item) {
     LoadTileset(m_programFolder / "Tilesets" / tilesetFile(item), previous);
 }
 
-void TOrbeni::LoadTileset(const std::filesystem::path& file, int previousItem) {
+void PictureChoice::LoadTileset(const std::filesystem::path& file, int previousItem) {
     if (!isFile(file)) {
         m_settings.lastLoadedTileset.clear();
         m_settings.tileset = kTilesetFromDisk;
@@ -126,18 +133,19 @@ void TOrbeni::LoadTileset(const std::filesystem::path& file, int previousItem) {
     }
     if (const std::optional<std::string> error = m_painter.LoadTileset(file)) {
         m_settings.tileset = previousItem;
-        showMessage("Tileset", "Cannot use the tileset " + file.string() + ": " + *error + ".");
+        m_host.showMessage("Tileset", "Cannot use the tileset " + file.string() + ": " + *error + ".");
     }
-    followPixelScale();
+    m_host.followPixelScale();
 }
 
 // As for backgrounds; while no tileset has been loaded at all there is nothing to keep, so the
 // dialog comes back after a cancel too.
-void TOrbeni::Load1Click(int previousItem) {
+void PictureChoice::Load1Click(int previousItem) {
     for (;;) {
         if (m_settings.tileset == kTilesetFromDisk || m_settings.lastLoadedTileset.empty()) {
-            const std::optional<std::string> chosen = askPictureFile("Please choose a Tileset bitmap file",
-                                                                     "BMP Tileset files (*.bmp)", "Tilesets");
+            const std::optional<std::string> chosen =
+                m_host.askPictureFile("Please choose a Tileset bitmap file", "BMP Tileset files (*.bmp)",
+                                      m_programFolder / "Tilesets");
             if (!chosen && m_painter.hasTileset()) {
                 m_settings.tileset = previousItem;
                 return;
@@ -154,15 +162,21 @@ void TOrbeni::Load1Click(int previousItem) {
     }
 }
 
-std::optional<std::string> TOrbeni::askPictureFile(const char* title, const char* filter,
-                                                   const char* folder) {
-    const QString file = QFileDialog::getOpenFileName(
-        this, QString::fromUtf8(title), QString::fromStdString((m_programFolder / folder).string()),
-        QString::fromUtf8(filter));
-    return file.isEmpty() ? std::nullopt : std::optional<std::string>(file.toStdString());
+void PictureChoice::choose(Choice choice) {
+    switch (choice.group) {
+        case ChoiceGroup::Highlight:
+            chooseHighlight(choice.value);
+            break;
+        case ChoiceGroup::Background:
+            chooseBackground(choice.value);
+            break;
+        case ChoiceGroup::Tileset:
+            chooseTileset(choice.value);
+            break;
+    }
 }
 
-void TOrbeni::chooseHighlight(int mode) {
+void PictureChoice::chooseHighlight(int mode) {
     switch (HighlightMode(mode)) {
         case HighlightMode::None:
             m_painter.Highlight1Click();
