@@ -19,11 +19,33 @@ tilegames_header_set(qt
 target_link_libraries(tilegames_pch_qt PRIVATE Qt6::Widgets)
 tilegames_header_set(gtest <gmock/gmock.h> <gtest/gtest.h>)
 target_link_libraries(tilegames_pch_gtest PRIVATE GTest::gtest GTest::gmock)
+target_compile_options(tilegames_pch_gtest PRIVATE ${TILEGAMES_TEST_OPTIONS})
 
-# The set a target reuses, by what it links: none where SDL's or FluidSynth's flags define system
-# macros or Qt comes without its widgets, as no set was compiled so.
+# tilegames_usage_closure(TARGET RESULT): the libraries whose compile flags reach TARGET's own
+# files: those it links, and what each of them passes on (not what they link privately).
+function(tilegames_usage_closure target result)
+  get_target_property(queue ${target} LINK_LIBRARIES)
+  set(seen "")
+  while(queue)
+    list(POP_FRONT queue library)
+    if(NOT library OR library MATCHES "^\\$<LINK_ONLY:" OR library IN_LIST seen)
+      continue()
+    endif()
+    list(APPEND seen ${library})
+    if(TARGET ${library})
+      get_target_property(passed_on ${library} INTERFACE_LINK_LIBRARIES)
+      if(passed_on)
+        list(APPEND queue ${passed_on})
+      endif()
+    endif()
+  endwhile()
+  set(${result} "${seen}" PARENT_SCOPE)
+endfunction()
+
+# The set a target reuses, by what reaches its files: none where SDL's or FluidSynth's flags define
+# system macros or Qt comes without its widgets (its -fPIC too), as no set was compiled so.
 function(tilegames_header_kind target result)
-  get_target_property(links ${target} LINK_LIBRARIES)
+  tilegames_usage_closure(${target} links)
   if(links MATCHES "PkgConfig::")
     set(${result} "" PARENT_SCOPE)
   elseif(links MATCHES "Qt6::Widgets")

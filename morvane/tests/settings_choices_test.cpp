@@ -26,7 +26,7 @@ TileSet smallTileSet() {
 }
 
 // A game whose every part is custom, so that each default shows.
-GameSettings customGame() {
+GameSettings everyPartCustom() {
     GameSettings settings;
     settings.layout.set(2, 3, 0, 1);
     settings.bitmapPath = kCustomBitmap.path;
@@ -73,9 +73,9 @@ TEST(SettingsChoices, DefaultRadiosBringBackTheBuiltInParts) {
          [](GameSettings& s) { s.layoutIsDefault = true; }},
     };
     for (const Case& c : cases) {
-        SettingsChoices choices(customGame());
+        SettingsChoices choices(everyPartCustom());
         c.choose(choices);
-        GameSettings expected = customGame();
+        GameSettings expected = everyPartCustom();
         c.expectedChange(expected);
         EXPECT_EQ(choices.settings(), expected) << c.what;
     }
@@ -100,7 +100,7 @@ TEST(SettingsChoices, SubDialogResultsAreTakenOnlyWhileCustomIsChosen) {
         {RadioChoice::Default, builtInTileSet(), kBuiltInBitmap, kBareNames},
     };
     for (const Case& c : cases) {
-        SettingsChoices choices(customGame());
+        SettingsChoices choices(everyPartCustom());
         choices.chooseTileSet(c.choice);
         choices.chooseBitmap(c.choice);
         choices.chooseSounds(c.choice);
@@ -155,7 +155,7 @@ TEST(SettingsChoices, ChangeKeepsTheFullPathOnlyWithSavePath) {
 }
 
 TEST(SettingsChoices, OkReturnsEveryChoiceAndKeepsTheLayout) {
-    const GameSettings current = customGame();
+    const GameSettings current = everyPartCustom();
     SettingsChoices choices(current);
     choices.chooseLayout(RadioChoice::Default);
     choices.chooseBitmap(RadioChoice::Default);

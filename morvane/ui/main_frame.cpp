@@ -15,16 +15,13 @@
 #include "morvane/ui/morvane_view.h"
 #include "platform/profile/profile.h"
 #include "platform/qt/command_actions.h"
+#include "platform/qt/conversions.h"
 
 namespace morvane {
 
 namespace {
 
 constexpr QSize kFirstSize(800, 600);
-
-QRect qRect(const platform::Rect& r) {
-    return {r.x, r.y, r.width, r.height};
-}
 
 platform::Rect rectOf(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
@@ -83,7 +80,7 @@ void CMainFrame::showFromSettings() {
     const platform::Rect normal =
         screen ? broughtOnScreen(placement.normal, rectOf(screen->availableGeometry())) : placement.normal;
     if (normal.width > 0 && normal.height > 0) {
-        setGeometry(qRect(normal));
+        setGeometry(platform::qt::rectOf(normal));
     }
     switch (*placement.mode) {
         case WindowMode::Maximized:

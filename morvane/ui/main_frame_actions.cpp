@@ -16,6 +16,7 @@
 #include "morvane/view/command_table.h"
 #include "platform/qt/bitmap_image.h"
 #include "platform/qt/command_actions.h"
+#include "platform/qt/conversions.h"
 
 namespace morvane {
 
@@ -29,10 +30,6 @@ struct PaneRule {
     const char* sample;
 };
 constexpr PaneRule kPanes[] = {{59145, "WWWWWW"}, {59143, "9999"}, {59144, "99"}, {59142, "999:99"}};
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 }  // namespace
 
@@ -94,8 +91,8 @@ void CMainFrame::updateActions() {
 void CMainFrame::updatePanes() {
     const Game& game = m_view->game();
     const auto set = [this](int id, const std::string& text) {
-        if (QLabel* pane = m_panes.value(id); pane->text() != qText(text)) {
-            pane->setText(qText(text));
+        if (QLabel* pane = m_panes.value(id); pane->text() != platform::qt::text(text)) {
+            pane->setText(platform::qt::text(text));
         }
     };
     set(59145, game.rulesOrCursorText());

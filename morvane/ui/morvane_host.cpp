@@ -9,6 +9,7 @@
 #include "morvane/ui/morvane_view.h"
 #include "platform/audio/wave_player.h"
 #include "platform/bitmap/bmp_file.h"
+#include "platform/qt/conversions.h"
 
 namespace morvane {
 
@@ -16,10 +17,6 @@ namespace {
 
 constexpr TileImageSize kBuiltInTileSize{44, 59, 6};
 constexpr std::chrono::milliseconds kSoundTail{250};
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 }  // namespace
 
@@ -36,7 +33,7 @@ void CMorvaneView::testSound(const std::string& name) {
         file = (m_programFolder / name).string();
     }
     if (!std::filesystem::is_regular_file(file, error)) {
-        tellOnce(file, tr("The sound %1 cannot be found; it stays silent.").arg(qText(name)));
+        tellOnce(file, tr("The sound %1 cannot be found; it stays silent.").arg(platform::qt::text(name)));
         return;
     }
     if (!m_sounds) {
@@ -83,7 +80,7 @@ void CMorvaneView::loadTileBitmap(const std::string& path) {
     platform::Result<platform::Bitmap> tiles = platform::loadBmp(path);
     if (!tiles) {
         tellOnce(path, tr("The tile picture %1 cannot be read (%2); the built-in tiles are shown.")
-                           .arg(qText(path), qText(tiles.error())));
+                           .arg(platform::qt::text(path), platform::qt::text(tiles.error())));
         useBuiltInTiles();
         return;
     }
@@ -95,7 +92,8 @@ void CMorvaneView::loadTileBitmap(const std::string& path) {
 void CMorvaneView::useBuiltInTiles() {
     platform::Result<platform::Bitmap> tiles = platform::loadBmp(m_programFolder / "tiles.bmp");
     if (!tiles) {
-        tellOnce("tiles.bmp", tr("The built-in tile picture is missing (%1).").arg(qText(tiles.error())));
+        tellOnce("tiles.bmp",
+                 tr("The built-in tile picture is missing (%1).").arg(platform::qt::text(tiles.error())));
     }
     m_painter.setTiles(
         tiles ? std::move(tiles.value()) : platform::Bitmap(426, 500, platform::rgb(0, 96, 64)),
@@ -112,8 +110,8 @@ void CMorvaneView::tellOnce(const std::string& file, const QString& message) {
 MessageAnswer CMorvaneView::messageBox(std::string_view text, std::string_view caption, MessageIcon icon,
                                        MessageButtons buttons) {
     QMessageBox box(
-        icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, qText(caption),
-        qText(text),
+        icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+        platform::qt::text(caption), platform::qt::text(text),
         buttons == MessageButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, this);
     return box.exec() == QMessageBox::Cancel ? MessageAnswer::Cancel : MessageAnswer::Ok;
 }
@@ -123,7 +121,7 @@ std::string CMorvaneView::askWinnerName() {
 }
 
 WonChoice CMorvaneView::showWonDialog(std::string_view time) {
-    return morvane::showWonDialog(this, qText(time));
+    return morvane::showWonDialog(this, platform::qt::text(time));
 }
 
 void CMorvaneView::showHallOfFame(const HallOfFameRows& rows) {

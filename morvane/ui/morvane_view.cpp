@@ -8,6 +8,7 @@
 #include "platform/audio/wave_player.h"
 #include "platform/bitmap/bmp_file.h"
 #include "platform/qt/bitmap_image.h"
+#include "platform/qt/conversions.h"
 
 namespace morvane {
 
@@ -16,10 +17,6 @@ namespace {
 constexpr int kClockMilliseconds = 1000;
 // A resize counts as ended once the window has kept its size this long.
 constexpr int kResizeSettleMilliseconds = 150;
-
-QRect qRect(const platform::Rect& r) {
-    return {r.x, r.y, r.width, r.height};
-}
 
 }  // namespace
 
@@ -73,7 +70,7 @@ PlayGeometry CMorvaneView::playGeometry() const {
 }
 
 QPoint CMorvaneView::faceCentre(const Position& tile) const {
-    const QRect face = qRect(playGeometry().faceRect(tile));
+    const QRect face = platform::qt::rectOf(playGeometry().faceRect(tile));
     return face.center();
 }
 
@@ -178,12 +175,12 @@ void CMorvaneView::hideDesignCursor() {
 // Paints a part of the picture again at the next paint, and shows it.
 void CMorvaneView::invalidate(const platform::Rect& area) {
     if (m_staleArea) {
-        const QRect both = qRect(*m_staleArea).united(qRect(area));
+        const QRect both = platform::qt::rectOf(*m_staleArea).united(platform::qt::rectOf(area));
         m_staleArea = platform::Rect{both.x(), both.y(), both.width(), both.height()};
     } else {
         m_staleArea = area;
     }
-    update(qRect(area));
+    update(platform::qt::rectOf(area));
 }
 
 void CMorvaneView::changed() {

@@ -66,7 +66,7 @@ left pane of the status bar shows the rules of the game in play: <code>&lt;</cod
 <code>^</code> up, <code>O</code> lift, <code>_</code> down, <code>&gt;</code> right.</p>
 )";
 
-constexpr const char* kCommands = R"(
+constexpr const char* kMenuCommands = R"(
 <h2><a name="file"></a>File menu</h2>
 <table>
 <tr><td><b>Load Game</b></td><td>plays a game file chosen from the disk.</td></tr>
@@ -194,7 +194,7 @@ the row.</p>
 
 std::string manualHtml() {
     std::string html = kStyle;
-    for (const char* part : {kGameAndPlay, kMoveRules, kCommands, kDesignMode, kHallOfFame, kGameFiles}) {
+    for (const char* part : {kGameAndPlay, kMoveRules, kMenuCommands, kDesignMode, kHallOfFame, kGameFiles}) {
         html += part;
     }
     return html;

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "fresh_file.h"
 #include "orbeni/game/hall_entry.h"
 #include "orbeni/game/host.h"
 #include "orbeni/game/options.h"
@@ -15,15 +15,7 @@
 namespace orbeni {
 namespace {
 
-// A file in a folder of this test run's own, not there yet.
-std::filesystem::path freshFile(const char* name) {
-    const auto folder =
-        std::filesystem::temp_directory_path() / ("orbeni-hall-entry-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    const auto file = folder / name;
-    std::filesystem::remove(file);
-    return file;
-}
+using test::freshFile;
 
 std::string contents(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

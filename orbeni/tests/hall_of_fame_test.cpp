@@ -2,17 +2,14 @@
 
 #include <filesystem>
 
+#include "fresh_file.h"
 #include "orbeni/game/hall_of_fame.h"
 #include "platform/profile/profile.h"
 
 namespace orbeni {
 namespace {
 
-std::filesystem::path freshFile(const char* name) {
-    const auto file = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove(file);
-    return file;
-}
+using test::freshFile;
 
 HallOfFame defaultTable() {
     HallOfFame hall;

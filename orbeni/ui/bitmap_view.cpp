@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/qt/bitmap_image.h"
+#include "platform/qt/conversions.h"
 
 namespace orbeni {
 
@@ -13,10 +14,6 @@ namespace {
 
 // How small a board drawn to the view's size may become, in parts of its own size.
 constexpr int kSmallestScaledPart = 4;
-
-QRect qRect(platform::Rect rect) {
-    return {rect.x, rect.y, rect.width, rect.height};
-}
 
 }  // namespace
 
@@ -84,7 +81,7 @@ QPoint BitmapView::bitmapOrigin() const {
 }
 
 void BitmapView::bitmapChanged(platform::Rect area) {
-    update(qRect(boardScale().toView(area)));
+    update(platform::qt::rectOf(boardScale().toView(area)));
 }
 
 QSize BitmapView::sizeHint() const {
@@ -94,7 +91,7 @@ QSize BitmapView::sizeHint() const {
 void BitmapView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const BoardScale scale = boardScale();
-    const QRect bitmapArea = qRect(scale.shown());
+    const QRect bitmapArea = platform::qt::rectOf(scale.shown());
     if (m_surround != nullptr && !bitmapArea.contains(event->rect())) {
         paintSurround(painter, event->rect(), scale);
     }
@@ -116,7 +113,7 @@ void BitmapView::paintBitmap(QPainter& painter, const QRect& area, const BoardSc
     painter.save();
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(qRect(scale.shown()), image);
+    painter.drawImage(platform::qt::rectOf(scale.shown()), image);
     painter.restore();
 }
 

@@ -9,7 +9,7 @@
 
 #include "orbeni/game/game.h"
 #include "orbeni/layouts/layout_menu.h"
-#include "orbeni/ui/orbeni_window.h"
+#include "orbeni/ui/window_chrome.h"
 #include "orbeni/view/board_painter.h"
 
 namespace orbeni {

@@ -58,7 +58,7 @@ void TOrbeni::importLayouts(const std::vector<std::filesystem::path>& files) {
     for (const ImportOutcome& outcome : outcomes) {
         text += (text.empty() ? "" : "\n") + outcome.line;
     }
-    ask("Import layout", text, Buttons::Ok, allImported(outcomes) ? Icon::Information : Icon::Warning);
+    m_host.ask("Import layout", text, Buttons::Ok, allImported(outcomes) ? Icon::Information : Icon::Warning);
     updateActions();
 }
 

@@ -2,31 +2,21 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 
 #include "orbeni/game/program_info.h"
 #include "orbeni/ui/bitmap_view.h"
-#include "orbeni/ui/display_mode.h"
 #include "platform/profile/profile.h"
 #include "platform/profile/settings_folder.h"
-#include "platform/qt/command_actions.h"
 
 namespace orbeni {
 
 namespace {
 
-constexpr int kScrollStep = 32;
-// How far a maximized window may fall short of the screen, for the frame's edges.
-constexpr int kScreenTolerance = 16;
 // A sliding Rivers tile moves one cell a step; the river stays drawn a moment after the pair goes.
 constexpr int kRiverSlideStepMilliseconds = 35;
 constexpr int kRiverPathMilliseconds = 350;
@@ -56,7 +46,6 @@ TOrbeni::TOrbeni(std::filesystem::path programFolder, std::filesystem::path user
       m_programFolder(std::move(programFolder)),
       m_userFolder(userFolder.empty() ? m_programFolder : std::move(userFolder)) {
     setWindowTitle(QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size())));
-    m_clock.start();
     Init();
 }
 
@@ -65,11 +54,15 @@ TOrbeni::~TOrbeni() = default;
 // Builds the window and the game from the settings file and the folders of the program: the
 // music, the layouts and the hall of fame.
 void TOrbeni::Init() {
-    createBoardView();
-    createCommands();
-    createToolbar();
+    m_chrome.createBoardView();
+    m_chrome.boardView().mouseMoved = [this](QPoint at) { m_painter.FormMouseMove(at.x(), at.y()); };
+    m_chrome.boardView().mouseReleased = [this](Qt::MouseButton button, QPoint at) {
+        boardMouseReleased(button, at);
+    };
+    bindCommands();
+    m_chrome.createToolbar(m_commands.game(), [this] { m_host.ConfigClick(); });
     m_editorDriver.createPanel();
-    createStatusBar();
+    m_chrome.createStatusBar();
     readSettings();
     // Without a piece of music or a layout the program cannot run: it ends before anything is
     // shown or written.
@@ -82,22 +75,16 @@ void TOrbeni::Init() {
     m_game.loadHallOfFame(m_userFolder / kHallOfFameFileName, m_layoutMenu.list().captions());
     tellUnreadableFiles({m_userFolder / kSettingsFileName, m_userFolder / kHallOfFameFileName});
     createMenus();
-    createKeys();
+    m_keys.watch(m_chrome.boardView(), m_chrome.scrolling(), m_chrome.playerPanel());
     if (m_settings.options.setRes800) {
         m_displaySwitched = m_displayMode.switchTo800x600();
     }
-    m_playerPanel->setText(QString::fromStdString(m_game.playerName()));
-    applyBoardCursor();
-    applyToolbarTexture();
-    m_tools->setVisible(m_settings.options.showToolbar);
-    statusBar()->setVisible(m_settings.options.showStatus);
-    m_hofBox->setVisible(m_game.options().showHallOfFame);
-    ShowPanelHOF();
+    m_chrome.showPlayerName(m_game.playerName());
+    m_chrome.followOptions();
     const WindowBounds bounds = startBounds(m_settings, screenSize());
     move(bounds.left, bounds.top);
     resize(bounds.width, bounds.height);
-    fitWholeBoard();
-    applyBoardScale();
+    m_chrome.fitWholeBoard();
     if (m_settings.maximized) {
         setWindowState(windowState() | Qt::WindowMaximized);
     }
@@ -105,54 +92,10 @@ void TOrbeni::Init() {
     m_timer.onTimeout([this] { Temps(); });
     m_riverSlideTimer.onTimeout([this] { stepRiverSlide(); });
     m_riverPathTimer.setSingleShot(true);
-    m_soundEnded.setSingleShot(true);
-    m_soundEnded.onTimeout([this] { m_music.closeSilentEffects(); });
     m_riverPathTimer.onTimeout([this] { m_game.hideRiverPath(); });
+    m_solveTimer.onTimeout([this] { stepSolve(); });
     m_music.LoadMidiClick(m_music.midiNumber());
     updateActions();
-}
-
-// Puts the board image `Game` in the scroll box and the side panel beside it.
-void TOrbeni::createBoardView() {
-    m_scrolling = new QScrollArea;
-    m_scrolling->setObjectName(QStringLiteral("Scrolling"));
-    m_scrolling->setFrameShape(QFrame::NoFrame);
-    m_boardImage = new BitmapView(m_painter.gameImage(), QStringLiteral("Game"));
-    m_boardImage->mouseMoved = [this](QPoint at) { boardMouseMoved(at); };
-    m_boardImage->mouseReleased = [this](Qt::MouseButton button, QPoint at) {
-        boardMouseReleased(button, at);
-    };
-    m_boardImage->centreOn(m_painter.surround());
-    m_scrolling->setWidgetResizable(true);
-    m_scrolling->setWidget(m_boardImage);
-    m_scrolling->horizontalScrollBar()->setSingleStep(kScrollStep);
-    m_scrolling->verticalScrollBar()->setSingleStep(kScrollStep);
-    createHallPanel();
-    // A new background shows around the board as well.
-    m_painter.setChangeListeners(
-        [this](platform::Rect area) {
-            if (area.width == kBoardImageWidth && area.height == kBoardImageHeight) {
-                m_boardImage->update();
-            } else {
-                m_boardImage->bitmapChanged(area);
-            }
-        },
-        [this] { m_hofBox->update(); });
-
-    auto* client = new QWidget;
-    auto* row = new QHBoxLayout(client);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(0);
-    row->addWidget(m_scrolling, 1);
-    row->addWidget(m_hofBox, 0, Qt::AlignTop);
-    // Black only behind the side panel: the scroll bars keep the style's own look.
-    client->setObjectName(QStringLiteral("Client"));
-    client->setStyleSheet(QStringLiteral("#Client { background: black; }"));
-    setCentralWidget(client);
-}
-
-void TOrbeni::boardMouseMoved(QPoint at) {
-    m_painter.FormMouseMove(at.x(), at.y());
 }
 
 void TOrbeni::boardMouseReleased(Qt::MouseButton qtButton, QPoint at) {
@@ -197,7 +140,7 @@ void TOrbeni::newDeal(const std::function<void()>& deal) {
 void TOrbeni::Temps() {
     m_game.Temps();
     m_savedGame.follow(m_game);
-    if (commandState() != m_shownState) {
+    if (commandState() != m_commands.shownState()) {
         updateActions();
     }
     scheduleTemps();
@@ -270,8 +213,8 @@ void TOrbeni::writeSettings() {
 // Loads the remembered pictures and the current layout, starts the clock and plays on the game
 // left at the last close, or, when wanted, starts the first game.
 void TOrbeni::FormShow() {
-    m_scrolling->horizontalScrollBar()->setValue(kBoardOffsetX);
-    m_scrolling->verticalScrollBar()->setValue(kBoardOffsetY);
+    m_chrome.scrolling().horizontalScrollBar()->setValue(kBoardOffsetX);
+    m_chrome.scrolling().verticalScrollBar()->setValue(kBoardOffsetY);
     // FIXME: the resolution is chosen once; moved to a screen of another pixel ratio, the window
     // keeps it and Qt scales its pictures.
     m_pictures.ActiveTilesetBackground(devicePixelRatioF());
@@ -296,52 +239,9 @@ void TOrbeni::FormCloseQuery() {
     }
 }
 
-// Grows a window that would cut the board until it shows the board whole, as far as the screen
-// allows.
-void TOrbeni::fitWholeBoard() {
-    const QSize whole = wholeBoardSize();
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    resize(std::min(std::max(width(), whole.width()), screen.width()),
-           std::min(std::max(height(), whole.height()), screen.height()));
-}
-
-// The window's inner size that shows the whole board with the bars and the side panel shown.
-QSize TOrbeni::wholeBoardSize() const {
-    int width = kBoardImageWidth;
-    int height = kBoardImageHeight + menuBar()->sizeHint().height();
-    if (m_game.options().showHallOfFame) {
-        width += m_hofBox->sizeHint().width();
-    }
-    if (m_settings.options.showToolbar) {
-        height += kBarHeight;
-    }
-    if (m_settings.options.showStatus) {
-        height += kBarHeight;
-    }
-    return {width, height};
-}
-
 // Keeps the board view from growing past the whole board image.
 void TOrbeni::FormResize() {
-    if (fillsScreen() || m_settings.options.scaleBoard) {
-        return;
-    }
-    const QSize view = m_scrolling->viewport()->size();
-    const int wider = view.width() - kBoardImageWidth;
-    const int taller = view.height() - kBoardImageHeight;
-    if (wider > 0 || taller > 0) {
-        resize(width() - std::max(wider, 0), height() - std::max(taller, 0));
-    }
-}
-
-// A window that fills the screen, maximized or made as large, shows the board in its middle; a
-// window marked maximized that nothing made as large (no window manager) keeps the size limit.
-bool TOrbeni::fillsScreen() const {
-    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
-    const QSize frame = frameGeometry().size();
-    const bool screenSized = frame.width() >= screen.width() - kScreenTolerance &&
-                             frame.height() >= screen.height() - kScreenTolerance;
-    return isFullScreen() || screenSized;
+    m_chrome.keepBoardWhole();
 }
 
 bool TOrbeni::saveScreenshot(const QString& file) {

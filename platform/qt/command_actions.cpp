@@ -37,10 +37,6 @@ QKeySequence::StandardKey qtKey(StandardKey key) {
 
 }  // namespace
 
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
 QKeySequence shortcutOf(const Command& command) {
     if (!command.keys.empty()) {
         return QKeySequence(text(command.keys), QKeySequence::PortableText);

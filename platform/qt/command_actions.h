@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/commands/command.h"
+#include "platform/qt/conversions.h"
 
 class QAction;
 class QObject;
@@ -24,7 +25,6 @@ class QWidget;
 
 namespace platform::qt {
 
-QString text(std::string_view utf8);
 // The key a command runs on: its own, else the desktop's standard key, else none.
 QKeySequence shortcutOf(const Command& command);
 

@@ -16,7 +16,7 @@ namespace {
 
 using morvane::SoundSlot;
 
-const std::filesystem::path kArtFolder = MORVANE_ART_DIR;
+const std::filesystem::path kShippedArt = MORVANE_ART_DIR;
 
 // The window as far as a game played by Show Moves needs it: it keeps the files the game asks
 // for and answers every dialog with OK.
@@ -48,7 +48,7 @@ public:
     GamesCopy() {
         m_folder = std::filesystem::temp_directory_path() / ("morvane-samples-" + std::to_string(::getpid()));
         std::filesystem::remove_all(m_folder);
-        std::filesystem::copy(kArtFolder / "Games", m_folder, std::filesystem::copy_options::recursive);
+        std::filesystem::copy(kShippedArt / "Games", m_folder, std::filesystem::copy_options::recursive);
         ::setenv("XDG_CONFIG_HOME", (m_folder / "config").c_str(), 1);
     }
     ~GamesCopy() {
@@ -81,7 +81,7 @@ TEST(MorvaneSampleGamesTest, EachGameHasItsOwnRulesTilesAndSoundsAndFillsItsLayo
     for (const char* name : {"Lantern.RVQ", "Terrace.RVQ"}) {
         SCOPED_TRACE(name);
         PlayingHost host;
-        morvane::Game game(host, kArtFolder);
+        morvane::Game game(host, kShippedArt);
         game.readGameFile(games.game(name));
         const morvane::GameSettings& settings = game.settings();
         EXPECT_NE(settings.rules, morvane::MoveRules{});
@@ -102,7 +102,7 @@ TEST(MorvaneSampleGamesTest, AFixedDealIsClearedByShowMovesAndSoundsTheWin) {
     for (const char* name : {"Lantern.RVQ", "Terrace.RVQ"}) {
         SCOPED_TRACE(name);
         PlayingHost host;
-        morvane::Game game(host, kArtFolder);
+        morvane::Game game(host, kShippedArt);
         EXPECT_EQ(playByShowMoves(game, games.game(name), 3), 0);
         ASSERT_FALSE(host.sounds.empty());
         EXPECT_EQ(host.sounds.back().first, SoundSlot::Won);
@@ -115,7 +115,7 @@ TEST(MorvaneSampleGamesTest, ManyDealsAreClearedByTheFirstMoveShown) {
     const GamesCopy games;
     for (const char* name : {"Lantern.RVQ", "Terrace.RVQ"}) {
         PlayingHost host;
-        morvane::Game game(host, kArtFolder);
+        morvane::Game game(host, kShippedArt);
         int cleared = 0;
         for (std::uint32_t seed = 1; seed <= 40; ++seed) {
             cleared += playByShowMoves(game, games.game(name), seed) == 0 ? 1 : 0;

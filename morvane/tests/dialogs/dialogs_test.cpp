@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <QTextBrowser>
-#include <QtTest>
 
 #include "modal_steps.h"
 #include "morvane/game/layout.h"

@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <optional>
 
 #include "modal_steps.h"

@@ -5,8 +5,8 @@
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
-#include <QtTest>
 #include <functional>
 #include <optional>
 

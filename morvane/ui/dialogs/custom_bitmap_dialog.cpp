@@ -18,7 +18,6 @@ namespace {
 
 // Sizes beyond this are no tile picture; negative ones would turn the board inside out.
 constexpr int kLargestTileSize = 999;
-constexpr int kPathFieldCharacters = 36;
 
 QLineEdit* makeSizeField(const QString& objectName, int value, QWidget* parent) {
     auto* field = new QLineEdit(QString::number(value), parent);
@@ -72,9 +71,7 @@ private:
 
 QHBoxLayout* CustomBitmapDialog::createFileRow(const std::string& path) {
     auto* row = new QHBoxLayout;
-    m_file = makeReadOnlyField(QStringLiteral("File"), this);
-    m_file->setText(toQString(path));
-    m_file->setMinimumWidth(m_file->fontMetrics().averageCharWidth() * kPathFieldCharacters);
+    m_file = makePathField(QStringLiteral("File"), toQString(path), this);
     auto* change = new QPushButton(QStringLiteral("Change"), this);
     change->setObjectName(QStringLiteral("Change"));
     change->setAutoDefault(false);

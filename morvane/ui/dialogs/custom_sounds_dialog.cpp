@@ -19,7 +19,6 @@ namespace {
 // In the order of the sound table's slots.
 constexpr const char* kSoundLabels[kSoundSlots] = {"Select Sound",   "Deselect Sound", "Not Free Sound",
                                                    "Mismatch Sound", "Remove Sound",   "Won Sound"};
-constexpr int kPathFieldCharacters = 36;
 
 QPushButton* makeRowButton(const QString& text, const QString& objectName, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -69,9 +68,7 @@ void CustomSoundsDialog::createRow(int slot, const std::string& file, QGridLayou
     const auto index = static_cast<std::size_t>(slot);
     const QString number = QString::number(slot);
     grid->addWidget(new QLabel(QString::fromLatin1(kSoundLabels[index]), this), slot, 0);
-    QLineEdit* field = makeReadOnlyField(QStringLiteral("File") + number, this);
-    field->setText(toQString(file));
-    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * kPathFieldCharacters);
+    QLineEdit* field = makePathField(QStringLiteral("File") + number, toQString(file), this);
     m_files[index] = field;
     grid->addWidget(field, slot, 1);
     QPushButton* change = makeRowButton(QStringLiteral("Change"), QStringLiteral("Change") + number, this);

@@ -16,6 +16,14 @@ QLineEdit* makeReadOnlyField(const QString& objectName, QWidget* parent) {
     return field;
 }
 
+QLineEdit* makePathField(const QString& objectName, const QString& path, QWidget* parent) {
+    constexpr int kPathFieldCharacters = 36;
+    QLineEdit* field = makeReadOnlyField(objectName, parent);
+    field->setText(path);
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * kPathFieldCharacters);
+    return field;
+}
+
 QDialogButtonBox* makeButtonBox(QDialog* dialog, QDialogButtonBox::StandardButtons buttons) {
     auto* box = new QDialogButtonBox(buttons, dialog);
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);

@@ -16,6 +16,8 @@ inline QString toQString(const std::string& text) {
 
 // A field that shows a value the player changes only through the buttons beside it.
 QLineEdit* makeReadOnlyField(const QString& objectName, QWidget* parent);
+// A read-only field that shows a file's path, wide enough for a path of some length.
+QLineEdit* makePathField(const QString& objectName, const QString& path, QWidget* parent);
 
 // The dialog's buttons, placed the desktop's way; their accept and reject close it.
 QDialogButtonBox* makeButtonBox(QDialog* dialog, QDialogButtonBox::StandardButtons buttons);

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QtTest>
 #include <filesystem>
 #include <fstream>
 #include <functional>

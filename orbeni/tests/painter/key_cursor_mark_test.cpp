@@ -7,11 +7,11 @@
 namespace orbeni::test {
 namespace {
 
-const Position kFirst{3, 3, 1};
-const Position kSecond{9, 3, 1};
+const Position kLeftPlace{3, 3, 1};
+const Position kRightPlace{9, 3, 1};
 
 std::vector<PlacedTile> twoTiles() {
-    return {{1, kFirst}, {5, kSecond}};
+    return {{1, kLeftPlace}, {5, kRightPlace}};
 }
 
 // A pixel of the top left bracket of a place's face, and one of the face between the brackets.
@@ -29,15 +29,16 @@ TEST(KeyCursorMark, MovingTheCursorRepaintsOnlyThePlacesItLeavesAndComesTo) {
     std::vector<platform::Rect> changed;
     fixture.painter.setChangeListeners([&](platform::Rect area) { changed.push_back(area); }, [] {});
 
-    fixture.painter.setKeyCursor(kFirst);
-    EXPECT_EQ(bracketPixel(fixture, kFirst), kKeyCursorColour);
-    EXPECT_EQ(betweenBrackets(fixture, kFirst), kIvory);
-    fixture.painter.setKeyCursor(kSecond);
-    EXPECT_EQ(bracketPixel(fixture, kFirst), untouched.pixel(faceLeft(kFirst) + 5, faceTop(kFirst) + 5));
-    EXPECT_EQ(bracketPixel(fixture, kSecond), kKeyCursorColour);
+    fixture.painter.setKeyCursor(kLeftPlace);
+    EXPECT_EQ(bracketPixel(fixture, kLeftPlace), kKeyCursorColour);
+    EXPECT_EQ(betweenBrackets(fixture, kLeftPlace), kIvory);
+    fixture.painter.setKeyCursor(kRightPlace);
+    EXPECT_EQ(bracketPixel(fixture, kLeftPlace),
+              untouched.pixel(faceLeft(kLeftPlace) + 5, faceTop(kLeftPlace) + 5));
+    EXPECT_EQ(bracketPixel(fixture, kRightPlace), kKeyCursorColour);
     const auto imageOf = [](Position p) { return platform::Rect{faceLeft(p) - 6, faceTop(p), 46, 56}; };
     for (const platform::Rect& area : changed) {
-        EXPECT_TRUE(area == imageOf(kFirst) || area == imageOf(kSecond))
+        EXPECT_TRUE(area == imageOf(kLeftPlace) || area == imageOf(kRightPlace))
             << area.x << "," << area.y << " " << area.width << "x" << area.height;
     }
 
@@ -48,17 +49,17 @@ TEST(KeyCursorMark, MovingTheCursorRepaintsOnlyThePlacesItLeavesAndComesTo) {
 TEST(KeyCursorMark, TheBracketsShowBesideTheSelectionAndTheHoverRectangleAndGoWithTheTiles) {
     PainterFixture fixture;
     fixture.show(twoTiles());
-    fixture.click(kFirst);
+    fixture.click(kLeftPlace);
     fixture.painter.RedrawTile(1);
-    fixture.pointAt(kFirst);
-    fixture.painter.setKeyCursor(kFirst);
-    EXPECT_EQ(bracketPixel(fixture, kFirst), kKeyCursorColour);
-    EXPECT_EQ(betweenBrackets(fixture, kFirst), kSelectedFace);
-    EXPECT_EQ(fixture.at(faceLeft(kFirst) + 1, faceTop(kFirst) + 20), platform::rgb(255, 0, 0));
+    fixture.pointAt(kLeftPlace);
+    fixture.painter.setKeyCursor(kLeftPlace);
+    EXPECT_EQ(bracketPixel(fixture, kLeftPlace), kKeyCursorColour);
+    EXPECT_EQ(betweenBrackets(fixture, kLeftPlace), kSelectedFace);
+    EXPECT_EQ(fixture.at(faceLeft(kLeftPlace) + 1, faceTop(kLeftPlace) + 20), platform::rgb(255, 0, 0));
 
     fixture.game.PauseClick();
     fixture.painter.FullRedraw();
-    EXPECT_NE(bracketPixel(fixture, kFirst), kKeyCursorColour);
+    EXPECT_NE(bracketPixel(fixture, kLeftPlace), kKeyCursorColour);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QTest>
 #include <QToolBar>
-#include <QtTest>
 #include <set>
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <fstream>
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QtTest>
+#include <QTest>
 #include <deque>
 #include <map>
 #include <vector>

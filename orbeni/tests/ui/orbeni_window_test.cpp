@@ -10,9 +10,9 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <QtTest>
 #include <functional>
 #include <memory>
 #include <optional>

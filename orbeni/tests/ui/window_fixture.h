@@ -5,8 +5,8 @@
 #include <QDirIterator>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 #include <filesystem>
 #include <functional>
 #include <memory>

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QtTest>
+#include <QTest>
 #include <deque>
 #include <functional>
 #include <memory>

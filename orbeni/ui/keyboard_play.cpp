@@ -1,15 +1,15 @@
+#include "orbeni/ui/keyboard_play.h"
+
 #include <QKeyEvent>
-#include <QPushButton>
-#include <QScrollArea>
+#include <utility>
 
+#include "orbeni/game/game.h"
+#include "orbeni/layouts/layout_editor.h"
 #include "orbeni/ui/bitmap_view.h"
-#include "orbeni/ui/orbeni_window.h"
+#include "orbeni/view/board_painter.h"
 
-// Play by keyboard: the arrows move a cursor over the tiles a click may pick, Enter or Space
-// picks the tile under it as a left click would, Escape drops the selection as a right click
-// does; in the layout editor the arrows move over the grid, Enter places and Delete removes.
-// The commands' keys act wherever the window has the keys, a dialog being a window of its own;
-// each command's rule says when.
+// The commands' keys are not these: they act wherever the window has the keys, a dialog being a
+// window of its own, as each command's rule allows.
 
 namespace orbeni {
 
@@ -36,45 +36,56 @@ bool isEnter(int key) {
 
 }  // namespace
 
-// Gives the board the keyboard. The commands' keys come with their actions (createCommands).
-void TOrbeni::createKeys() {
-    m_boardImage->setFocusPolicy(Qt::StrongFocus);
-    m_boardImage->installEventFilter(this);
-    m_scrolling->setFocusProxy(m_boardImage);
+KeyboardPlay::KeyboardPlay(Game& game, LayoutEditor& editor, BoardPainter& painter,
+                           std::function<void(Qt::MouseButton, QPoint)> click,
+                           std::function<void(const std::function<void()>&)> run)
+    : m_game(game),
+      m_editor(editor),
+      m_painter(painter),
+      m_click(std::move(click)),
+      m_run(std::move(run)),
+      m_keyCursor(game),
+      m_editorCursor(game.board()) {}
+
+void KeyboardPlay::watch(BitmapView& board, QWidget& boardFrame, QWidget& playerPanel) {
+    m_board = &board;
+    board.setFocusPolicy(Qt::StrongFocus);
+    board.installEventFilter(this);
+    boardFrame.setFocusProxy(&board);
     // As the toolbar's other buttons, the player's panel takes no keys from the board when clicked.
-    m_playerPanel->setFocusPolicy(Qt::TabFocus);
-    m_boardImage->setFocus();
+    playerPanel.setFocusPolicy(Qt::TabFocus);
+    board.setFocus();
 }
 
-bool TOrbeni::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_boardImage) {
+bool KeyboardPlay::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_board) {
         if (event->type() == QEvent::MouseButtonPress) {
-            hideKeyCursor();
+            hide();
         } else if (event->type() == QEvent::KeyPress) {
             return boardKeyPressed(*static_cast<QKeyEvent*>(event));
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
-bool TOrbeni::boardKeyPressed(const QKeyEvent& event) {
+bool KeyboardPlay::boardKeyPressed(const QKeyEvent& event) {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return false;
     }
     const bool handled = m_game.EditorMode() ? editorKeyPressed(event) : playKeyPressed(event);
     if (handled) {
-        settleKeyCursor();
+        settle();
     }
     return handled;
 }
 
 // The first arrow or Enter only shows the cursor, so that nothing is picked unseen.
-bool TOrbeni::playKeyPressed(const QKeyEvent& event) {
+bool KeyboardPlay::playKeyPressed(const QKeyEvent& event) {
     const int key = event.key();
     const std::optional<Direction> direction = arrowDirection(key);
     if (!direction && !isEnter(key)) {
         if (key == Qt::Key_Escape) {
-            boardMouseReleased(Qt::RightButton, QPoint());
+            m_click(Qt::RightButton, QPoint());
             return true;
         }
         return false;
@@ -84,13 +95,13 @@ bool TOrbeni::playKeyPressed(const QKeyEvent& event) {
     } else if (direction) {
         m_keyCursor.move(*direction);
     } else if (const std::optional<ImagePoint> point = m_keyCursor.clickPoint()) {
-        boardMouseReleased(Qt::LeftButton, QPoint(point->x, point->y));
+        m_click(Qt::LeftButton, QPoint(point->x, point->y));
     }
     return true;
 }
 
 // Shift makes the arrows move half a tile, for the offsets between rows and columns.
-bool TOrbeni::editorKeyPressed(const QKeyEvent& event) {
+bool KeyboardPlay::editorKeyPressed(const QKeyEvent& event) {
     const int key = event.key();
     const std::optional<Direction> direction = arrowDirection(key);
     const bool removes = key == Qt::Key_Delete || key == Qt::Key_Backspace;
@@ -103,21 +114,20 @@ bool TOrbeni::editorKeyPressed(const QKeyEvent& event) {
         const bool half = event.modifiers() & Qt::ShiftModifier;
         m_editorCursor.move(*direction, half ? EditorStep::HalfTile : EditorStep::WholeTile);
     } else if (removes) {
-        runCommand([this] { m_editor.removeTile(m_editorCursor.topTile()); });
+        m_run([this] { m_editor.removeTile(m_editorCursor.topTile()); });
     } else {
-        runCommand([this] { m_editor.placeAt(m_editorCursor.placeTarget()); });
+        m_run([this] { m_editor.placeAt(m_editorCursor.placeTarget()); });
     }
     return true;
 }
 
-void TOrbeni::hideKeyCursor() {
+void KeyboardPlay::hide() {
     m_keyCursor.hide();
     m_editorCursor.hide();
     m_painter.setKeyCursor(Position{});
 }
 
-// Keeps the cursor of the board in play on what it marks after a command changed the board.
-void TOrbeni::settleKeyCursor() {
+void KeyboardPlay::settle() {
     if (m_game.EditorMode()) {
         m_painter.setKeyCursor(m_editorCursor.markPlace());
         return;
