@@ -19,7 +19,7 @@ int goToBookmarkOf(Command command) {
 }  // namespace
 
 bool isEnabled(Command command, const Game& game) {
-    const bool playing = !game.inDesignMode() && !game.inShowMoves();
+    const bool playing = !game.design().active() && !game.inShowMoves();
     switch (command) {
         case Command::LoadGame:
         case Command::NewGame:
@@ -61,7 +61,7 @@ bool isEnabled(Command command, const Game& game) {
         case Command::RemoveMode:
         case Command::ClearBoard:
         case Command::ExitDesign:
-            return game.inDesignMode();
+            return game.design().active();
         case Command::GoToBookmark1:
         case Command::GoToBookmark2:
         case Command::GoToBookmark3:
@@ -76,9 +76,9 @@ bool isChecked(Command command, const Game& game, const FrameState& frame) {
         case Command::UseSound:
             return game.soundOn();
         case Command::InsertMode:
-            return game.designTool() == DesignTool::Insert;
+            return game.design().tool() == DesignTool::Insert;
         case Command::RemoveMode:
-            return game.designTool() == DesignTool::Remove;
+            return game.design().tool() == DesignTool::Remove;
         case Command::Toolbar:
             return frame.toolbarShown;
         case Command::StatusBar:

@@ -9,8 +9,15 @@
 #include "morvane/game/sounds.h"
 #include "morvane/game/tile_set.h"
 #include "morvane/gamefile/game_file.h"
+#include "platform/profile/profile.h"
 
 namespace morvane {
+
+namespace {
+
+constexpr const char* kTemporaryGameFile = "temp.rvq";
+
+}  // namespace
 
 Game::Game(Host& host, std::filesystem::path programFolder)
     : m_host(host), m_programFolder(std::move(programFolder)) {}
@@ -104,7 +111,7 @@ void Game::restartGame() {
 }
 
 void Game::defaultGame() {
-    m_designMode = false;
+    m_design.leave();
     resetToDefaultGame();
     resetPlay();
     clearBookmarks();
@@ -119,7 +126,7 @@ void Game::setSettings(const GameSettings& settings) {
     }
     refuseUndealableTileSet();
     m_numberOfTiles = countTiles(m_settings.tileSet);
-    m_spaceCount = countSpaces(m_settings.layout);
+    m_design.countLayoutSpaces();
     m_host.repaintAll();
 }
 
@@ -174,6 +181,59 @@ std::string Game::besideGame(const std::string& file) const {
     std::error_code error;
     const std::filesystem::path beside = m_gameFolder / name;
     return std::filesystem::exists(beside, error) ? beside.string() : file;
+}
+
+void Game::enterDesignMode() {
+    if (!m_design.active() && !m_showMoves) {
+        m_design.enter();
+    }
+}
+
+bool Game::saveGame(const std::filesystem::path& file) {
+    recomputeLimits(m_settings);
+    if (writeGameFile(file, m_settings)) {
+        return true;
+    }
+    m_host.messageBox("The game could not be saved to " + file.string(), kApplicationTitle,
+                      MessageIcon::Exclamation, MessageButtons::Ok);
+    return false;
+}
+
+// Writes the design to the work file in the current folder, else in the settings folder; empty
+// when neither can be written.
+std::filesystem::path Game::writeTemporaryGame() {
+    const std::filesystem::path places[] = {
+        std::filesystem::path(".") / kTemporaryGameFile,
+        platform::Profile(kTemporaryGameFile, kSettingsFolderName).path()};
+    for (const std::filesystem::path& place : places) {
+        if (writeGameFile(place, m_settings)) {
+            return place;
+        }
+    }
+    return {};
+}
+
+void Game::exitDesignMode() {
+    if (!m_design.active()) {
+        return;
+    }
+    if (const std::optional<std::string> warning = m_design.tileCountWarning();
+        warning && m_host.messageBox(*warning, "Warning", MessageIcon::None, MessageButtons::OkCancel) ==
+                       MessageAnswer::Cancel) {
+        return;
+    }
+    m_design.leave();
+    recomputeLimits(m_settings);
+    const std::filesystem::path file = writeTemporaryGame();
+    if (!file.empty()) {
+        // The design keeps the pictures and sounds of the game it was made from.
+        readGameFileFrom(file, m_gameFolder);
+    } else {
+        // Nowhere to write: the design in memory is what the file would have given back.
+        newGame();
+    }
+    clearBookmarks();
+    m_gameName.clear();
 }
 
 }  // namespace morvane

@@ -10,6 +10,7 @@
 #include "morvane/game/game_settings.h"
 #include "morvane/game/host.h"
 #include "morvane/game/layout.h"
+#include "morvane/game/layout_design.h"
 
 namespace morvane {
 
@@ -29,18 +30,9 @@ struct MovePair {
     Position second;
 };
 
-enum class MouseButton { Left, Right };
-enum class DesignTool { Insert, Remove };
-
-// The design-mode cursor: the grid cell under the mouse and the height of its stack.
-struct DesignCursor {
-    int column = 0;
-    int row = 0;
-    int height = 0;
-};
-
 // The running game the view owns: settings, boards, selection, undo history, show moves,
-// bookmarks, design mode and the clock. Every command of the game menus is a member here.
+// bookmarks, the clock, and design mode as a part of its own. Every command of the game menus
+// is a member here or of that part.
 class Game {
 public:
     Game(Host& host, std::filesystem::path programFolder);
@@ -75,13 +67,11 @@ public:
     void useSound() { m_soundOn = !m_soundOn; }
     void hallOfFame();
 
-    // Design mode; grid positions are the 40 x 40 cells of the design view.
+    // Design mode; grid positions are the 40 x 40 cells of the design view. Leaving it deals the
+    // design, as a game file read back.
     void enterDesignMode();
-    void designClick(int column, int row, MouseButton button);
-    const DesignCursor& moveDesignCursor(int column, int row);
-    void shift(ShiftDirection direction);
-    void setDesignTool(DesignTool tool) { m_tool = tool; }
-    void clearBoard();
+    LayoutDesign& design() { return m_design; }
+    const LayoutDesign& design() const { return m_design; }
     bool saveGame(const std::filesystem::path& file);
     void exitDesignMode();
     // Takes the settings back from the Game Settings dialog; a tile set that cannot be dealt is
@@ -108,11 +98,7 @@ public:
     bool soundOn() const { return m_soundOn; }
     void setSoundOn(bool on) { m_soundOn = on; }
     bool inShowMoves() const { return m_showMoves; }
-    bool inDesignMode() const { return m_designMode; }
-    DesignTool designTool() const { return m_tool; }
-    int spaceCount() const { return m_spaceCount; }
     int bookmark(int bookmark) const { return m_bookmarks[static_cast<std::size_t>(bookmark)]; }
-    const DesignCursor& designCursor() const { return m_cursor; }
     int moveListLength() const { return m_moveListLength; }
     int moveIndex() const { return m_moveIndex; }
     const MovePair& movePair(int index) const { return m_moveList[static_cast<std::size_t>(index)]; }
@@ -124,7 +110,6 @@ public:
     std::string tilesText() const;
     std::string selectedCodeText() const;
     std::string timeText() const;
-    std::string cursorText() const;
 
 private:
     void applyGameFile(const std::filesystem::path& file, const std::filesystem::path& gameFolder);
@@ -145,8 +130,6 @@ private:
     void gameWon();
     void enterHallOfFame(const std::filesystem::path& file);
     void showHallOfFameOf(const std::filesystem::path& file);
-    bool insertSpace(int column, int row);
-    bool removeSpace(int column, int row);
     std::filesystem::path writeTemporaryGame();
 
     Host& m_host;
@@ -175,10 +158,7 @@ private:
     std::filesystem::path m_unreadableHallOfFame;  // told once: wins are not entered there
     bool m_soundOn = true;
 
-    bool m_designMode = false;
-    DesignTool m_tool = DesignTool::Insert;
-    int m_spaceCount = 0;
-    DesignCursor m_cursor;
+    LayoutDesign m_design{m_host, m_settings};
 };
 
 }  // namespace morvane

@@ -48,7 +48,7 @@ void Game::showPair(int index) {
 }
 
 void Game::showMoves() {
-    if (m_showMoves || m_designMode) {
+    if (m_showMoves || m_design.active()) {
         return;
     }
     buildMoveList();

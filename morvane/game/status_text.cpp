@@ -6,8 +6,8 @@
 namespace morvane {
 
 std::string Game::rulesOrCursorText() const {
-    if (m_designMode) {
-        return cursorText();
+    if (m_design.active()) {
+        return m_design.cursorText();
     }
     std::string text(9, ' ');
     text[0] = m_settings.rules.left ? '<' : ' ';
@@ -19,7 +19,7 @@ std::string Game::rulesOrCursorText() const {
 }
 
 std::string Game::tilesText() const {
-    return std::to_string(m_designMode ? m_spaceCount : m_tilesLeft);
+    return std::to_string(m_design.active() ? m_design.spaceCount() : m_tilesLeft);
 }
 
 std::string Game::selectedCodeText() const {
@@ -40,12 +40,6 @@ std::string Game::selectedCodeText() const {
 
 std::string Game::timeText() const {
     return morvane::timeText(m_elapsedSeconds);
-}
-
-std::string Game::cursorText() const {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d - %02d - %02d", m_cursor.column, m_cursor.row, m_cursor.height);
-    return text;
 }
 
 }  // namespace morvane

@@ -11,20 +11,20 @@ protected:
     void SetUp() override {
         game.start({});
         game.enterDesignMode();
-        game.clearBoard();
+        game.design().clear();
     }
     const Board& layout() const { return game.settings().layout; }
 };
 
 TEST_F(DesignTest, InsertStacksOnWhatItOverlapsUpToTheTopLayer) {
     for (int click = 0; click < 10; ++click) {
-        game.designClick(5, 5, MouseButton::Left);
+        game.design().click(5, 5, MouseButton::Left);
     }
     for (int z = 0; z < kLayers; ++z) {
         EXPECT_EQ(layout().at(5, 5, z), 1) << z;
     }
-    EXPECT_EQ(game.spaceCount(), 8);
-    EXPECT_EQ(game.moveDesignCursor(5, 5).height, 8);
+    EXPECT_EQ(game.design().spaceCount(), 8);
+    EXPECT_EQ(game.design().moveCursor(5, 5).height, 8);
 
     struct Case {
         int column;
@@ -33,38 +33,38 @@ TEST_F(DesignTest, InsertStacksOnWhatItOverlapsUpToTheTopLayer) {
     };
     const Case cases[] = {{7, 7, 0}, {8, 8, 1}, {9, 7, 2}, {12, 12, 0}, {0, 0, 0}, {38, 38, 0}};
     for (const Case& c : cases) {
-        game.designClick(c.column, c.row, MouseButton::Left);
+        game.design().click(c.column, c.row, MouseButton::Left);
         EXPECT_EQ(layout().at(c.column, c.row, c.layer), 1) << c.column << "," << c.row;
     }
-    game.designClick(39, 5, MouseButton::Left);
-    game.designClick(5, 39, MouseButton::Left);
+    game.design().click(39, 5, MouseButton::Left);
+    game.design().click(5, 39, MouseButton::Left);
     EXPECT_EQ(countSpaces(layout()), 14);
-    EXPECT_EQ(game.spaceCount(), 14);
+    EXPECT_EQ(game.design().spaceCount(), 14);
     EXPECT_FALSE(game.settings().layoutIsDefault);
 }
 
 TEST_F(DesignTest, RemoveTakesTheTopSpaceAnchoredThere) {
-    game.designClick(5, 5, MouseButton::Left);
-    game.designClick(5, 5, MouseButton::Left);
+    game.design().click(5, 5, MouseButton::Left);
+    game.design().click(5, 5, MouseButton::Left);
     host.calls.clear();
-    game.designClick(6, 5, MouseButton::Right);  // the right half of the space: nothing
+    game.design().click(6, 5, MouseButton::Right);  // the right half of the space: nothing
     EXPECT_TRUE(host.calls.empty());
-    game.setDesignTool(DesignTool::Remove);
-    game.designClick(5, 5, MouseButton::Left);
+    game.design().setTool(DesignTool::Remove);
+    game.design().click(5, 5, MouseButton::Left);
     EXPECT_EQ(layout().at(5, 5, 1), 0);
     EXPECT_EQ(layout().at(5, 5, 0), 1);
-    game.designClick(5, 5, MouseButton::Right);  // the other action: insert
+    game.design().click(5, 5, MouseButton::Right);  // the other action: insert
     EXPECT_EQ(layout().at(5, 5, 1), 1);
-    EXPECT_EQ(game.spaceCount(), 2);
+    EXPECT_EQ(game.design().spaceCount(), 2);
     EXPECT_EQ(host.calls.back(), "design cell 5,5");
 }
 
 TEST_F(DesignTest, CursorIsClippedToTheGrid) {
-    game.designClick(38, 0, MouseButton::Left);
-    EXPECT_EQ(game.moveDesignCursor(38, -4).height, 1);
-    EXPECT_EQ(game.cursorText(), "38 - 00 - 01");
-    game.moveDesignCursor(120, 45);
-    EXPECT_EQ(game.cursorText(), "39 - 39 - 00");
+    game.design().click(38, 0, MouseButton::Left);
+    EXPECT_EQ(game.design().moveCursor(38, -4).height, 1);
+    EXPECT_EQ(game.design().cursorText(), "38 - 00 - 01");
+    game.design().moveCursor(120, 45);
+    EXPECT_EQ(game.design().cursorText(), "39 - 39 - 00");
 }
 
 TEST_F(DesignTest, ExitWarnsOfUnbalancedLayoutsAndCancelStays) {
@@ -75,19 +75,19 @@ TEST_F(DesignTest, ExitWarnsOfUnbalancedLayoutsAndCancelStays) {
     game.setSettings(settings);
     host.answers.push_back(MessageAnswer::Cancel);
     game.exitDesignMode();
-    EXPECT_TRUE(game.inDesignMode());
+    EXPECT_TRUE(game.design().active());
     EXPECT_EQ(host.messages.back(), "Warning: Not enough tiles: 144 tiles, 146 spaces");
 
     game.exitDesignMode();
-    EXPECT_FALSE(game.inDesignMode());
+    EXPECT_FALSE(game.design().active());
     EXPECT_EQ(host.messages.back(), "Morvane: Insufficient tiles defined for layout!!");
     EXPECT_TRUE(std::filesystem::exists(home.folder() / "temp.rvq"));
     EXPECT_EQ(game.gameName(), "");
     EXPECT_EQ(game.settings().hlimit, 36);
 
     game.enterDesignMode();
-    game.clearBoard();
-    game.designClick(3, 3, MouseButton::Left);
+    game.design().clear();
+    game.design().click(3, 3, MouseButton::Left);
     host.answers.push_back(MessageAnswer::Cancel);
     game.exitDesignMode();
     EXPECT_EQ(host.messages.back(), "Warning: Too Many tiles: 144 tiles, 1 spaces");
@@ -98,7 +98,7 @@ TEST_F(DesignTest, ExitDealsTheNewLayoutFromTheWorkFile) {
     settings.layout.clear();
     game.setSettings(settings);
     for (int column : {4, 6, 8, 10}) {
-        game.designClick(column, 2, MouseButton::Left);
+        game.design().click(column, 2, MouseButton::Left);
     }
     host.messages.clear();
     game.tick();
@@ -113,7 +113,7 @@ TEST_F(DesignTest, ExitDealsTheNewLayoutFromTheWorkFile) {
 }
 
 TEST_F(DesignTest, SaveWritesTheDesignWithoutRenamingTheGame) {
-    game.designClick(20, 10, MouseButton::Left);
+    game.design().click(20, 10, MouseButton::Left);
     const std::filesystem::path file = home.folder() / "saved.rvq";
     ASSERT_TRUE(game.saveGame(file));
     EXPECT_EQ(game.gameName(), "DEFAULT");
@@ -127,7 +127,7 @@ TEST_F(DesignTest, SaveWritesTheDesignWithoutRenamingTheGame) {
 
 TEST_F(DesignTest, WorkFileFallsBackToTheSettingsFolder) {
     std::filesystem::create_directory(home.folder() / "temp.rvq");  // the current folder's name is taken
-    game.designClick(4, 4, MouseButton::Left);
+    game.design().click(4, 4, MouseButton::Left);
     game.exitDesignMode();
     EXPECT_TRUE(std::filesystem::is_regular_file(home.folder() / "config" / "morvane" / "temp.rvq"));
     EXPECT_EQ(game.settings().hlimit, 4);

@@ -197,7 +197,7 @@ TEST_F(GameTest, CommandsFollowTheModes) {
     check("designing", &Case::designing);
     EXPECT_TRUE(isChecked(Command::InsertMode, game));
     EXPECT_FALSE(isChecked(Command::RemoveMode, game));
-    game.setDesignTool(DesignTool::Remove);
+    game.design().setTool(DesignTool::Remove);
     EXPECT_TRUE(isChecked(Command::RemoveMode, game));
     EXPECT_FALSE(isChecked(Command::InsertMode, game));
     EXPECT_FALSE(isEnabled(static_cast<Command>(1), game));
@@ -218,8 +218,8 @@ TEST_F(GameTest, StatusTexts) {
     }
     EXPECT_EQ(game.timeText(), "2:05");
     game.enterDesignMode();
-    game.designClick(0, 0, MouseButton::Left);
-    game.moveDesignCursor(0, 0);
+    game.design().click(0, 0, MouseButton::Left);
+    game.design().moveCursor(0, 0);
     EXPECT_EQ(game.tilesText(), "145");
     EXPECT_EQ(game.rulesOrCursorText(), "00 - 00 - 01");
 }

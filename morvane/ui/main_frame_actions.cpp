@@ -198,25 +198,25 @@ void CMainFrame::runDesignCommand(Command command) {
             saveGame();
             break;
         case Command::ShiftRight:
-            game.shift(ShiftDirection::Right);
+            game.design().shift(ShiftDirection::Right);
             break;
         case Command::ShiftLeft:
-            game.shift(ShiftDirection::Left);
+            game.design().shift(ShiftDirection::Left);
             break;
         case Command::ShiftUp:
-            game.shift(ShiftDirection::Up);
+            game.design().shift(ShiftDirection::Up);
             break;
         case Command::ShiftDown:
-            game.shift(ShiftDirection::Down);
+            game.design().shift(ShiftDirection::Down);
             break;
         case Command::InsertMode:
-            game.setDesignTool(DesignTool::Insert);
+            game.design().setTool(DesignTool::Insert);
             break;
         case Command::RemoveMode:
-            game.setDesignTool(DesignTool::Remove);
+            game.design().setTool(DesignTool::Remove);
             break;
         case Command::ClearBoard:
-            game.clearBoard();
+            game.design().clear();
             break;
         case Command::ExitDesign:
             game.exitDesignMode();

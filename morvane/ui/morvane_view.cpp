@@ -77,12 +77,12 @@ QPoint CMorvaneView::faceCentre(const Position& tile) const {
 void CMorvaneView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (m_paintSuspended) {
-        const platform::Pixel fill = m_game.inDesignMode() ? platform::kBlack : m_painter.background();
+        const platform::Pixel fill = m_game.design().active() ? platform::kBlack : m_painter.background();
         painter.fillRect(event->rect(), QColor::fromRgb(fill));
         return;
     }
     if (m_pictureStale || m_staleArea) {
-        const std::optional<Position> cursor = m_game.inDesignMode() ? m_designCursor : std::nullopt;
+        const std::optional<Position> cursor = m_game.design().active() ? m_designCursor : std::nullopt;
         m_painter.paint(m_game, width(), height(), cursor, m_pictureStale ? std::nullopt : m_staleArea);
         m_pictureStale = false;
         m_staleArea.reset();
@@ -100,7 +100,7 @@ void CMorvaneView::resizeEvent(QResizeEvent*) {
 
 void CMorvaneView::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
-    if (m_game.inDesignMode()) {
+    if (m_game.design().active()) {
         designClickAt(point, event->button());
     } else if (event->button() == Qt::LeftButton && !m_game.inShowMoves()) {
         playClickAt(point);
@@ -108,7 +108,7 @@ void CMorvaneView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CMorvaneView::mouseMoveEvent(QMouseEvent* event) {
-    if (m_game.inDesignMode()) {
+    if (m_game.design().active()) {
         moveDesignCursorTo(event->position().toPoint());
     }
 }
@@ -135,15 +135,15 @@ void CMorvaneView::designClickAt(QPoint point, Qt::MouseButton button) {
         return;
     }
     const DesignGeometry grid(width(), height());
-    m_game.designClick(grid.columnAt(point.x()), grid.rowAt(point.y()),
-                       button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right);
+    m_game.design().click(grid.columnAt(point.x()), grid.rowAt(point.y()),
+                          button == Qt::LeftButton ? MouseButton::Left : MouseButton::Right);
     changed();
 }
 
 // Moves the outline of the space an insert would add, and the status pane with it.
 void CMorvaneView::moveDesignCursorTo(QPoint point) {
     const DesignGeometry grid(width(), height());
-    const DesignCursor& cursor = m_game.moveDesignCursor(grid.columnAt(point.x()), grid.rowAt(point.y()));
+    const DesignCursor& cursor = m_game.design().moveCursor(grid.columnAt(point.x()), grid.rowAt(point.y()));
     const Position outline{cursor.column, cursor.row, cursor.height};
     if (m_designCursor == outline) {
         return;

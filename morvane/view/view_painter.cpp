@@ -26,7 +26,7 @@ const platform::Bitmap& ViewPainter::paint(const Game& game, int clientWidth, in
     if (m_area.width == 0) {
         return m_picture;
     }
-    if (game.inDesignMode()) {
+    if (game.design().active()) {
         paintDesign(game, designCursor);
     } else {
         paintPlay(game);

@@ -194,7 +194,7 @@ private slots:
         compareWithTheRules(frame, "show moves");
         frame.runCommand(morvane::id(Command::ExitShowMoves));
         frame.runCommand(kEnterDesign);
-        QVERIFY(frame.view().game().inDesignMode());
+        QVERIFY(frame.view().game().design().active());
         compareWithTheRules(frame, "design");
         frame.runCommand(morvane::id(Command::RemoveMode));
         frame.runCommand(morvane::id(Command::Toolbar));
@@ -247,9 +247,9 @@ private slots:
         CMainFrame& frame = window.frame;
         morvane::CMorvaneView& view = frame.view();
         frame.runCommand(morvane::id(Command::ClearBoard));  // not yet in design mode: nothing
-        QCOMPARE(view.game().spaceCount(), 0);
+        QCOMPARE(view.game().design().spaceCount(), 0);
         frame.runCommand(kEnterDesign);
-        QVERIFY(view.game().inDesignMode());
+        QVERIFY(view.game().design().active());
         frame.runCommand(morvane::id(Command::ClearBoard));
         QCOMPARE(paneText(frame, 59143), QStringLiteral("0"));
         const int cellWidth = view.width() / 40;
@@ -270,7 +270,7 @@ private slots:
         QVERIFY(view.game().saveGame(file));
         answerNextModal();  // "Too Many tiles: 144 tiles, 2 spaces"
         frame.runCommand(kExitDesign);
-        QVERIFY(!view.game().inDesignMode());
+        QVERIFY(!view.game().design().active());
         QVERIFY(view.game().loadGame(file));
         QCOMPARE(view.game().settings().layout.at(5, 6, 0), std::uint8_t(1));
         QCOMPARE(view.game().settings().layout.at(7, 6, 0), std::uint8_t(1));

@@ -118,7 +118,7 @@ TEST_F(ViewPainterTest, DesignModeShowsMarkersLiftedPerLayerUnderAWhiteGridAndTh
     deal({{4, 0, 0}, {5, 2, 0}, {10, 0, 0}, {0, 0, 0}, {0, 2, 0}, {12, 2, 0}});
     game.enterDesignMode();
     for (int layer = 0; layer < 4; ++layer) {
-        game.designClick(20, 20, MouseButton::Left);
+        game.design().click(20, 20, MouseButton::Left);
     }
     const platform::Bitmap& picture = painter.paint(game, 400, 400, Position{30, 30, 0});
     EXPECT_EQ(picture.pixel(45, 5), kMarker) << "the space at (4, 0) on layer 0";
