@@ -18,7 +18,7 @@ void showMovesOnAFreshDeal(benchmark::State& state) {
     game.start({});
     for (auto _ : state) {
         game.showMoves();
-        benchmark::DoNotOptimize(game.moveListLength());
+        benchmark::DoNotOptimize(game.moves().length());
         game.exitShowMoves();
     }
 }

@@ -46,7 +46,7 @@ void BM_RepaintRemovedPairFullHd(benchmark::State& state) {
     view.painter.paint(view.game, kWidth, kHeight);
     const PlayGeometry geometry = view.painter.playGeometry(view.game, kWidth, kHeight);
     view.game.showMoves();
-    const MovePair pair = view.game.movePair(0);
+    const MovePair pair = view.game.moves().pair(0);
     view.game.doIt();
     for (auto _ : state) {
         for (const Position& tile : {pair.first, pair.second}) {

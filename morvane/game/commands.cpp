@@ -19,7 +19,7 @@ int goToBookmarkOf(Command command) {
 }  // namespace
 
 bool isEnabled(Command command, const Game& game) {
-    const bool playing = !game.design().active() && !game.inShowMoves();
+    const bool playing = !game.design().active() && !game.moves().active();
     switch (command) {
         case Command::LoadGame:
         case Command::NewGame:
@@ -37,7 +37,7 @@ bool isEnabled(Command command, const Game& game) {
         case Command::LoadPosition:
             return false;
         case Command::Undo:
-            return !game.inShowMoves();
+            return !game.moves().active();
         case Command::ShowMoves:
         case Command::SetBookmark1:
         case Command::SetBookmark2:
@@ -50,7 +50,7 @@ bool isEnabled(Command command, const Game& game) {
         case Command::Next:
         case Command::DoIt:
         case Command::ExitShowMoves:
-            return game.inShowMoves();
+            return game.moves().active();
         case Command::EditSettings:
         case Command::SaveGame:
         case Command::ShiftRight:

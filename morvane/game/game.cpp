@@ -147,7 +147,7 @@ void Game::refuseUndealableTileSet() {
 void Game::resetPlay() {
     clearSelection();
     m_moveCount = 0;
-    m_showMoves = false;
+    m_moves.stop();
     m_elapsedSeconds = 0;
 }
 
@@ -184,7 +184,7 @@ std::string Game::besideGame(const std::string& file) const {
 }
 
 void Game::enterDesignMode() {
-    if (!m_design.active() && !m_showMoves) {
+    if (!m_design.active() && !m_moves.active()) {
         m_design.enter();
     }
 }

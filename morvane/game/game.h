@@ -11,11 +11,11 @@
 #include "morvane/game/host.h"
 #include "morvane/game/layout.h"
 #include "morvane/game/layout_design.h"
+#include "morvane/game/show_moves.h"
 
 namespace morvane {
 
 inline constexpr int kUndoRecords = 500;
-inline constexpr int kMoveListPairs = 500;
 inline constexpr int kBookmarks = 4;
 
 struct UndoRecord {
@@ -23,11 +23,6 @@ struct UndoRecord {
     Position second;
     TileCode firstCode = 0;
     TileCode secondCode = 0;
-};
-
-struct MovePair {
-    Position first;
-    Position second;
 };
 
 // The running game the view owns: settings, boards, selection, undo history, show moves,
@@ -97,11 +92,8 @@ public:
     int elapsedSeconds() const { return m_elapsedSeconds; }
     bool soundOn() const { return m_soundOn; }
     void setSoundOn(bool on) { m_soundOn = on; }
-    bool inShowMoves() const { return m_showMoves; }
+    const ShowMoves& moves() const { return m_moves; }
     int bookmark(int bookmark) const { return m_bookmarks[static_cast<std::size_t>(bookmark)]; }
-    int moveListLength() const { return m_moveListLength; }
-    int moveIndex() const { return m_moveIndex; }
-    const MovePair& movePair(int index) const { return m_moveList[static_cast<std::size_t>(index)]; }
     bool isFreeTile(const Position& tile) const;
 
     // Status-bar texts: the move rules (or the design cursor), the tiles left (or the spaces),
@@ -123,8 +115,8 @@ private:
     void toggleIfSet(const Position& tile);
     void removePair(const Position& first, const Position& second);
     void takeBackLastMove();
-    void showPair(int index);
-    void buildMoveList();
+    void showShownPair();
+    void stepShownPair(int by);
     void playSound(SoundSlot slot);
     std::string besideGame(const std::string& file) const;
     void gameWon();
@@ -148,10 +140,7 @@ private:
     Position m_second;
     std::array<UndoRecord, kUndoRecords> m_history{};
     int m_moveCount = 0;
-    std::array<MovePair, kMoveListPairs> m_moveList{};
-    int m_moveListLength = 0;
-    int m_moveIndex = 0;
-    bool m_showMoves = false;
+    ShowMoves m_moves;
     std::array<int, kBookmarks> m_bookmarks{-1, -1, -1, -1};
 
     int m_elapsedSeconds = 0;

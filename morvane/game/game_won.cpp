@@ -54,7 +54,7 @@ void Game::showHallOfFameOf(const std::filesystem::path& file) {
 }
 
 void Game::hallOfFame() {
-    if (m_design.active() || m_showMoves) {
+    if (m_design.active() || m_moves.active()) {
         return;
     }
     const std::optional<std::filesystem::path> file = hallOfFameFile(m_gameName, kSettingsFolderName);

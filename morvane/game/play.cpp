@@ -4,7 +4,7 @@
 namespace morvane {
 
 void Game::playClick(const Position& tile) {
-    if (m_showMoves || m_design.active() || !Board::contains(tile) || m_play.at(tile) == 0) {
+    if (m_moves.active() || m_design.active() || !Board::contains(tile) || m_play.at(tile) == 0) {
         return;
     }
     if (!isFreeTile(tile)) {
@@ -66,7 +66,7 @@ void Game::takeBackLastMove() {
 }
 
 void Game::undo() {
-    if (m_showMoves || m_moveCount == 0) {
+    if (m_moves.active() || m_moveCount == 0) {
         return;
     }
     takeBackLastMove();
@@ -78,14 +78,14 @@ void Game::undo() {
 }
 
 void Game::setBookmark(int bookmark) {
-    if (bookmark >= 0 && bookmark < kBookmarks && !m_showMoves && !m_design.active()) {
+    if (bookmark >= 0 && bookmark < kBookmarks && !m_moves.active() && !m_design.active()) {
         m_bookmarks[static_cast<std::size_t>(bookmark)] = m_moveCount;
     }
 }
 
 // Takes moves back to where the bookmark was set; a bookmark is used up by going to it.
 void Game::goToBookmark(int bookmark) {
-    if (bookmark < 0 || bookmark >= kBookmarks || m_showMoves || m_design.active()) {
+    if (bookmark < 0 || bookmark >= kBookmarks || m_moves.active() || m_design.active()) {
         return;
     }
     int& target = m_bookmarks[static_cast<std::size_t>(bookmark)];

@@ -83,7 +83,7 @@ TEST_F(GameTest, ShowMovesListsFreePairsInBoardOrderForThirtySeconds) {
     game.seedRandom(1);
     game.start({});
     game.showMoves();
-    ASSERT_TRUE(game.inShowMoves());
+    ASSERT_TRUE(game.moves().active());
     EXPECT_EQ(game.elapsedSeconds(), 30);
     // Every free matching pair once, ordered by the first tile and then the second, in x, y, z order.
     std::vector<std::pair<Position, Position>> expected;
@@ -96,19 +96,19 @@ TEST_F(GameTest, ShowMovesListsFreePairsInBoardOrderForThirtySeconds) {
             }
         }
     }
-    ASSERT_EQ(game.moveListLength(), static_cast<int>(expected.size()));
-    for (int i = 0; i < game.moveListLength(); ++i) {
-        EXPECT_EQ(game.movePair(i).first, expected[static_cast<std::size_t>(i)].first);
-        EXPECT_EQ(game.movePair(i).second, expected[static_cast<std::size_t>(i)].second);
+    ASSERT_EQ(game.moves().length(), static_cast<int>(expected.size()));
+    for (int i = 0; i < game.moves().length(); ++i) {
+        EXPECT_EQ(game.moves().pair(i).first, expected[static_cast<std::size_t>(i)].first);
+        EXPECT_EQ(game.moves().pair(i).second, expected[static_cast<std::size_t>(i)].second);
     }
     EXPECT_EQ(game.firstSelection(), expected.front().first);
 
     game.previousMove();
-    EXPECT_EQ(game.moveIndex(), 0);
-    for (int i = 0; i < game.moveListLength() + 2; ++i) {
+    EXPECT_EQ(game.moves().index(), 0);
+    for (int i = 0; i < game.moves().length() + 2; ++i) {
         game.nextMove();
     }
-    EXPECT_EQ(game.moveIndex(), game.moveListLength() - 1);
+    EXPECT_EQ(game.moves().index(), game.moves().length() - 1);
     EXPECT_EQ(game.secondSelection(), expected.back().second);
     game.playClick(expected.front().first);  // clicks are ignored while moves are shown
     EXPECT_EQ(game.moveCount(), 0);
@@ -126,7 +126,7 @@ TEST_F(GameTest, NoMovesLeftIsFree) {
     settings.layout.set(4, 4, 1, 1);
     load(settings);
     game.showMoves();
-    EXPECT_FALSE(game.inShowMoves());
+    EXPECT_FALSE(game.moves().active());
     EXPECT_EQ(game.elapsedSeconds(), 0);
     EXPECT_EQ(host.messages.back(), "Sorry: No moves left");
 }
@@ -138,7 +138,7 @@ TEST_F(GameTest, DoItRemovesTheShownPairAndWins) {
     game.tick();
     game.showMoves();
     game.doIt();
-    EXPECT_FALSE(game.inShowMoves());
+    EXPECT_FALSE(game.moves().active());
     EXPECT_EQ(game.tilesLeft(), 0);
     const auto stop = std::find(host.calls.begin(), host.calls.end(), "stop clock");
     const auto won = std::find(host.calls.begin(), host.calls.end(), "sound won");

@@ -102,7 +102,7 @@ void CMorvaneView::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (m_game.design().active()) {
         designClickAt(point, event->button());
-    } else if (event->button() == Qt::LeftButton && !m_game.inShowMoves()) {
+    } else if (event->button() == Qt::LeftButton && !m_game.moves().active()) {
         playClickAt(point);
     }
 }

@@ -68,7 +68,7 @@ int playByShowMoves(morvane::Game& game, const std::filesystem::path& file, std:
     game.readGameFile(file);
     for (int pair = 0; pair < morvane::kMaxTiles / 2 && game.tilesLeft() > 0; ++pair) {
         game.showMoves();
-        if (!game.inShowMoves()) {
+        if (!game.moves().active()) {
             break;
         }
         game.doIt();

@@ -190,7 +190,7 @@ private slots:
         frame.runCommand(morvane::id(Command::SetBookmark2));
         compareWithTheRules(frame, "play with a bookmark");
         frame.runCommand(kShowMoves);
-        QVERIFY(frame.view().game().inShowMoves());
+        QVERIFY(frame.view().game().moves().active());
         compareWithTheRules(frame, "show moves");
         frame.runCommand(morvane::id(Command::ExitShowMoves));
         frame.runCommand(kEnterDesign);
@@ -230,15 +230,15 @@ private slots:
         Window window;
         CMainFrame& frame = window.frame;
         frame.runCommand(kShowMoves);
-        QVERIFY(frame.view().game().inShowMoves());
+        QVERIFY(frame.view().game().moves().active());
         QVERIFY(frame.action(kNext)->isEnabled());
         QVERIFY(!frame.action(kShowMoves)->isEnabled());
         QCOMPARE(paneText(frame, 59142), QStringLiteral("0:30"));
-        const int pairs = frame.view().game().moveListLength();
+        const int pairs = frame.view().game().moves().length();
         frame.runCommand(kNext);
-        QCOMPARE(frame.view().game().moveIndex(), pairs > 1 ? 1 : 0);
+        QCOMPARE(frame.view().game().moves().index(), pairs > 1 ? 1 : 0);
         frame.runCommand(kDoIt);
-        QVERIFY(!frame.view().game().inShowMoves());
+        QVERIFY(!frame.view().game().moves().active());
         QCOMPARE(paneText(frame, 59143), QStringLiteral("142"));
     }
 

@@ -98,7 +98,7 @@ TEST_F(ViewPainterTest, APartialPaintAfterAPairLeftEqualsAWholeOneThereAndKeepsT
     const platform::Bitmap before = painter.paint(game, 140, 80);
     const PlayGeometry geometry = painter.playGeometry(game, 140, 80);
     game.showMoves();
-    const Position first = game.movePair(0).first;
+    const Position first = game.moves().pair(0).first;
     game.doIt();
     const platform::Rect area = geometry.repaintRect(first, TileRepaint::Removed);
     const platform::Bitmap partial = painter.paint(game, 140, 80, std::nullopt, area);
