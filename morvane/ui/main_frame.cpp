@@ -35,7 +35,7 @@ CMainFrame::CMainFrame(std::filesystem::path programFolder, std::filesystem::pat
       m_programFolder(std::move(programFolder)),
       m_settings(std::make_unique<platform::Profile>(std::move(settingsFile), kSettingsFolderName)) {
     setObjectName(QStringLiteral("CMainFrame"));
-    setWindowTitle(QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size())));
+    setWindowTitle(platform::qt::text(kApplicationTitle));
     const QIcon icon(QString::fromStdString((m_programFolder / "morvane.png").string()));
     if (!icon.isNull()) {
         setWindowIcon(icon);

@@ -12,6 +12,7 @@
 #include "orbeni/ui/bitmap_view.h"
 #include "platform/profile/profile.h"
 #include "platform/profile/settings_folder.h"
+#include "platform/qt/conversions.h"
 
 namespace orbeni {
 
@@ -45,7 +46,7 @@ TOrbeni::TOrbeni(std::filesystem::path programFolder, std::filesystem::path user
     : QMainWindow(parent),
       m_programFolder(std::move(programFolder)),
       m_userFolder(userFolder.empty() ? m_programFolder : std::move(userFolder)) {
-    setWindowTitle(QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size())));
+    setWindowTitle(platform::qt::text(kApplicationTitle));
     Init();
 }
 
@@ -60,7 +61,7 @@ void TOrbeni::Init() {
         boardMouseReleased(button, at);
     };
     bindCommands();
-    m_chrome.createToolbar(m_commands.game(), [this] { m_host.ConfigClick(); });
+    m_chrome.createToolbar([this] { m_host.ConfigClick(); });
     m_editorDriver.createPanel();
     m_chrome.createStatusBar();
     readSettings();

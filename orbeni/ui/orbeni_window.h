@@ -124,13 +124,14 @@ private:
                                 m_painter,
                                 m_settings.options,
                                 [this] { m_chrome.ShowPanelHOF(); }};
-    WindowChrome m_chrome{*this, m_programFolder, m_game, m_painter, m_editorDriver, m_settings.options};
+    CommandBinding m_commands{*this, [this](const std::function<void()>& command) { runCommand(command); },
+                              [this](Choice choice) { m_pictures.choose(choice); }};
+    WindowChrome m_chrome{*this,          m_programFolder,    m_game,           m_painter,
+                          m_editorDriver, m_settings.options, m_commands.game()};
     SystemMusic m_music{m_programFolder, m_host, m_game.generator(), m_settings.options};
     KeyboardPlay m_keys{m_game, m_editor, m_painter,
                         [this](Qt::MouseButton button, QPoint at) { boardMouseReleased(button, at); },
                         [this](const std::function<void()>& command) { runCommand(command); }};
-    CommandBinding m_commands{*this, [this](const std::function<void()>& command) { runCommand(command); },
-                              [this](Choice choice) { m_pictures.choose(choice); }};
     DisplayMode m_displayMode;
     bool m_displaySwitched = false;
     bool m_canRun = true;

@@ -57,13 +57,15 @@ QString resource(const std::filesystem::path& programFolder, const char* name) {
 }  // namespace
 
 WindowChrome::WindowChrome(QMainWindow& window, std::filesystem::path programFolder, Game& game,
-                           BoardPainter& painter, const EditorDriver& editorDriver, Options& options)
+                           BoardPainter& painter, const EditorDriver& editorDriver, Options& options,
+                           platform::qt::CommandActions& commands)
     : m_window(window),
       m_programFolder(std::move(programFolder)),
       m_game(game),
       m_painter(painter),
       m_editorDriver(editorDriver),
-      m_options(options) {}
+      m_options(options),
+      m_commands(commands) {}
 
 // Puts the board image `Game` in the scroll box and the side panel beside it.
 void WindowChrome::createBoardView() {
@@ -107,9 +109,7 @@ void WindowChrome::createHallPanel() {
     m_hofBox->setVisible(false);
 }
 
-void WindowChrome::createToolbar(platform::qt::CommandActions& commands,
-                                 std::function<void()> playerNameClicked) {
-    m_commands = &commands;
+void WindowChrome::createToolbar(std::function<void()> playerNameClicked) {
     m_tools = new QToolBar(QStringLiteral("Tools"), &m_window);
     m_tools->setObjectName(QStringLiteral("Tools"));
     m_tools->setMovable(false);
@@ -118,7 +118,7 @@ void WindowChrome::createToolbar(platform::qt::CommandActions& commands,
     m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_tools->toggleViewAction()->setVisible(false);
     const ToolBarLayout buttons = toolBar();
-    commands.addToolButtons(*m_tools, buttons.beforePlayer);
+    m_commands.addToolButtons(*m_tools, buttons.beforePlayer);
     m_playerPanel = new QPushButton(QString::fromStdString(m_game.playerName()), m_tools);
     m_playerPanel->setObjectName(QStringLiteral("PlayerPanel"));
     m_playerPanel->setToolTip(QStringLiteral("Player name"));
@@ -126,15 +126,15 @@ void WindowChrome::createToolbar(platform::qt::CommandActions& commands,
     m_playerPanel->setMinimumWidth(80);
     QObject::connect(m_playerPanel, &QPushButton::clicked, m_tools, std::move(playerNameClicked));
     m_tools->addWidget(m_playerPanel);
-    commands.addToolButtons(*m_tools, buttons.afterPlayer);
-    decorateNewGameButton(commands);
+    m_commands.addToolButtons(*m_tools, buttons.afterPlayer);
+    decorateNewGameButton();
     m_window.addToolBar(Qt::TopToolBarArea, m_tools);
 }
 
 // The new-game button shows the game's picture instead of a caption. The picture is the action's,
 // which the button takes again whenever the action changes.
-void WindowChrome::decorateNewGameButton(platform::qt::CommandActions& commands) {
-    QAction* newGame = commands.action(static_cast<int>(Command::NewGame));
+void WindowChrome::decorateNewGameButton() {
+    QAction* newGame = m_commands.action(static_cast<int>(Command::NewGame));
     newGame->setIcon(QIcon(resource(m_programFolder, "newgame.png")));
     auto* button = qobject_cast<QToolButton*>(m_tools->widgetForAction(newGame));
     button->setObjectName(QStringLiteral("NewGame"));
@@ -187,12 +187,12 @@ void WindowChrome::setStatusText(StatusPanel panel, std::string_view text) {
 }
 
 void WindowChrome::setPauseCaptions(std::string_view menuCaption, std::string_view buttonCaption) {
-    if (m_commands == nullptr) {
-        return;
-    }
     const int pause = static_cast<int>(Command::Pause);
-    m_commands->action(pause)->setText(platform::qt::text(menuCaption));
-    m_commands->button(pause)->setText(platform::qt::text(buttonCaption));
+    m_commands.action(pause)->setText(platform::qt::text(menuCaption));
+    // The button comes with the toolbar.
+    if (QAction* button = m_commands.button(pause)) {
+        button->setText(platform::qt::text(buttonCaption));
+    }
 }
 
 void WindowChrome::showPlayerName(const std::string& name) {

@@ -38,13 +38,13 @@ inline constexpr int kBarHeight = 35;
 class WindowChrome {
 public:
     WindowChrome(QMainWindow& window, std::filesystem::path programFolder, Game& game, BoardPainter& painter,
-                 const EditorDriver& editorDriver, Options& options);
+                 const EditorDriver& editorDriver, Options& options, platform::qt::CommandActions& commands);
 
     // Builds the board's scroll box and the side panel, the window's central widget.
     void createBoardView();
     // Builds the toolbar from the game's commands, with the player's panel among them, which runs
     // playerNameClicked.
-    void createToolbar(platform::qt::CommandActions& commands, std::function<void()> playerNameClicked);
+    void createToolbar(std::function<void()> playerNameClicked);
     void createStatusBar();
     // Shows the bars, the side panel, the pointer and the toolbar's texture as the options say.
     void followOptions();
@@ -71,14 +71,14 @@ public:
     void ScaleBoardClick();
 
     // Grows a window that would cut the board until it shows the board whole, as far as the screen
-    // allows.
+    // allows, and draws the board at the scale the options say.
     void fitWholeBoard();
     // Keeps the board view from growing past the whole board image.
     void keepBoardWhole();
 
 private:
     void createHallPanel();
-    void decorateNewGameButton(platform::qt::CommandActions& commands);
+    void decorateNewGameButton();
     void applyToolbarTexture();
     void applyBoardCursor();
     void applyBoardScale();
@@ -91,7 +91,7 @@ private:
     BoardPainter& m_painter;
     const EditorDriver& m_editorDriver;
     Options& m_options;
-    const platform::qt::CommandActions* m_commands = nullptr;
+    platform::qt::CommandActions& m_commands;
     QScrollArea* m_scrolling = nullptr;
     BitmapView* m_boardImage = nullptr;
     BitmapView* m_hofBox = nullptr;

@@ -8,6 +8,7 @@
 
 #include "orbeni/game/program_info.h"
 #include "orbeni/ui/dialogs/ok_glyph.h"
+#include "platform/qt/conversions.h"
 
 namespace orbeni {
 
@@ -17,7 +18,7 @@ constexpr int kEmblemSize = 64;
 constexpr int kTextWidth = 330;
 
 QString programName() {
-    return QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size())).trimmed();
+    return platform::qt::text(kApplicationTitle).trimmed();
 }
 
 // The new-game tile, enlarged; nothing when the picture is missing.

@@ -2,6 +2,7 @@
 
 #include "orbeni/game/program_info.h"
 #include "platform/qt/bitmap_image.h"
+#include "platform/qt/conversions.h"
 
 namespace orbeni {
 
@@ -10,7 +11,7 @@ namespace {
 platform::qt::SplashLook splashLook() {
     platform::qt::SplashLook look;
     look.windowTitle = QStringLiteral("Welcome to Orbeni...");
-    look.name = QString::fromUtf8(kApplicationTitle.data(), qsizetype(kApplicationTitle.size())).trimmed();
+    look.name = platform::qt::text(kApplicationTitle).trimmed();
     look.plainSize = QSize(320, 120);
     // The window is 5 by 25 pixels larger than its picture, the room the original frame took;
     // the picture sits 2 pixels in, the name on the strip below it.
