@@ -69,6 +69,7 @@ TileSet tilesOnBoard(const Board& board) {
 
 Solver::Solver() {
     m_line.reserve(kMaxTiles / 2);
+    m_sleeping.reserve(4 * kMaxTiles);
     m_freedLog.reserve(kMaxTiles);
     m_freedCounts.reserve(kMaxTiles / 2);
 }
@@ -106,7 +107,8 @@ bool Solver::searchWithRestarts() {
         m_orderNoise = std::size_t(round) < kRankings.size() ? 0 : kOrderNoise;
         m_roundEnd = m_nodes + allowance;
         m_aborted = false;
-        if (search()) {
+        m_sleeping.clear();
+        if (search(0)) {
             return true;
         }
         if (!m_aborted || m_outOfBudget) {
@@ -144,6 +146,7 @@ void Solver::prepare(const Board& board, FreeRule rule) {
     }
     findNeighbours();
     findTilesBeneath();
+    findSides();
     m_line.clear();
     m_freedLog.clear();
     m_freedCounts.clear();
@@ -214,33 +217,112 @@ void Solver::findTilesBeneath() {
     }
 }
 
-// The tiles that can only leave after all of `first` have: those under them, and, since the two
-// last tiles of a group leave together, the partner of any such tile and what lies under it.
-TileSet Solver::leavingAfter(const TileSet& first) const {
-    TileSet after;
+// Lists for every tile the tiles beside it that keep it from being free on each side under the
+// free rule.
+void Solver::findSides() {
+    const bool horizontal = m_rule == FreeRule::Horizontal;
     for (int tile = 1; tile <= kMaxTiles; ++tile) {
-        if (first.contains(tile)) {
-            unite(after, m_beneath[std::size_t(tile)]);
-        }
-    }
-    bool grew = true;
-    while (grew) {
-        grew = false;
-        for (int group = 0; group < kGroups; ++group) {
-            if (m_leftInGroup[std::size_t(group)] != 2) {
-                continue;
-            }
-            const TilePair last = lastPair(group);
-            const bool firstAfter = after.contains(last.first);
-            if (firstAfter != after.contains(last.second)) {
-                const int partner = firstAfter ? last.second : last.first;
-                after.add(partner);
-                unite(after, m_beneath[std::size_t(partner)]);
-                grew = true;
+        m_sidesBefore[std::size_t(tile)].clear();
+        m_sidesAfter[std::size_t(tile)].clear();
+        const Position p = m_places[std::size_t(tile)];
+        for (const std::uint8_t other : m_neighbours[std::size_t(tile)]) {
+            const Position q = m_places[other];
+            // The rule looks at the places a whole tile along the row, half a tile aside or level.
+            const int along = horizontal ? q.x - p.x : q.y - p.y;
+            const int across = horizontal ? q.y - p.y : q.x - p.x;
+            if (q.z == p.z && std::abs(across) <= 1 && std::abs(along) == 2) {
+                (along < 0 ? m_sidesBefore : m_sidesAfter)[std::size_t(tile)].push_back(other);
             }
         }
     }
-    return after;
+}
+
+// Whether the last two tiles of a group can ever leave together. Gathers the tiles that cannot
+// leave before the pair has: those under a tile gathered, those kept on both sides along their row
+// by tiles gathered (a tile kept on one side keeps its neighbour on that side's far side in turn,
+// as it can only leave from there), the partner of a gathered tile among another group's last two,
+// and the fourth tile of a group whose other three are gathered. The pair is lost when one of its
+// own tiles is held so.
+bool Solver::pairCanLeave(TilePair pair) const {
+    HoldSearch hold{pair, {}, {}, {}, {}, 0, false};
+    hold.held.add(pair.first);
+    hold.held.add(pair.second);
+    hold.work[std::size_t(hold.pending++)] = static_cast<std::uint8_t>(pair.first);
+    hold.work[std::size_t(hold.pending++)] = static_cast<std::uint8_t>(pair.second);
+    while (hold.pending > 0 && !hold.lost) {
+        const int tile = hold.work[std::size_t(--hold.pending)];
+        for (int under = 1; under <= kMaxTiles; ++under) {
+            if (m_beneath[std::size_t(tile)].contains(under)) {
+                holdTile(hold, under);
+            }
+        }
+        for (const std::uint8_t next : m_sidesAfter[std::size_t(tile)]) {
+            keepSide(hold, next, true);
+        }
+        for (const std::uint8_t next : m_sidesBefore[std::size_t(tile)]) {
+            keepSide(hold, next, false);
+        }
+        holdLastPartner(hold, matchGroup(tile));
+    }
+    return !hold.lost;
+}
+
+void Solver::holdTile(HoldSearch& hold, int tile) const {
+    if (!m_left.contains(tile)) {
+        return;
+    }
+    if (tile == hold.pair.first || tile == hold.pair.second) {
+        hold.lost = hold.lost || hold.held.contains(tile);
+        return;
+    }
+    if (!hold.held.contains(tile)) {
+        hold.held.add(tile);
+        hold.work[std::size_t(hold.pending++)] = static_cast<std::uint8_t>(tile);
+    }
+}
+
+// A tile kept on one side (its before side when `before`) by a held tile or a kept neighbour;
+// held once kept on both.
+void Solver::keepSide(HoldSearch& hold, int tile, bool before) const {
+    TileSet& kept = before ? hold.keptBefore : hold.keptAfter;
+    while (m_left.contains(tile) && !kept.contains(tile)) {
+        kept.add(tile);
+        if ((before ? hold.keptAfter : hold.keptBefore).contains(tile)) {
+            if (tile == hold.pair.first || tile == hold.pair.second) {
+                hold.lost = true;
+                return;
+            }
+            holdTile(hold, tile);
+        }
+        const auto& further = before ? m_sidesAfter[std::size_t(tile)] : m_sidesBefore[std::size_t(tile)];
+        if (further.empty()) {
+            return;
+        }
+        for (std::size_t k = 1; k < further.size(); ++k) {
+            keepSide(hold, further[k], before);
+        }
+        tile = further[0];
+    }
+}
+
+// Holds a tile whose every possible partner is held: the partner of a held tile among the last two
+// of another group, and the fourth of a group whose other three are held.
+void Solver::holdLastPartner(HoldSearch& hold, int group) const {
+    const int left = m_leftInGroup[std::size_t(group)];
+    if (group == matchGroup(hold.pair.first) || left < 2) {
+        return;
+    }
+    int heldCount = 0;
+    int loose = 0;
+    for (int k = 0; k < m_groupSize[std::size_t(group)]; ++k) {
+        const int tile = m_groupTiles[std::size_t(group)][std::size_t(k)];
+        if (m_left.contains(tile)) {
+            hold.held.contains(tile) ? ++heldCount : loose = tile;
+        }
+    }
+    if (heldCount == left - 1) {
+        holdTile(hold, loose);
+    }
 }
 
 TilePair Solver::lastPair(int group) const {
@@ -255,17 +337,11 @@ TilePair Solver::lastPair(int group) const {
 }
 
 // A group is lost when one of its remaining tiles can only leave after all the others: its
-// partner would have to leave first. For the last two tiles of a group that means a chain of
-// tiles lying on one another, through other groups' last pairs, from one of them to the other.
+// partner would have to leave first.
 bool Solver::groupDeadlocked(int group) const {
     const int left = m_leftInGroup[std::size_t(group)];
     if (left == 2) {
-        const TilePair last = lastPair(group);
-        TileSet pair;
-        pair.add(last.first);
-        pair.add(last.second);
-        const TileSet after = leavingAfter(pair);
-        return after.contains(last.first) || after.contains(last.second);
+        return !pairCanLeave(lastPair(group));
     }
     for (int k = 0; left == 4 && k < m_groupSize[std::size_t(group)]; ++k) {
         const int tile = m_groupTiles[std::size_t(group)][std::size_t(k)];
@@ -282,7 +358,12 @@ bool Solver::groupDeadlocked(int group) const {
     return false;
 }
 
-bool Solver::search() {
+// Searches on from the position on the board. The pairs of the sleeping set (m_sleeping from
+// `asleep` on) need no trial here: each was tried at an earlier position of this line, before the
+// pairs taken since, none of which shares a tile with it; taking it now would only reach, in
+// another order, positions that trial already found lost. Removing tiles never blocks another, so
+// such pairs stay free.
+bool Solver::search(std::size_t asleep) {
     if (budgetSpent()) {
         return false;
     }
@@ -294,14 +375,29 @@ bool Solver::search() {
     if (!rememberedLost(m_left)) {
         std::array<Move, 12 * kGroups> moves;
         const int count = gatherMoves(moves);
+        const std::size_t sleepEnd = m_sleeping.size();
         for (int index = 0; index < count && !won && !m_aborted; ++index) {
             const TilePair pair = moves[std::size_t(index)].pair;
+            if (isAsleep(pair, asleep, sleepEnd)) {
+                continue;
+            }
+            const std::size_t childAsleep = m_sleeping.size();
+            for (std::size_t k = asleep; k < childAsleep; ++k) {
+                const TilePair other = m_sleeping[k];
+                if (m_left.contains(other.first) && m_left.contains(other.second) &&
+                    !sharesTile(other, pair)) {
+                    m_sleeping.push_back(other);
+                }
+            }
             take(pair);
-            won = !groupDeadlocked(matchGroup(pair.first)) && search();
+            won = !groupDeadlocked(matchGroup(pair.first)) && search(childAsleep);
+            m_sleeping.resize(childAsleep);
             if (!won) {
                 putBack();
+                m_sleeping.push_back(pair);
             }
         }
+        m_sleeping.resize(sleepEnd);
         if (!won && !m_aborted) {
             rememberLost(m_left);
         }
@@ -312,6 +408,21 @@ bool Solver::search() {
         }
     }
     return won;
+}
+
+bool Solver::isAsleep(TilePair pair, std::size_t begin, std::size_t end) const {
+    for (std::size_t k = begin; k < end; ++k) {
+        const TilePair other = m_sleeping[k];
+        if ((other.first == pair.first && other.second == pair.second) ||
+            (other.first == pair.second && other.second == pair.first)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Solver::sharesTile(TilePair a, TilePair b) {
+    return a.first == b.first || a.first == b.second || a.second == b.first || a.second == b.second;
 }
 
 // Takes every group whose remaining tiles are all free: keeping them can help no other tile.

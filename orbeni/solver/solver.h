@@ -67,7 +67,9 @@ private:
     void findNeighbours();
     void findTilesBeneath();
     bool searchWithRestarts();
-    bool search();
+    bool search(std::size_t asleep);
+    bool isAsleep(TilePair pair, std::size_t begin, std::size_t end) const;
+    static bool sharesTile(TilePair a, TilePair b);
     bool takeSafeGroups(int& pairsTaken);
     int gatherMoves(std::array<Move, 12 * kGroups>& moves);
     void take(TilePair pair);
@@ -75,7 +77,22 @@ private:
     void putBack();
     int freeTile(int tile);
     bool groupDeadlocked(int group) const;
-    TileSet leavingAfter(const TileSet& first) const;
+    void findSides();
+    using Sides = std::array<std::vector<std::uint8_t>, kMaxTiles + 1>;
+    // The tiles found unable to leave before a pair, and those still to follow from.
+    struct HoldSearch {
+        TilePair pair;
+        TileSet held;
+        TileSet keptBefore;
+        TileSet keptAfter;
+        std::array<std::uint8_t, kMaxTiles> work;
+        int pending = 0;
+        bool lost = false;
+    };
+    bool pairCanLeave(TilePair pair) const;
+    void holdTile(HoldSearch& hold, int tile) const;
+    void keepSide(HoldSearch& hold, int tile, bool before) const;
+    void holdLastPartner(HoldSearch& hold, int group) const;
     TilePair lastPair(int group) const;
     bool budgetSpent();
     bool rememberedLost(const TileSet& tiles) const;
@@ -93,8 +110,13 @@ private:
     // The tiles whose freedom may change when a tile leaves, and those that must leave before it.
     std::array<std::vector<std::uint8_t>, kMaxTiles + 1> m_neighbours;
     std::array<TileSet, kMaxTiles + 1> m_beneath{};
+    // The tiles beside each tile on the two sides the free rule looks at.
+    Sides m_sidesBefore;
+    Sides m_sidesAfter;
 
     std::vector<TilePair> m_line;
+    // The sleeping sets of the positions on the line searched, each after its parent's.
+    std::vector<TilePair> m_sleeping;
     // Tiles freed by each taken pair, in order, and how many each pair freed, for putting back.
     std::vector<std::uint8_t> m_freedLog;
     std::vector<int> m_freedCounts;
