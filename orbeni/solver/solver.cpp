@@ -11,8 +11,12 @@ namespace {
 // Every free rule looks at most two half-tiles aside and one layer up, so a tile leaving can
 // change the freedom of tiles that near only.
 constexpr int kRuleReach = 2;
-// Lost positions remembered per search: a table of 2^18 slots, a few probes each.
-constexpr std::size_t kLostSlots = std::size_t{1} << 18;
+// Lost positions remembered per search, a few probes each: a table of 2^16 slots for a search of
+// few positions, 2^21 (48 MiB) for one that may last the game's two seconds, whose proofs need as
+// many and more.
+constexpr std::size_t kSmallLostSlots = std::size_t{1} << 16;
+constexpr std::size_t kLargeLostSlots = std::size_t{1} << 21;
+constexpr std::int64_t kSmallSearchNodes = std::int64_t{1} << 16;
 constexpr int kLostProbes = 4;
 // How the pairs are ranked for trial: by the blocked tiles beside and under them, by the tiles
 // they hold down, then by their height. Boards that one ranking leads astray the other often
@@ -29,11 +33,11 @@ constexpr std::int64_t kFirstRoundNodes = 50;
 // How much a shuffled round may move a pair up the order of trial.
 constexpr int kOrderNoise = 1000;
 
-std::size_t slotOf(const TileSet& tiles) {
+std::size_t hashOf(const TileSet& tiles) {
     std::uint64_t hash = tiles.words[0] * 0x9E3779B97F4A7C15u;
     hash ^= (tiles.words[1] + (hash >> 29)) * 0xBF58476D1CE4E5B9u;
     hash ^= (tiles.words[2] + (hash >> 31)) * 0x94D049BB133111EBu;
-    return static_cast<std::size_t>(hash ^ (hash >> 32)) & (kLostSlots - 1);
+    return static_cast<std::size_t>(hash ^ (hash >> 32));
 }
 
 int popCount(const TileSet& tiles) {
@@ -75,8 +79,8 @@ Solver::Solver() {
 }
 
 SolverResult Solver::solve(const Board& board, FreeRule rule, const SearchLimit& limit) {
-    prepare(board, rule);
     m_limit = &limit;
+    prepare(board, rule);
     SolverResult result;
     bool deadlocked = false;
     for (int group = 0; group < kGroups; ++group) {
@@ -147,12 +151,16 @@ void Solver::prepare(const Board& board, FreeRule rule) {
     findNeighbours();
     findTilesBeneath();
     findSides();
+    for (int tile = 1; tile <= kMaxTiles; ++tile) {
+        m_heldBeneath[std::size_t(tile)] = popCount(m_beneath[std::size_t(tile)]);
+    }
     m_line.clear();
     m_freedLog.clear();
     m_freedCounts.clear();
-    // The table is made at the first search: most games never ask for one.
-    if (m_lost.empty()) {
-        m_lost.resize(kLostSlots);
+    // The table is made at the first search that needs it: most games never ask for one.
+    const std::size_t slots = m_limit->maxNodes <= kSmallSearchNodes ? kSmallLostSlots : kLargeLostSlots;
+    if (m_lost.size() < slots) {
+        m_lost.assign(slots, LostPosition{});
     }
     ++m_searchNumber;
     m_nodes = 0;
@@ -251,9 +259,10 @@ bool Solver::pairCanLeave(TilePair pair) const {
     hold.work[std::size_t(hold.pending++)] = static_cast<std::uint8_t>(pair.second);
     while (hold.pending > 0 && !hold.lost) {
         const int tile = hold.work[std::size_t(--hold.pending)];
-        for (int under = 1; under <= kMaxTiles; ++under) {
-            if (m_beneath[std::size_t(tile)].contains(under)) {
-                holdTile(hold, under);
+        const TileSet::Words& beneath = m_beneath[std::size_t(tile)].words;
+        for (std::size_t w = 0; w < beneath.size(); ++w) {
+            for (std::uint64_t bits = beneath[w]; bits != 0; bits &= bits - 1) {
+                holdTile(hold, int(w) * 64 + std::countr_zero(bits));
             }
         }
         for (const std::uint8_t next : m_sidesAfter[std::size_t(tile)]) {
@@ -471,8 +480,8 @@ int Solver::gatherMoves(std::array<Move, 12 * kGroups>& moves) {
             for (int b = a + 1; b < freeCount; ++b) {
                 const TilePair pair{freeTiles[std::size_t(a)], freeTiles[std::size_t(b)]};
                 const int height = m_board.position(pair.first).z + m_board.position(pair.second).z;
-                const int held = popCount(m_beneath[std::size_t(pair.first)]) +
-                                 popCount(m_beneath[std::size_t(pair.second)]);
+                const int held =
+                    m_heldBeneath[std::size_t(pair.first)] + m_heldBeneath[std::size_t(pair.second)];
                 const int blocked = blockedNeighbours(pair);
                 const int noise = m_orderNoise > 0 ? m_shuffle.random(m_orderNoise) : 0;
                 moves[std::size_t(count++)] =
@@ -557,16 +566,17 @@ bool Solver::budgetSpent() {
 }
 
 bool Solver::rememberedLost(const TileSet& tiles) const {
-    std::size_t slot = slotOf(tiles);
+    const std::size_t mask = m_lost.size() - 1;
+    std::size_t slot = hashOf(tiles) & mask;
     for (int probe = 0; probe < kLostProbes; ++probe) {
         const LostPosition& stored = m_lost[slot];
         if (stored.searchNumber != m_searchNumber) {
             return false;
         }
-        if (stored.tiles == tiles) {
+        if (stored.holds(tiles)) {
             return true;
         }
-        slot = (slot + 1) & (kLostSlots - 1);
+        slot = (slot + 1) & mask;
     }
     return false;
 }
@@ -574,15 +584,17 @@ bool Solver::rememberedLost(const TileSet& tiles) const {
 // Keeps a lost position; when its probes are all taken the first gives way, which only costs a
 // search again. Slots of earlier searches count as free.
 void Solver::rememberLost(const TileSet& tiles) {
-    const std::size_t first = slotOf(tiles);
+    const std::size_t mask = m_lost.size() - 1;
+    const std::size_t first = hashOf(tiles) & mask;
     std::size_t slot = first;
     for (int probe = 0; probe < kLostProbes && m_lost[slot].searchNumber == m_searchNumber; ++probe) {
-        slot = (slot + 1) & (kLostSlots - 1);
+        slot = (slot + 1) & mask;
         if (probe == kLostProbes - 1) {
             slot = first;
         }
     }
-    m_lost[slot] = LostPosition{tiles, m_searchNumber};
+    m_lost[slot] =
+        LostPosition{tiles.words[0], tiles.words[1], std::uint32_t(tiles.words[2]), m_searchNumber};
 }
 
 }  // namespace orbeni

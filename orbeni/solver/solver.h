@@ -110,6 +110,7 @@ private:
     // The tiles whose freedom may change when a tile leaves, and those that must leave before it.
     std::array<std::vector<std::uint8_t>, kMaxTiles + 1> m_neighbours;
     std::array<TileSet, kMaxTiles + 1> m_beneath{};
+    std::array<int, kMaxTiles + 1> m_heldBeneath{};  // how many tiles each holds down
     // The tiles beside each tile on the two sides the free rule looks at.
     Sides m_sidesBefore;
     Sides m_sidesAfter;
@@ -121,10 +122,16 @@ private:
     std::vector<std::uint8_t> m_freedLog;
     std::vector<int> m_freedCounts;
 
-    // Lost positions, each marked with the search that found it.
+    // Lost positions, each marked with the search that found it. Tiles past 128 take 17 bits.
     struct LostPosition {
-        TileSet tiles;
+        std::uint64_t low = 0;
+        std::uint64_t middle = 0;
+        std::uint32_t high = 0;
         std::uint32_t searchNumber = 0;
+
+        bool holds(const TileSet& tiles) const {
+            return low == tiles.words[0] && middle == tiles.words[1] && high == tiles.words[2];
+        }
     };
     std::vector<LostPosition> m_lost;
     std::uint32_t m_searchNumber = 0;
