@@ -96,6 +96,11 @@ SolverResult Solver::solve(const Board& board, FreeRule rule, const SearchLimit&
     }
     result.nodes = m_nodes;
     m_limit = nullptr;
+    // The large table goes back to the system between the player's questions.
+    if (m_lostSlots > kSmallLostSlots) {
+        m_lost.reset();
+        m_lostSlots = 0;
+    }
     return result;
 }
 
@@ -157,10 +162,21 @@ void Solver::prepare(const Board& board, FreeRule rule) {
     m_line.clear();
     m_freedLog.clear();
     m_freedCounts.clear();
-    // The table is made at the first search that needs it: most games never ask for one.
+    // The table is made for the search that needs it: most games never ask for one.
     const std::size_t slots = m_limit->maxNodes <= kSmallSearchNodes ? kSmallLostSlots : kLargeLostSlots;
-    if (m_lost.size() < slots) {
-        m_lost.assign(slots, LostPosition{});
+    if (m_lostSlots < slots) {
+        // Zeroed pages come from the system as the search first writes to them: a short search
+        // costs little time or memory even in the large table. Without room the search goes on
+        // with a smaller table, or none.
+        m_lost.reset();
+        m_lostSlots = 0;
+        for (const std::size_t size : {slots, kSmallLostSlots}) {
+            m_lost.reset(static_cast<LostPosition*>(std::calloc(size, sizeof(LostPosition))));
+            if (m_lost) {
+                m_lostSlots = size;
+                break;
+            }
+        }
     }
     ++m_searchNumber;
     m_nodes = 0;
@@ -566,7 +582,10 @@ bool Solver::budgetSpent() {
 }
 
 bool Solver::rememberedLost(const TileSet& tiles) const {
-    const std::size_t mask = m_lost.size() - 1;
+    if (m_lostSlots == 0) {
+        return false;
+    }
+    const std::size_t mask = m_lostSlots - 1;
     std::size_t slot = hashOf(tiles) & mask;
     for (int probe = 0; probe < kLostProbes; ++probe) {
         const LostPosition& stored = m_lost[slot];
@@ -584,7 +603,10 @@ bool Solver::rememberedLost(const TileSet& tiles) const {
 // Keeps a lost position; when its probes are all taken the first gives way, which only costs a
 // search again. Slots of earlier searches count as free.
 void Solver::rememberLost(const TileSet& tiles) {
-    const std::size_t mask = m_lost.size() - 1;
+    if (m_lostSlots == 0) {
+        return;
+    }
+    const std::size_t mask = m_lostSlots - 1;
     const std::size_t first = hashOf(tiles) & mask;
     std::size_t slot = first;
     for (int probe = 0; probe < kLostProbes && m_lost[slot].searchNumber == m_searchNumber; ++probe) {

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "orbeni/board/board.h"
@@ -48,8 +50,9 @@ struct SolverResult {
 
 // Decides whether the tiles on a board can all still be removed under a free rule. The search
 // remembers the positions it found lost, takes at once the groups whose remaining tiles are all
-// free (nothing can be gained by keeping them), and gives up on a group whose last tiles lie on
-// one another. It keeps its tables between searches, so one solver serves a whole game.
+// free (nothing can be gained by keeping them), tries no two orders of pairs that share no tile,
+// and gives up on a group whose last two tiles hold each other: lying on one another, kept along
+// their rows, through other groups' last pairs. One solver serves a whole game.
 class Solver {
 public:
     Solver();
@@ -133,7 +136,11 @@ private:
             return low == tiles.words[0] && middle == tiles.words[1] && high == tiles.words[2];
         }
     };
-    std::vector<LostPosition> m_lost;
+    struct FreeTable {
+        void operator()(LostPosition* table) const { std::free(table); }
+    };
+    std::unique_ptr<LostPosition[], FreeTable> m_lost;
+    std::size_t m_lostSlots = 0;
     std::uint32_t m_searchNumber = 0;
 
     const SearchLimit* m_limit = nullptr;
