@@ -50,15 +50,6 @@ void unite(TileSet& into, const TileSet& more) {
     }
 }
 
-bool isSubset(const TileSet& part, const TileSet& whole) {
-    for (std::size_t w = 0; w < part.words.size(); ++w) {
-        if ((part.words[w] & ~whole.words[w]) != 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 TileSet tilesOnBoard(const Board& board) {
@@ -159,6 +150,7 @@ void Solver::prepare(const Board& board, FreeRule rule) {
     for (int tile = 1; tile <= kMaxTiles; ++tile) {
         m_heldBeneath[std::size_t(tile)] = popCount(m_beneath[std::size_t(tile)]);
     }
+    findPossiblePartners();
     m_line.clear();
     m_freedLog.clear();
     m_freedCounts.clear();
@@ -261,6 +253,22 @@ void Solver::findSides() {
     }
 }
 
+// The tiles of its group that a tile could ever pair with: not one lying on it or under it.
+void Solver::findPossiblePartners() {
+    for (int tile = 1; tile <= kMaxTiles; ++tile) {
+        auto& partners = m_possiblePartners[std::size_t(tile)];
+        partners.clear();
+        const int group = matchGroup(tile);
+        for (int k = 0; m_left.contains(tile) && k < m_groupSize[std::size_t(group)]; ++k) {
+            const int other = m_groupTiles[std::size_t(group)][std::size_t(k)];
+            if (other != tile && !m_beneath[std::size_t(tile)].contains(other) &&
+                !m_beneath[std::size_t(other)].contains(tile)) {
+                partners.push_back(static_cast<std::uint8_t>(other));
+            }
+        }
+    }
+}
+
 // Whether the last two tiles of a group can ever leave together. Gathers the tiles that cannot
 // leave before the pair has: those under a tile gathered, those kept on both sides along their row
 // by tiles gathered (a tile kept on one side keeps its neighbour on that side's far side in turn,
@@ -269,10 +277,34 @@ void Solver::findSides() {
 // own tiles is held so.
 bool Solver::pairCanLeave(TilePair pair) const {
     HoldSearch hold{pair, {}, {}, {}, {}, 0, false};
-    hold.held.add(pair.first);
-    hold.held.add(pair.second);
-    hold.work[std::size_t(hold.pending++)] = static_cast<std::uint8_t>(pair.first);
-    hold.work[std::size_t(hold.pending++)] = static_cast<std::uint8_t>(pair.second);
+    holdFrom(hold);
+    return !hold.lost;
+}
+
+// Whether a tile of a group of four can ever find a partner: not when each tile it could pair
+// with must leave after it.
+bool Solver::tileCanLeave(int tile) const {
+    HoldSearch hold{{tile, 0}, {}, {}, {}, {}, 0, false};
+    holdFrom(hold);
+    if (hold.lost) {
+        return false;
+    }
+    for (const std::uint8_t partner : m_possiblePartners[std::size_t(tile)]) {
+        if (m_left.contains(partner) && !hold.held.contains(partner)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Gathers what cannot leave before the tiles of hold.pair (a tile alone when the second is 0).
+void Solver::holdFrom(HoldSearch& hold) const {
+    for (const int tile : {hold.pair.first, hold.pair.second}) {
+        if (tile != 0) {
+            hold.held.add(tile);
+            hold.work[std::size_t(hold.pending++)] = static_cast<std::uint8_t>(tile);
+        }
+    }
     while (hold.pending > 0 && !hold.lost) {
         const int tile = hold.work[std::size_t(--hold.pending)];
         const TileSet::Words& beneath = m_beneath[std::size_t(tile)].words;
@@ -287,9 +319,8 @@ bool Solver::pairCanLeave(TilePair pair) const {
         for (const std::uint8_t next : m_sidesBefore[std::size_t(tile)]) {
             keepSide(hold, next, false);
         }
-        holdLastPartner(hold, matchGroup(tile));
+        holdPartnerless(hold, matchGroup(tile));
     }
-    return !hold.lost;
 }
 
 void Solver::holdTile(HoldSearch& hold, int tile) const {
@@ -330,23 +361,24 @@ void Solver::keepSide(HoldSearch& hold, int tile, bool before) const {
     }
 }
 
-// Holds a tile whose every possible partner is held: the partner of a held tile among the last two
-// of another group, and the fourth of a group whose other three are held.
-void Solver::holdLastPartner(HoldSearch& hold, int group) const {
-    const int left = m_leftInGroup[std::size_t(group)];
-    if (group == matchGroup(hold.pair.first) || left < 2) {
+// Holds the tiles of a group whose every possible partner is held: they leave with one of those.
+// Not in the group of hold.pair, where a partner may leave with the pair itself.
+void Solver::holdPartnerless(HoldSearch& hold, int group) const {
+    if (group == matchGroup(hold.pair.first)) {
         return;
     }
-    int heldCount = 0;
-    int loose = 0;
     for (int k = 0; k < m_groupSize[std::size_t(group)]; ++k) {
         const int tile = m_groupTiles[std::size_t(group)][std::size_t(k)];
-        if (m_left.contains(tile)) {
-            hold.held.contains(tile) ? ++heldCount : loose = tile;
+        if (!m_left.contains(tile) || hold.held.contains(tile)) {
+            continue;
         }
-    }
-    if (heldCount == left - 1) {
-        holdTile(hold, loose);
+        bool partnerFree = false;
+        for (const std::uint8_t partner : m_possiblePartners[std::size_t(tile)]) {
+            partnerFree = partnerFree || (m_left.contains(partner) && !hold.held.contains(partner));
+        }
+        if (!partnerFree) {
+            holdTile(hold, tile);
+        }
     }
 }
 
@@ -369,14 +401,7 @@ bool Solver::groupDeadlocked(int group) const {
         return !pairCanLeave(lastPair(group));
     }
     for (int k = 0; left == 4 && k < m_groupSize[std::size_t(group)]; ++k) {
-        const int tile = m_groupTiles[std::size_t(group)][std::size_t(k)];
-        TileSet others;
-        for (int j = 0; j < m_groupSize[std::size_t(group)]; ++j) {
-            if (j != k) {
-                others.add(m_groupTiles[std::size_t(group)][std::size_t(j)]);
-            }
-        }
-        if (isSubset(others, m_beneath[std::size_t(tile)])) {
+        if (!tileCanLeave(m_groupTiles[std::size_t(group)][std::size_t(k)])) {
             return true;
         }
     }

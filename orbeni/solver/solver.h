@@ -81,6 +81,7 @@ private:
     int freeTile(int tile);
     bool groupDeadlocked(int group) const;
     void findSides();
+    void findPossiblePartners();
     using Sides = std::array<std::vector<std::uint8_t>, kMaxTiles + 1>;
     // The tiles found unable to leave before a pair, and those still to follow from.
     struct HoldSearch {
@@ -93,9 +94,11 @@ private:
         bool lost = false;
     };
     bool pairCanLeave(TilePair pair) const;
+    bool tileCanLeave(int tile) const;
+    void holdFrom(HoldSearch& hold) const;
     void holdTile(HoldSearch& hold, int tile) const;
     void keepSide(HoldSearch& hold, int tile, bool before) const;
-    void holdLastPartner(HoldSearch& hold, int group) const;
+    void holdPartnerless(HoldSearch& hold, int group) const;
     TilePair lastPair(int group) const;
     bool budgetSpent();
     bool rememberedLost(const TileSet& tiles) const;
@@ -117,6 +120,7 @@ private:
     // The tiles beside each tile on the two sides the free rule looks at.
     Sides m_sidesBefore;
     Sides m_sidesAfter;
+    Sides m_possiblePartners;
 
     std::vector<TilePair> m_line;
     // The sleeping sets of the positions on the line searched, each after its parent's.

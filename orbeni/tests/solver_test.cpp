@@ -209,6 +209,56 @@ TEST(Solver, AgreesWithExhaustiveSearchOnSmallHeaps) {
     EXPECT_GT(lostCount, 50);
 }
 
+// Moves the tiles of one group into the places of others, each tile of theirs to its place.
+void moveGroupInto(Board& board, int group, const std::array<Position, 4>& places) {
+    for (int k = 0; k < 4; ++k) {
+        const int tile = 4 * group + 1 + k;
+        int other = 0;
+        for (int candidate = 1; candidate <= kMaxTiles; ++candidate) {
+            other = board.position(candidate) == places[std::size_t(k)] ? candidate : other;
+        }
+        const Position from = board.position(tile);
+        board.remove(tile);
+        board.remove(other);
+        board.place(other, from);
+        board.place(tile, places[std::size_t(k)]);
+    }
+}
+
+TEST(Solver, FullBoardsWithALostGroupAreProvedLost) {
+    const LayoutTemplate classic =
+        readLayFile(std::filesystem::path(ORBENI_LAYOUTS_DIR) / "Classic.lay").value().layout;
+    RandomGenerator generator;
+    // The turtle's middle stacks are four high. In the crossed ones, each top waits for a tile of
+    // its group that lies under it or under the other top.
+    const std::array<std::array<Position, 4>, 2> stacked{
+        {{{{13, 8, 1}, {13, 8, 2}, {13, 8, 3}, {13, 8, 4}}}, {}}};
+    const std::array<std::array<Position, 4>, 2> crossed{
+        {{{{13, 8, 1}, {13, 8, 3}, {15, 8, 2}, {15, 8, 4}}},
+         {{{13, 8, 2}, {13, 8, 4}, {15, 8, 1}, {15, 8, 3}}}}};
+    const struct {
+        const char* name;
+        int groups;
+        std::array<std::array<Position, 4>, 2> places;
+    } cases[] = {
+        {"a group stacked four high", 1, stacked},
+        {"two groups crossed in two stacks", 2, crossed},
+    };
+    Solver solver;
+    for (const auto& c : cases) {
+        for (std::uint32_t deal = 1; deal <= 3; ++deal) {
+            Board board;
+            ASSERT_TRUE(CreateBoard(board, classic, generator, deal, nullptr));
+            for (int k = 0; k < c.groups; ++k) {
+                moveGroupInto(board, 7 + k, c.places[std::size_t(k)]);
+            }
+            const SolverResult result = solver.solve(board, FreeRule::Horizontal, SearchLimit{});
+            EXPECT_EQ(result.verdict, Verdict::Unwinnable) << c.name << " deal " << deal;
+            EXPECT_LT(result.nodes, 100000) << c.name << " deal " << deal;
+        }
+    }
+}
+
 TEST(Solver, EveryWinnableDealOfTheShippedLayoutsIsSolved) {
     LayoutList list;
     list.build(ORBENI_LAYOUTS_DIR);
