@@ -73,7 +73,7 @@ void Game::Hint() {
     if (!m_phase.inPlay()) {
         return;
     }
-    if (m_phase.rivers() ? m_rivers.Hint() : m_play.Hint()) {
+    if (m_phase.rivers() ? m_rivers.Hint() : m_play.Hint(m_playback.pairKeepingWinnable())) {
         redrawBoard();
     }
 }

@@ -23,6 +23,8 @@ struct Options {
     bool neverWarn = false;
     // Says in the status bar when a move leaves a game that can no longer be won.
     bool warnUnwinnable = false;
+    // Hint shows a pair whose removal leaves the game winnable, while it still is.
+    bool hintsKeepWinnable = false;
 
     // How the board painter draws tiles (Highlight and View menus)
     bool invertSelection = false;

@@ -151,7 +151,7 @@ void Solitaire::takePair(TilePair pair) {
     removePair(m_board.position(pair.first));
 }
 
-bool Solitaire::Hint() {
+bool Solitaire::Hint(std::optional<TilePair> chosen) {
     if (m_free.movesLeft <= 0) {
         return false;
     }
@@ -160,13 +160,16 @@ bool Solitaire::Hint() {
     if (m_free.count < 2 || m_free.movesLeft == 0) {
         return false;
     }
-    m_hintIndex = m_hintIndex % m_free.movesLeft + 1;
-    int pair = 0;
-    for (int k = 0; k + 1 < m_free.count; ++k) {
-        if (matchGroup(m_free.list[k]) == matchGroup(m_free.list[k + 1]) && ++pair == m_hintIndex) {
-            m_hintTileA = m_free.list[k];
-            m_hintTileB = m_free.list[k + 1];
-            break;
+    if (chosen) {
+        showHint(*chosen);
+    } else {
+        m_hintIndex = m_hintIndex % m_free.movesLeft + 1;
+        int pair = 0;
+        for (int k = 0; k + 1 < m_free.count; ++k) {
+            if (matchGroup(m_free.list[k]) == matchGroup(m_free.list[k + 1]) && ++pair == m_hintIndex) {
+                showHint({m_free.list[k], m_free.list[k + 1]});
+                break;
+            }
         }
     }
     m_clock.addPenalty(kHintPenaltySeconds);

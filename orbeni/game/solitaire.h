@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "orbeni/board/board.h"
 #include "orbeni/board/deal.h"
@@ -84,7 +85,8 @@ public:
 
     // Shows the next available pair, walking through them in free-list order, at a hint's
     // price; false when none was shown.
-    bool Hint();
+    // Shows the next of the free pairs, or the pair given (one that keeps the game winnable).
+    bool Hint(std::optional<TilePair> chosen = std::nullopt);
     // Shows the next of the given pairs as the hint.
     void hintAmong(const TilePair* pairs, int count);
     void showHint(TilePair pair);

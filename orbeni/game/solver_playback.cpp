@@ -61,6 +61,17 @@ void SolverPlayback::CanBeWonClick() {
     m_host.ask(kCanBeWonTitle, verdictText(verdict), Buttons::Ok, Icon::Information);
 }
 
+std::optional<TilePair> SolverPlayback::pairKeepingWinnable() {
+    if (!m_options.hintsKeepWinnable || !solverAvailable()) {
+        return std::nullopt;
+    }
+    const SolverResult result = searchBoard(m_play.board(), kAnswerMilliseconds, INT64_MAX);
+    if (result.verdict != Verdict::Winnable || result.line.empty()) {
+        return std::nullopt;
+    }
+    return result.line.front();
+}
+
 bool SolverPlayback::SolveClick() {
     stopSolving();
     if (!solverAvailable()) {

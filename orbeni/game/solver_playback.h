@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "orbeni/board/board.h"
@@ -33,6 +34,9 @@ public:
     void CanBeWonClick();
     // Finds a winning line to play back by solveStep(); false (and the player told why) without one.
     bool SolveClick();
+    // With "Hints keep the game winnable" on, the first pair of a line that clears the board; none
+    // when the option is off or no line was found in the time an answer may take.
+    std::optional<TilePair> pairKeepingWinnable();
     // Shows the next pair of the line as a hint, or takes the pair shown; ends once the line is
     // played or no longer fits the board.
     SolveStep solveStep();

@@ -49,6 +49,8 @@ std::optional<bool> optionMark(Command command, const Options& options) {
             return options.neverWarn;
         case Command::WarnUnwinnable:
             return options.warnUnwinnable;
+        case Command::HintsKeepWinnable:
+            return options.hintsKeepWinnable;
         case Command::InvertSelection:
             return options.invertSelection;
         case Command::ShowCurrentTile:

@@ -60,6 +60,7 @@ enum class Command {
     BeginAtStartup,
     NewGameOnLayoutChange,
     WarnUnwinnable,
+    HintsKeepWinnable,
     // Background and Tileset
     BackgroundFromDisk,
     BackgroundNone,

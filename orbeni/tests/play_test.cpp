@@ -308,5 +308,33 @@ TEST(Commands, SeedDialogAndVerticalQuestion) {
     EXPECT_EQ(fixture.host.count("ask Vertical variation"), 2);
 }
 
+// Tile 4 lies under tile 3: the described hint, the first free pair (1, 2), leaves 3 and 4 unable
+// to pair; a hint that keeps the game winnable pairs 3 first.
+TEST(Play, HintsKeepTheGameWinnableOnlyWhenAsked) {
+    for (const bool keepWinnable : {false, true}) {
+        GameFixture fixture;
+        fixture.game.options().hintsKeepWinnable = keepWinnable;
+        fixture.layOut({{1, {1, 1, 1}}, {2, {5, 1, 1}}, {3, {10, 10, 2}}, {4, {10, 10, 1}}});
+        fixture.game.Temps();
+        fixture.game.Hint();
+        const int first = fixture.game.HintTileA();
+        const int second = fixture.game.HintTileB();
+        EXPECT_EQ(fixture.game.PenaltySeconds(), kHintPenaltySeconds) << keepWinnable;
+        if (!keepWinnable) {
+            EXPECT_EQ(first, 1);
+            EXPECT_EQ(second, 2);
+            continue;
+        }
+        ASSERT_TRUE(first == 3 || second == 3) << first << " " << second;
+        fixture.clickTile(first);
+        fixture.clickTile(second);
+        fixture.game.Hint();
+        fixture.clickTile(fixture.game.HintTileA());
+        fixture.clickTile(fixture.game.HintTileB());
+        EXPECT_EQ(fixture.game.TilesLeft(), 0);
+        EXPECT_EQ(fixture.game.PenaltySeconds(), 2 * kHintPenaltySeconds);
+    }
+}
+
 }  // namespace
 }  // namespace orbeni

@@ -73,6 +73,7 @@ void TOrbeni::bindOptionCommands() {
     m_commands.bindToggle(Command::BeginAtStartup, options.startDirectly);
     m_commands.bindToggle(Command::NewGameOnLayoutChange, options.neverWarn);
     m_commands.bindToggle(Command::WarnUnwinnable, options.warnUnwinnable);
+    m_commands.bindToggle(Command::HintsKeepWinnable, options.hintsKeepWinnable);
 }
 
 // The Layout, Music and Help menus, and the toolbar's own buttons. A layout's entry is its number

@@ -99,6 +99,7 @@ constexpr std::array kCommands = {
     mark(Command::BeginAtStartup, "Begin new game at startup"),
     mark(Command::NewGameOnLayoutChange, "Start new game when changing layout"),
     mark(Command::WarnUnwinnable, "Warn when the game cannot be won any more"),
+    mark(Command::HintsKeepWinnable, "Hints keep the game winnable"),
     choice(Command::BackgroundFromDisk, "Load from disk"),
     choice(Command::BackgroundNone, "None"),
     choice(Command::BackgroundDragons, "&Dragons"),
@@ -200,6 +201,7 @@ constexpr std::array kConfigurationMenu = {
     line(Command::BeginAtStartup),
     line(Command::NewGameOnLayoutChange),
     line(Command::WarnUnwinnable),
+    line(Command::HintsKeepWinnable),
 };
 constexpr std::array kBackgroundMenu = {
     line(Command::BackgroundFromDisk),  line(Command::BackgroundNone),  line(Command::BackgroundDragons),

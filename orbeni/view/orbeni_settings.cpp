@@ -73,6 +73,7 @@ const Key kKeys[] = {
     {"Maximized", &OrbeniSettings::maximized},
     {"ScaleBoard", &Options::scaleBoard},
     {"WarnUnwinnable", &Options::warnUnwinnable},
+    {"HintsKeepWinnable", &Options::hintsKeepWinnable},
 };
 
 std::optional<int> parseDecimal(std::string_view text) {

@@ -74,16 +74,49 @@ TEST_F(SettingsFile, WritesEveryKeyInOrderAndReadsThemBack) {
     platform::Profile profile(file());
     ASSERT_TRUE(writeSettings(profile, settings));
 
-    const std::vector<std::string> expected{
-        "Highlight",      "Invert",         "ShowMoves",      "PlayMusic",         "PlaySounds",
-        "NeverWarn",      "CurrentPlayer1", "Background",     "BoardNumber",       "MidiNumber",
-        "SetRes800",      "StartDirectly",  "Tileset",        "LastLoadedTileset", "LastLoadedBackground",
-        "KeyboardLayout", "StartMusic",     "ShowHallOfFame", "ShowToolbar",       "ShowStatus",
-        "CoolMouse",      "CoolStatus",     "CoolToolbar",    "TileRivers",        "ShowTime",
-        "EnableHall",     "Vertical",       "Winnable",       "Shuffable",         "Animate",
-        "ShowTile",       "OnlyPossible",   "RandomMusic",    "RandomSeed",        "XPos",
-        "YPos",           "WPos",           "HPos",           "PreviousRes",       "Maximized",
-        "ScaleBoard",     "WarnUnwinnable"};
+    const std::vector<std::string> expected{"Highlight",
+                                            "Invert",
+                                            "ShowMoves",
+                                            "PlayMusic",
+                                            "PlaySounds",
+                                            "NeverWarn",
+                                            "CurrentPlayer1",
+                                            "Background",
+                                            "BoardNumber",
+                                            "MidiNumber",
+                                            "SetRes800",
+                                            "StartDirectly",
+                                            "Tileset",
+                                            "LastLoadedTileset",
+                                            "LastLoadedBackground",
+                                            "KeyboardLayout",
+                                            "StartMusic",
+                                            "ShowHallOfFame",
+                                            "ShowToolbar",
+                                            "ShowStatus",
+                                            "CoolMouse",
+                                            "CoolStatus",
+                                            "CoolToolbar",
+                                            "TileRivers",
+                                            "ShowTime",
+                                            "EnableHall",
+                                            "Vertical",
+                                            "Winnable",
+                                            "Shuffable",
+                                            "Animate",
+                                            "ShowTile",
+                                            "OnlyPossible",
+                                            "RandomMusic",
+                                            "RandomSeed",
+                                            "XPos",
+                                            "YPos",
+                                            "WPos",
+                                            "HPos",
+                                            "PreviousRes",
+                                            "Maximized",
+                                            "ScaleBoard",
+                                            "WarnUnwinnable",
+                                            "HintsKeepWinnable"};
     EXPECT_EQ(keysInFile(), expected);
     EXPECT_EQ(readSettings(platform::Profile(file()), kScreen), settings);
 }
@@ -186,6 +219,7 @@ TEST_F(SettingsFile, EachCheckMarkKeyReadsAndWritesItsOwnOption) {
         {"RandomMusic", &Options::randomMusic},
         {"ScaleBoard", &Options::scaleBoard},
         {"WarnUnwinnable", &Options::warnUnwinnable},
+        {"HintsKeepWinnable", &Options::hintsKeepWinnable},
     };
     for (const auto& c : cases) {
         const bool firstRun = Options{}.*c.mark;
@@ -228,7 +262,7 @@ TEST_F(SettingsFile, FirstRunSettingsAreWrittenAsBefore) {
               "TileRivers=1\r\nShowTime=1\r\nEnableHall=1\r\nVertical=0\r\nWinnable=0\r\nShuffable=1\r\n"
               "Animate=0\r\nShowTile=0\r\nOnlyPossible=0\r\nRandomMusic=0\r\nRandomSeed=0\r\nXPos=285\r\n"
               "YPos=227\r\nWPos=710\r\nHPos=570\r\nPreviousRes=1280\r\nMaximized=1\r\nScaleBoard=0\r\n"
-              "WarnUnwinnable=0\r\n");
+              "WarnUnwinnable=0\r\nHintsKeepWinnable=0\r\n");
 }
 
 }  // namespace

@@ -266,7 +266,7 @@ private slots:
             QVERIFY(window->close());
         }
         const platform::Profile profile(folder.settingsFile());
-        QCOMPARE(profile.keys("Orbeni").size(), std::size_t(42));
+        QCOMPARE(profile.keys("Orbeni").size(), std::size_t(43));
         QCOMPARE(profile.readString("Orbeni", "ScaleBoard", ""), std::string("1"));
         QCOMPARE(profile.readString("Orbeni", "Highlight", ""), std::string("3"));
         QCOMPARE(profile.readString("Orbeni", "Background", ""), std::string("1"));
